@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs everything Mosavo needs to build, run and test on Debian 12. Run as root (or with sudo).
+set -euo pipefail
+packages=(
+    build-essential cmake ninja-build clang libclang-rt-14-dev clang-format
+    qt6-base-dev qt6-image-formats-plugins libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth xdg-utils
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+    $SUDO apt-get update
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y "${missing[@]}"
+fi

@@ -1,0 +1,60 @@
+#pragma once
+// The game's model: which piece lies in which cell, how each is mirrored, the grid in play and
+// the counters. It holds no pixels.
+
+#include <cstdint>
+#include <functional>
+
+constexpr int32_t MaxGridSize = 30;
+constexpr int32_t MinChosenGridSize = 5;
+constexpr int32_t DefaultGridSize = 7;
+
+// The content of one cell: the home of the piece lying there and how it is mirrored.
+struct TPiece
+{
+    int32_t Column = 0;
+    int32_t Row = 0;
+    bool FlipHorizontal = false;
+    bool FlipVertical = false;
+};
+
+class TPuzzleBoard
+{
+public:
+    // Pieces[column][row]. Only the top-left ResultedColumns x ResultedRows cells are in play.
+    TPiece Pieces[MaxGridSize][MaxGridSize];
+    int32_t ColumnsCount = DefaultGridSize;
+    int32_t RowsCount = DefaultGridSize;
+    int32_t ResultedColumns = 1;
+    int32_t ResultedRows = 1;
+    int32_t PieceWidth = 0;
+    int32_t PieceHeight = 0;
+    int32_t MovesCount = 0;
+    int32_t WrongMoves = 0;
+    bool Modified = false;
+    int32_t SourceColumn = -1;
+    int32_t SourceRow = -1;
+    int32_t HighlightColumn = 0;
+    int32_t HighlightRow = 0;
+
+    // Where the shuffle draws its values; the program's random source unless a test scripts it.
+    std::function<int32_t()> RandomValue;
+
+    TPuzzleBoard();
+
+    void InitPieces(int32_t columns, int32_t rows);
+    bool IsPieceInPlace(int32_t column, int32_t row) const;
+    int32_t CountMisplacedPieces() const;
+    void SwapPieces(int32_t column1, int32_t row1, int32_t column2, int32_t row2);
+    void FlipPieceHorizontally(int32_t column, int32_t row);
+    void FlipPieceVertically(int32_t column, int32_t row);
+    void ShufflePieces(bool allowFlip);
+    void MovePiece(int32_t targetColumn, int32_t targetRow);
+    void ClearMoves();
+
+    // The Randomize command's new game: counters cleared, pieces shuffled.
+    void Randomize(bool allowFlip);
+
+private:
+    int32_t RandomIndex(int32_t count);
+};

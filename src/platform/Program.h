@@ -1,0 +1,3 @@
+#pragma once
+// The running process as a whole: single instance, the program file's location and arguments,
+// termination.
