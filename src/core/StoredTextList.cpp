@@ -1,0 +1,551 @@
+#include "core/StoredTextList.h"
+
+#include "core/Dialogs.h"
+#include "core/Error.h"
+#include "core/Utilities.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+namespace fs = std::filesystem;
+
+// ---- Hooks --------------------------------------------------------------------------------------
+
+namespace {
+
+TFileSyncHook &fileSyncHook()
+{
+    static TFileSyncHook hook;
+    return hook;
+}
+
+TFileWriteHook &fileWriteHook()
+{
+    static TFileWriteHook hook;
+    return hook;
+}
+
+bool syncToDisk(const std::string &path)
+{
+    return !fileSyncHook() || fileSyncHook()(path);
+}
+
+size_t writeBytes(std::FILE *file, const char *data, size_t size)
+{
+    return fileWriteHook() ? fileWriteHook()(file, data, size) : std::fwrite(data, 1, size, file);
+}
+
+} // namespace
+
+void SetFileSyncHook(TFileSyncHook hook)
+{
+    fileSyncHook() = std::move(hook);
+}
+
+void SetFileWriteHook(TFileWriteHook hook)
+{
+    fileWriteHook() = std::move(hook);
+}
+
+// ---- Numbers ------------------------------------------------------------------------------------
+
+namespace {
+
+int hexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+size_t hexPrefixLength(std::string_view text)
+{
+    if (text.starts_with("0x") || text.starts_with("0X"))
+        return 2;
+    if (text.starts_with('$') || text.starts_with('x') || text.starts_with('X'))
+        return 1;
+    return 0;
+}
+
+bool parseHex(std::string_view digits, int32_t &value)
+{
+    if (digits.empty() || digits.size() > 8)
+        return false;
+    uint32_t pattern = 0;
+    for (char c : digits) {
+        const int digit = hexDigitValue(c);
+        if (digit < 0)
+            return false;
+        pattern = pattern << 4 | static_cast<uint32_t>(digit);
+    }
+    value = static_cast<int32_t>(pattern);
+    return true;
+}
+
+bool parseDecimal(std::string_view text, int32_t &value)
+{
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+'))
+        text.remove_prefix(1);
+    if (text.empty())
+        return false;
+    const int64_t limit = negative ? 2147483648LL : 2147483647LL;
+    int64_t magnitude = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        magnitude = magnitude * 10 + (c - '0');
+        if (magnitude > limit)
+            return false;
+    }
+    value = static_cast<int32_t>(negative ? -magnitude : magnitude);
+    return true;
+}
+
+} // namespace
+
+bool TryTextToInteger(std::string_view text, int32_t &value)
+{
+    while (text.starts_with(' '))
+        text.remove_prefix(1);
+    if (const size_t prefix = hexPrefixLength(text))
+        return parseHex(text.substr(prefix), value);
+    return parseDecimal(text, value);
+}
+
+// ---- Text helpers -------------------------------------------------------------------------------
+
+namespace {
+
+char foldCase(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool sameTextIgnoringCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+        return foldCase(x) == foldCase(y);
+    });
+}
+
+// The key of a line is the text before its first "="; a line without one has no key.
+bool lineHasKey(const std::string &line, const std::string &key)
+{
+    const size_t equals = line.find('=');
+    return equals != std::string::npos
+        && sameTextIgnoringCase(std::string_view(line).substr(0, equals), key);
+}
+
+bool isSectionLine(std::string_view line)
+{
+    return line.size() >= 2 && line.front() == '[' && line.back() == ']';
+}
+
+bool hasLineBreakOrNul(std::string_view text)
+{
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+// Whether the line key "=" value reads back as the same key and value.
+bool readsBackAsWritten(
+    const std::string &section, const std::string &key, const std::string &value)
+{
+    if (hasLineBreakOrNul(section) || hasLineBreakOrNul(key) || hasLineBreakOrNul(value))
+        return false;
+    if (key.find('=') != std::string::npos || key.starts_with(';'))
+        return false;
+    return !isSectionLine(key + "=" + value);
+}
+
+} // namespace
+
+// ---- TMemIniFile --------------------------------------------------------------------------------
+
+TMemIniFile::TMemIniFile(const std::string &fileName) : fileName(fileName)
+{
+    readFile();
+}
+
+void TMemIniFile::SetText(std::string_view text)
+{
+    sections.clear();
+    text = text.substr(0, text.find('\0'));
+    size_t position = 0;
+    while (position < text.size()) {
+        const size_t end = std::min(text.find_first_of("\r\n", position), text.size());
+        const std::string_view line = text.substr(position, end - position);
+        position = end;
+        if (text.substr(position).starts_with("\r\n"))
+            position += 2;
+        else if (position < text.size())
+            position += 1;
+
+        if (line.empty() || line.front() == ';')
+            continue;
+        if (isSectionLine(line))
+            sections.push_back({std::string(line.substr(1, line.size() - 2)), {}});
+        else if (!sections.empty())
+            sections.back().Lines.emplace_back(line);
+    }
+}
+
+std::string TMemIniFile::GetText() const
+{
+    std::string text;
+    for (const TIniSection &section : sections) {
+        text += "[" + section.Name + "]\r\n";
+        for (const std::string &line : section.Lines)
+            text += line + "\r\n";
+        text += "\r\n";
+    }
+    return text;
+}
+
+const TIniSection *TMemIniFile::findSection(const std::string &section) const
+{
+    const auto found = std::find_if(sections.begin(), sections.end(),
+        [&](const TIniSection &s) { return sameTextIgnoringCase(s.Name, section); });
+    return found == sections.end() ? nullptr : &*found;
+}
+
+TIniSection *TMemIniFile::findSection(const std::string &section)
+{
+    return const_cast<TIniSection *>(std::as_const(*this).findSection(section));
+}
+
+bool TMemIniFile::SectionExists(const std::string &section) const
+{
+    return findSection(section) != nullptr;
+}
+
+std::string TMemIniFile::ReadString(
+    const std::string &section, const std::string &key, const std::string &defaultValue) const
+{
+    const TIniSection *found = findSection(section);
+    if (!found)
+        return defaultValue;
+    for (const std::string &line : found->Lines)
+        if (lineHasKey(line, key))
+            return line.substr(key.size() + 1);
+    return defaultValue;
+}
+
+int32_t TMemIniFile::ReadInteger(
+    const std::string &section, const std::string &key, int32_t defaultValue) const
+{
+    int32_t value = 0;
+    return TryTextToInteger(ReadString(section, key, {}), value) ? value : defaultValue;
+}
+
+void TMemIniFile::WriteString(
+    const std::string &section, const std::string &key, const std::string &value)
+{
+    FUNCTION_NAME("TMemIniFile::WriteString");
+    if (!readsBackAsWritten(section, key, value))
+        RaiseError(HERE, "The text cannot be stored in an ini file.", key, value);
+    TIniSection *target = findSection(section);
+    if (!target)
+        target = &sections.emplace_back(TIniSection {section, {}});
+    std::string line = key + "=" + value;
+    const auto existing = std::find_if(target->Lines.begin(), target->Lines.end(),
+        [&](const std::string &l) { return lineHasKey(l, key); });
+    if (existing != target->Lines.end())
+        *existing = std::move(line);
+    else
+        target->Lines.push_back(std::move(line));
+}
+
+void TMemIniFile::WriteInteger(const std::string &section, const std::string &key, int32_t value)
+{
+    WriteString(section, key, std::to_string(value));
+}
+
+void TMemIniFile::EraseSection(const std::string &section)
+{
+    const TIniSection *found = findSection(section);
+    if (found)
+        sections.erase(sections.begin() + (found - sections.data()));
+}
+
+// ---- Reading and writing the file ---------------------------------------------------------------
+
+namespace {
+
+struct TFileCloser
+{
+    void operator()(std::FILE *file) const { std::fclose(file); }
+};
+using TFilePtr = std::unique_ptr<std::FILE, TFileCloser>;
+
+// A temporary file beside the target that is removed unless it has replaced the target.
+class TReplacementFile
+{
+public:
+    explicit TReplacementFile(const fs::path &target) : target(target) { }
+    ~TReplacementFile()
+    {
+        file.reset();
+        if (!path.empty() && !committed) {
+            std::error_code ignored;
+            fs::remove(path, ignored);
+        }
+    }
+
+    void Create();
+    void Write(const std::string &text);
+    void Close();
+    void ReplaceTarget();
+
+private:
+    fs::path target;
+    fs::path path;
+    TFilePtr file;
+    bool committed = false;
+};
+
+void TReplacementFile::Create()
+{
+    FUNCTION_NAME("TMemIniFile::UpdateFile");
+    // Exclusive creation, so that a stale temporary file of another writer is never reused.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path = target;
+        path += attempt == 0 ? ".tmp" : ".tmp" + std::to_string(attempt);
+        SetLastSystemError(0);
+        file.reset(std::fopen(path.c_str(), "wbx"));
+        if (file)
+            return;
+        if (LastSystemError() != EEXIST)
+            break;
+    }
+    const uint32_t code = LastSystemError();
+    const std::string tried = path.string();
+    path.clear();
+    RaiseError(HERE, "Failed to create file.", target.string(), tried, code);
+}
+
+void TReplacementFile::Write(const std::string &text)
+{
+    FUNCTION_NAME("TMemIniFile::UpdateFile");
+    constexpr size_t chunkSize = 64 * 1024;
+    for (size_t offset = 0; offset < text.size(); offset += chunkSize) {
+        const size_t size = std::min(chunkSize, text.size() - offset);
+        SetLastSystemError(0);
+        if (writeBytes(file.get(), text.data() + offset, size) != size)
+            RaiseError(
+                HERE, "Failed to write file.", target.string(), path.string(), LastSystemError());
+    }
+}
+
+void TReplacementFile::Close()
+{
+    FUNCTION_NAME("TMemIniFile::UpdateFile");
+    SetLastSystemError(0);
+    const bool flushed = std::fflush(file.get()) == 0 && !std::ferror(file.get());
+    const bool closed = std::fclose(file.release()) == 0;
+    if (!flushed || !closed)
+        RaiseError(
+            HERE, "Failed to write file.", target.string(), path.string(), LastSystemError());
+    std::error_code ec;
+    const fs::file_status old = fs::status(target, ec);
+    if (!ec && fs::is_regular_file(old))
+        fs::permissions(path, old.permissions(), ec);
+    SetLastSystemError(0);
+    if (!syncToDisk(path.string()))
+        RaiseError(
+            HERE, "Failed to write file.", target.string(), path.string(), LastSystemError());
+}
+
+void TReplacementFile::ReplaceTarget()
+{
+    FUNCTION_NAME("TMemIniFile::UpdateFile");
+    std::error_code ec;
+    fs::rename(path, target, ec);
+    if (ec)
+        RaiseError(HERE, "Failed to replace file.", target.string(), path.string(),
+            static_cast<uint32_t>(ec.value()));
+    committed = true;
+    // The rename is durable only once the folder is; the file is whole either way.
+    const fs::path folder = target.parent_path();
+    syncToDisk(folder.empty() ? std::string(".") : folder.string());
+}
+
+bool isReadOnly(const fs::path &path)
+{
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    return !ec && fs::exists(status)
+        && (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+// A link is followed, so that the file it names is replaced rather than the link itself.
+fs::path resolvedTarget(const std::string &fileName)
+{
+    std::error_code ec;
+    if (!fs::is_symlink(fileName, ec))
+        return fileName;
+    const fs::path resolved = fs::canonical(fileName, ec);
+    return ec ? fs::path(fileName) : resolved;
+}
+
+} // namespace
+
+void TMemIniFile::readFile()
+{
+    FUNCTION_NAME("TMemIniFile::TMemIniFile");
+    std::error_code ec;
+    if (fileName.empty() || !fs::is_regular_file(fileName, ec))
+        return;
+    SetLastSystemError(0);
+    TFilePtr file(std::fopen(fileName.c_str(), "rb"));
+    if (!file)
+        RaiseError(HERE, "Failed to open file.", fileName, {}, LastSystemError());
+    std::string text;
+    char buffer[64 * 1024];
+    size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        text.append(buffer, count);
+    if (std::ferror(file.get()))
+        RaiseError(HERE, "Failed to read file.", fileName, {}, LastSystemError());
+    SetText(text);
+}
+
+void TMemIniFile::UpdateFile() const
+{
+    FUNCTION_NAME("TMemIniFile::UpdateFile");
+    const fs::path target = resolvedTarget(fileName);
+    if (isReadOnly(target))
+        RaiseError(HERE, "The file is read-only.", fileName, {}, EACCES);
+    TReplacementFile replacement(target);
+    replacement.Create();
+    replacement.Write(GetText());
+    replacement.Close();
+    replacement.ReplaceTarget();
+}
+
+// ---- TStoredTextList ----------------------------------------------------------------------------
+
+namespace {
+
+bool pathExists(const std::string &path)
+{
+    std::error_code ec;
+    return !path.empty() && fs::exists(path, ec);
+}
+
+void clearReadOnlyAttr(const std::string &path)
+{
+    std::error_code ec;
+    if (isReadOnly(path))
+        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
+}
+
+} // namespace
+
+TStoredTextList::TStoredTextList(const std::string &fileName) : fileName(fileName) { }
+
+TStoredTextList::~TStoredTextList() = default;
+
+bool TStoredTextList::Load()
+{
+    FUNCTION_NAME("TStoredTextList::Load");
+    Err.Reset();
+    return ErrorGuardShow(HERE, "Failed to load file.", [&] {
+        document.reset();
+        document = std::make_unique<TMemIniFile>(fileName);
+        if (OnLoad)
+            OnLoad(*this);
+    });
+}
+
+bool TStoredTextList::LoadFrom(const std::string &newFileName)
+{
+    fileName = newFileName;
+    return Load();
+}
+
+bool TStoredTextList::Save(bool ask)
+{
+    FUNCTION_NAME("TStoredTextList::Save");
+    Err.Reset();
+    bool written = false;
+    ErrorGuardShow(HERE, "Failed to save file.", [&] {
+        if (!document)
+            RaiseError(HERE, "The file has not been loaded.", fileName);
+        if (ask && pathExists(fileName)
+            && !QueryDialog("File \"" + fileName + "\"already exists.\nOverwrite it?"))
+            return;
+        if (OnSave)
+            OnSave(*this);
+        clearReadOnlyAttr(fileName);
+        document->UpdateFile();
+        written = true;
+    });
+    return written;
+}
+
+bool TStoredTextList::SaveAs(const std::string &newFileName, bool ask)
+{
+    fileName = newFileName;
+    if (!document)
+        document = std::make_unique<TMemIniFile>(fileName);
+    document->Rename(fileName);
+    return Save(ask);
+}
+
+TMemIniFile &TStoredTextList::requireDocument() const
+{
+    FUNCTION_NAME("TStoredTextList::requireDocument");
+    if (!document)
+        RaiseError(HERE, "The file has not been loaded.", fileName);
+    return *document;
+}
+
+void TStoredTextList::ReadText(const std::string &section, const std::string &key, bool allowEmpty,
+    std::string &value, size_t maxLength) const
+{
+    std::string text = requireDocument().ReadString(section, key, value);
+    if ((allowEmpty || !text.empty()) && text.size() <= maxLength)
+        value = std::move(text);
+}
+
+void TStoredTextList::WriteText(
+    const std::string &section, const std::string &key, const std::string &value)
+{
+    requireDocument().WriteString(section, key, value);
+}
+
+void TStoredTextList::ReadFlag(const std::string &section, const std::string &key, bool &flag) const
+{
+    flag = TextToBool(requireDocument().ReadString(section, key, BoolToText(flag)));
+}
+
+void TStoredTextList::WriteFlag(const std::string &section, const std::string &key, bool flag)
+{
+    requireDocument().WriteString(section, key, BoolToText(flag));
+}
+
+void TStoredTextList::ReadNumber(const std::string &section, const std::string &key, int32_t &value,
+    int32_t maximum, int32_t minimum) const
+{
+    const int32_t result = requireDocument().ReadInteger(section, key, value);
+    if (minimum <= result && result <= maximum)
+        value = result;
+}
+
+void TStoredTextList::WriteNumber(const std::string &section, const std::string &key, int32_t value)
+{
+    requireDocument().WriteInteger(section, key, value);
+}
+
+void TStoredTextList::ClearSection(const std::string &section)
+{
+    requireDocument().EraseSection(section);
+}
