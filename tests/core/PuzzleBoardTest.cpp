@@ -1,0 +1,216 @@
+#include "core/PuzzleBoard.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <deque>
+#include <vector>
+
+namespace {
+
+// Hands the board a fixed list of values; running out is a test failure.
+class ScriptedRandom
+{
+public:
+    explicit ScriptedRandom(std::vector<int32_t> values) : values(values.begin(), values.end()) { }
+    int32_t operator()()
+    {
+        ++draws;
+        if (values.empty()) {
+            ADD_FAILURE() << "the board drew more values than scripted";
+            return 0;
+        }
+        const int32_t value = values.front();
+        values.pop_front();
+        return value;
+    }
+    std::deque<int32_t> values;
+    int draws = 0;
+};
+
+TPuzzleBoard boardInPlay(int32_t columns, int32_t rows)
+{
+    TPuzzleBoard board;
+    board.ResultedColumns = columns;
+    board.ResultedRows = rows;
+    board.InitPieces(columns, rows);
+    return board;
+}
+
+void useScript(TPuzzleBoard &board, ScriptedRandom &script)
+{
+    board.RandomValue = [&script] { return script(); };
+}
+
+} // namespace
+
+TEST(PuzzleBoard, StartsSolvedWithTheDefaultGridAndNoDragSource)
+{
+    TPuzzleBoard board;
+    EXPECT_EQ(board.ColumnsCount, 7);
+    EXPECT_EQ(board.RowsCount, 7);
+    EXPECT_EQ(board.SourceColumn, -1);
+    EXPECT_EQ(board.SourceRow, -1);
+    EXPECT_FALSE(board.Modified);
+    EXPECT_EQ(board.Pieces[29][29].Column, 29);
+    EXPECT_EQ(board.Pieces[29][29].Row, 29);
+}
+
+TEST(PuzzleBoard, ShuffleOfOneCellSwapsItWithItselfAndSetsNoFlip)
+{
+    TPuzzleBoard board = boardInPlay(1, 1);
+    ScriptedRandom script(std::vector<int32_t>(10, 12345));
+    useScript(board, script);
+    board.ShufflePieces(true);
+    EXPECT_EQ(script.draws, 10); // five passes, two values each; the flip phase skips a placed cell
+    EXPECT_TRUE(board.Modified);
+    EXPECT_FALSE(board.Pieces[0][0].FlipHorizontal);
+    EXPECT_EQ(board.CountMisplacedPieces(), 0);
+}
+
+TEST(PuzzleBoard, ShuffleFollowsTheScriptedDrawsInOrder)
+{
+    // A 2 x 1 board. Pass 1: cell 0 draws column 7 -> |7 % 2| = 1 and row 5 -> 0, so it swaps with
+    // cell 1; cell 1 draws -1 -> |-1 % 2| = 1, itself. Passes 2..5: every cell picks itself.
+    TPuzzleBoard board = boardInPlay(2, 1);
+    std::vector<int32_t> values = {7, 5, -1, 9};
+    for (int pass = 0; pass < 4; ++pass)
+        values.insert(values.end(), {2, 3, -1, 0});
+    // Flip phase, both cells misplaced: horizontal value first; even means flipped.
+    values.insert(values.end(), {4, 1, -3, -2});
+    ScriptedRandom script(values);
+    useScript(board, script);
+
+    board.ShufflePieces(true);
+
+    EXPECT_TRUE(script.values.empty());
+    EXPECT_EQ(board.Pieces[0][0].Column, 1);
+    EXPECT_EQ(board.Pieces[1][0].Column, 0);
+    EXPECT_TRUE(board.Pieces[0][0].FlipHorizontal);
+    EXPECT_FALSE(board.Pieces[0][0].FlipVertical);
+    EXPECT_FALSE(board.Pieces[1][0].FlipHorizontal);
+    EXPECT_TRUE(board.Pieces[1][0].FlipVertical);
+    EXPECT_EQ(board.CountMisplacedPieces(), 2);
+}
+
+TEST(PuzzleBoard, MostNegativeValueGivesAValidIndex)
+{
+    TPuzzleBoard board = boardInPlay(3, 3);
+    ScriptedRandom script(std::vector<int32_t>(2 * 5 * 9, INT_MIN));
+    useScript(board, script);
+    board.ShufflePieces(false);
+    // INT_MIN % 3 == -2, so every cell swapped with (2, 2); the permutation survives.
+    int homes[3][3] = {};
+    for (int c = 0; c < 3; ++c)
+        for (int r = 0; r < 3; ++r)
+            ++homes[board.Pieces[c][r].Column][board.Pieces[c][r].Row];
+    for (auto &column : homes)
+        for (int count : column)
+            EXPECT_EQ(count, 1);
+}
+
+TEST(PuzzleBoard, OneColumnBoardPermutesOnlyAlongItsRows)
+{
+    TPuzzleBoard board = boardInPlay(1, 4);
+    std::vector<int32_t> values;
+    for (int i = 0; i < 5 * 4; ++i)
+        values.insert(values.end(), {i * 7 + 1, i * 5 + 3});
+    ScriptedRandom script(values);
+    useScript(board, script);
+    board.ShufflePieces(false);
+    for (int r = 0; r < 4; ++r)
+        EXPECT_EQ(board.Pieces[0][r].Column, 0);
+    EXPECT_EQ(board.Pieces[1][0].Column, 1); // outside the board in play: untouched
+}
+
+TEST(PuzzleBoard, ShuffleWithoutFlippingClearsEveryFlagAndStartsFromTheCurrentArrangement)
+{
+    TPuzzleBoard board = boardInPlay(2, 2);
+    board.SwapPieces(0, 0, 1, 1);
+    board.FlipPieceHorizontally(0, 1);
+    board.FlipPieceVertically(1, 1);
+    // Every swap picks the cell itself, so the arrangement before the shuffle stays.
+    std::vector<int32_t> values;
+    for (int pass = 0; pass < 5; ++pass)
+        values.insert(values.end(), {0, 0, 1, 0, 0, 1, 1, 1});
+    ScriptedRandom script(values);
+    useScript(board, script);
+    board.ShufflePieces(false);
+    EXPECT_EQ(board.Pieces[0][0].Column, 1);
+    EXPECT_EQ(board.Pieces[1][1].Column, 0);
+    for (int c = 0; c < 2; ++c)
+        for (int r = 0; r < 2; ++r) {
+            EXPECT_FALSE(board.Pieces[c][r].FlipHorizontal);
+            EXPECT_FALSE(board.Pieces[c][r].FlipVertical);
+        }
+}
+
+TEST(PuzzleBoard, SameSequenceGivesTheSameShuffle)
+{
+    auto shuffled = [] {
+        TPuzzleBoard board = boardInPlay(30, 30);
+        uint32_t x = 17;
+        board.RandomValue = [&x] { return static_cast<int32_t>(x = x * 1103515245u + 12345u); };
+        board.ShufflePieces(true);
+        return board;
+    };
+    const TPuzzleBoard first = shuffled();
+    const TPuzzleBoard second = shuffled();
+    int misplaced = 0;
+    for (int c = 0; c < 30; ++c)
+        for (int r = 0; r < 30; ++r) {
+            EXPECT_EQ(first.Pieces[c][r].Column, second.Pieces[c][r].Column);
+            EXPECT_EQ(first.Pieces[c][r].Row, second.Pieces[c][r].Row);
+            EXPECT_EQ(first.Pieces[c][r].FlipHorizontal, second.Pieces[c][r].FlipHorizontal);
+            misplaced += first.IsPieceInPlace(c, r) ? 0 : 1;
+        }
+    EXPECT_EQ(first.CountMisplacedPieces(), misplaced);
+    EXPECT_GT(misplaced, 800);
+}
+
+TEST(PuzzleBoard, DropsCountMovesAndOnlyTheSwapMarksTheGameModified)
+{
+    TPuzzleBoard board = boardInPlay(3, 3);
+    board.FlipPieceHorizontally(1, 1);
+    EXPECT_FALSE(board.Modified); // a flip is no move
+
+    board.SourceColumn = 2;
+    board.SourceRow = 2;
+    board.MovePiece(2, 2); // onto the source: nothing
+    EXPECT_EQ(board.MovesCount, 0);
+    EXPECT_FALSE(board.Modified);
+
+    board.MovePiece(0, 0);
+    EXPECT_EQ(board.MovesCount, 1);
+    EXPECT_TRUE(board.Modified);
+    EXPECT_EQ(board.Pieces[0][0].Column, 2);
+    EXPECT_EQ(board.Pieces[2][2].Column, 0);
+    EXPECT_EQ(board.CountMisplacedPieces(), 2);
+
+    board.WrongMoves = 4;
+    board.ClearMoves();
+    EXPECT_EQ(board.MovesCount, 0);
+    EXPECT_FALSE(board.Modified);
+    EXPECT_EQ(board.WrongMoves, 4); // callers reset it themselves
+}
+
+TEST(PuzzleBoard, FlippedPieceInItsHomeCellCountsAsInPlace)
+{
+    TPuzzleBoard board = boardInPlay(2, 2);
+    board.FlipPieceVertically(1, 0);
+    EXPECT_TRUE(board.IsPieceInPlace(1, 0));
+    EXPECT_EQ(board.CountMisplacedPieces(), 0);
+}
+
+TEST(PuzzleBoard, RandomizeResetsTheCountersAndLeavesTheGameModified)
+{
+    TPuzzleBoard board = boardInPlay(5, 5);
+    board.MovesCount = 9;
+    board.WrongMoves = 3;
+    uint32_t x = 1;
+    board.RandomValue = [&x] { return static_cast<int32_t>(x = x * 69069u + 1u); };
+    board.Randomize(true);
+    EXPECT_EQ(board.MovesCount, 0);
+    EXPECT_EQ(board.WrongMoves, 0);
+    EXPECT_TRUE(board.Modified);
+}
