@@ -81,7 +81,7 @@ public:
         Add(title);
     }
     void AddRaiseDetails(const std::string &description, const std::string &parameter1,
-                         const std::string &parameter2, uint32_t systemErrorCode)
+        const std::string &parameter2, uint32_t systemErrorCode)
     {
         Add("* Description: " + quoted(description));
         if (!parameter1.empty())
@@ -115,13 +115,12 @@ std::string composeGuarded(Compose &&compose)
     TContextLines lines;
     try {
         compose(lines);
-    } catch (...) {
-    }
+    } catch (...) { }
     return lines.text;
 }
 
-bool showContext(const std::string &caption, const std::string &description,
-                 bool *okayNoErrors, const std::function<std::string()> &contextText)
+bool showContext(const std::string &caption, const std::string &description, bool *okayNoErrors,
+    const std::function<std::string()> &contextText)
 {
     if (!errorDialog) {
         if (okayNoErrors)
@@ -231,16 +230,15 @@ void TFunStatContext::ResetUser()
     UserReal = 0.0;
 }
 
-void TFunStatContext::BeginFunction(const std::string &file, const std::string &function,
-                                    int32_t line)
+void TFunStatContext::BeginFunction(
+    const std::string &file, const std::string &function, int32_t line)
 {
     SetRaise(file, function, line, fsBeginFunctionError, {});
 }
 
 void TFunStatContext::SetRaise(const std::string &file, const std::string &function, int32_t line,
-                               int32_t status, const std::string &description,
-                               const std::string &parameter1, const std::string &parameter2,
-                               uint32_t systemErrorCode)
+    int32_t status, const std::string &description, const std::string &parameter1,
+    const std::string &parameter2, uint32_t systemErrorCode)
 {
     Status = status;
     File = file;
@@ -304,8 +302,8 @@ std::string TFunStatContext::ContextText() const
 
 bool TFunStatContext::Show(const std::string &description, bool *okayNoErrors)
 {
-    return showContext(StatusText(Status), description, okayNoErrors,
-                       [this] { return ContextText(); });
+    return showContext(
+        StatusText(Status), description, okayNoErrors, [this] { return ContextText(); });
 }
 
 void TFunStatContext::OnApplicationException(const std::string &exceptionMessage)
@@ -326,8 +324,8 @@ void TErr::Reset()
 }
 
 void TErr::Raise(const std::string &file, const std::string &function, int32_t line,
-                 const std::string &description, const std::string &parameter1,
-                 const std::string &parameter2, uint32_t systemErrorCode)
+    const std::string &description, const std::string &parameter1, const std::string &parameter2,
+    uint32_t systemErrorCode)
 {
     Raised = true;
     File = file;
@@ -375,12 +373,12 @@ bool TErr::Show(const std::string &description, bool *okayNoErrors)
 
 void RecordThrow(const char *file, int32_t line, std::string typeName)
 {
-    lastThrow() = TThrowRecord{file ? file : "", line, std::move(typeName)};
+    lastThrow() = TThrowRecord {file ? file : "", line, std::move(typeName)};
 }
 
 TThrowRecord TakeLastThrow()
 {
-    return std::exchange(lastThrow(), TThrowRecord{});
+    return std::exchange(lastThrow(), TThrowRecord {});
 }
 
 std::string DemangledTypeName(const char *mangled)
@@ -392,8 +390,8 @@ std::string DemangledTypeName(const char *mangled)
 }
 
 void RaiseError(const char *file, const char *function, int32_t line,
-                const std::string &description, const std::string &parameter1,
-                const std::string &parameter2, uint32_t systemErrorCode)
+    const std::string &description, const std::string &parameter1, const std::string &parameter2,
+    uint32_t systemErrorCode)
 {
     Err.Raise(file, function, line, description, parameter1, parameter2, systemErrorCode);
     RecordThrow(file, line, "TRaisedErr");
@@ -433,8 +431,8 @@ bool CalleeFailed(TFunStatContext &local)
     return true;
 }
 
-bool ShowCalleeFailure(const char *file, const char *function, int32_t line,
-                       const std::string &failedOperation)
+bool ShowCalleeFailure(
+    const char *file, const char *function, int32_t line, const std::string &failedOperation)
 {
     if (!FunStatContext.Failed())
         return false;

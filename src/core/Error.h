@@ -30,7 +30,7 @@ class IErrorDialog
 public:
     virtual ~IErrorDialog() = default;
     virtual bool ShowError(const std::string &caption, const std::string &description,
-                           bool *okayNoErrors, const std::string &contextText)
+        bool *okayNoErrors, const std::string &contextText)
         = 0;
     virtual int32_t RecursionCount() const = 0;
 };
@@ -79,9 +79,8 @@ public:
     void ResetUser();
     void BeginFunction(const std::string &file, const std::string &function, int32_t line);
     void SetRaise(const std::string &file, const std::string &function, int32_t line,
-                  int32_t status, const std::string &description,
-                  const std::string &parameter1 = {}, const std::string &parameter2 = {},
-                  uint32_t systemErrorCode = 0);
+        int32_t status, const std::string &description, const std::string &parameter1 = {},
+        const std::string &parameter2 = {}, uint32_t systemErrorCode = 0);
     void SetShow(const std::string &file, const std::string &function, int32_t line);
 
     static std::string StatusText(int32_t status);
@@ -117,8 +116,8 @@ public:
 
     void Reset();
     void Raise(const std::string &file, const std::string &function, int32_t line,
-               const std::string &description, const std::string &parameter1 = {},
-               const std::string &parameter2 = {}, uint32_t systemErrorCode = 0);
+        const std::string &description, const std::string &parameter1 = {},
+        const std::string &parameter2 = {}, uint32_t systemErrorCode = 0);
     void SetCaught(const std::string &message);
     void SetTrap(const std::string &file, const std::string &function, int32_t line);
     std::string ContextText() const;
@@ -148,8 +147,8 @@ std::string DemangledTypeName(const char *mangled);
 
 // Fills Err and throws TRaisedErr.
 [[noreturn]] void RaiseError(const char *file, const char *function, int32_t line,
-                             const std::string &description, const std::string &parameter1 = {},
-                             const std::string &parameter2 = {}, uint32_t systemErrorCode = 0);
+    const std::string &description, const std::string &parameter1 = {},
+    const std::string &parameter2 = {}, uint32_t systemErrorCode = 0);
 
 // Tests of system-call results; read right after a call made with the last error cleared.
 bool SystemCallFailed();
@@ -184,7 +183,7 @@ void RunUnderErrorGuard(const char *file, const char *function, int32_t line, Wo
 // Returns true when the work succeeded.
 template<class Work>
 bool ErrorGuardShow(const char *file, const char *function, int32_t line,
-                    const std::string &failedOperation, Work &&work)
+    const std::string &failedOperation, Work &&work)
 {
     detail::RunUnderErrorGuard(file, function, line, std::forward<Work>(work));
     if (!Err.Raised)
@@ -212,8 +211,8 @@ bool CalleeFailed(TFunStatContext &local);
 
 namespace detail {
 template<class Work>
-TFunStatContext RunUnderStatusGuard(const char *file, const char *function, int32_t line,
-                                    Work &&work)
+TFunStatContext RunUnderStatusGuard(
+    const char *file, const char *function, int32_t line, Work &&work)
 {
     FunStatContext.BeginFunction(file, function, line);
     TFunStatContext local;
@@ -222,16 +221,16 @@ TFunStatContext RunUnderStatusGuard(const char *file, const char *function, int3
         std::forward<Work>(work)(local);
     } catch (TRaisedErr &) {
         local.SetRaise(file, function, line, fsError, Err.Description, Err.Parameter1,
-                       Err.Parameter2, Err.SystemErrorCode);
+            Err.Parameter2, Err.SystemErrorCode);
     } catch (std::exception &e) {
         const TThrowRecord thrown = TakeLastThrow();
         local.SetRaise(file, function, line, fsError,
-                       std::string("Unhandled exception: ") + e.what(), thrown.File,
-                       thrown.File.empty() ? std::string() : std::to_string(thrown.Line));
+            std::string("Unhandled exception: ") + e.what(), thrown.File,
+            thrown.File.empty() ? std::string() : std::to_string(thrown.Line));
     } catch (...) {
         const TThrowRecord thrown = TakeLastThrow();
         local.SetRaise(file, function, line, fsError, "Unhandled generic exception.", thrown.File,
-                       thrown.File.empty() ? std::string() : std::to_string(thrown.Line));
+            thrown.File.empty() ? std::string() : std::to_string(thrown.Line));
     }
     return local;
 }
@@ -249,7 +248,7 @@ void StatusGuard(const char *file, const char *function, int32_t line, Work &&wo
 // published outcome is Perfect again.
 template<class Work>
 void StatusGuardShow(const char *file, const char *function, int32_t line,
-                     const std::string &failedOperation, Work &&work)
+    const std::string &failedOperation, Work &&work)
 {
     TFunStatContext local
         = detail::RunUnderStatusGuard(file, function, line, std::forward<Work>(work));
@@ -263,5 +262,5 @@ void StatusGuardShow(const char *file, const char *function, int32_t line,
 
 // Code that is not itself status-guarded: shows a failure a status-guarded callee left behind.
 // Returns true when there was one.
-bool ShowCalleeFailure(const char *file, const char *function, int32_t line,
-                       const std::string &failedOperation);
+bool ShowCalleeFailure(
+    const char *file, const char *function, int32_t line, const std::string &failedOperation);

@@ -14,7 +14,7 @@ TRandomEnvironment TRandomEnvironment::System()
     environment.CalendarSeconds = [] { return static_cast<int64_t>(std::time(nullptr)); };
     environment.TickCount = [] {
         return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                         std::chrono::steady_clock::now().time_since_epoch())
+            std::chrono::steady_clock::now().time_since_epoch())
                                          .count());
     };
     // No window exists when the source is built, so the pointer cannot be read yet: fresh bits
@@ -22,8 +22,8 @@ TRandomEnvironment TRandomEnvironment::System()
     environment.CursorPosition = [] {
         std::random_device entropy;
         const uint32_t bits = entropy();
-        return std::pair<int32_t, int32_t>(static_cast<int32_t>(bits & 0xFFFF),
-                                           static_cast<int32_t>(bits >> 16));
+        return std::pair<int32_t, int32_t>(
+            static_cast<int32_t>(bits & 0xFFFF), static_cast<int32_t>(bits >> 16));
     };
     return environment;
 }
@@ -35,13 +35,12 @@ void TLongRandom::Seed(uint32_t seed)
 
 uint32_t TLongRandom::Next()
 {
-    constexpr uint64_t Multiplier = (uint64_t{346} << 32) + 20021u;
+    constexpr uint64_t Multiplier = (uint64_t {346} << 32) + 20021u;
     state = state * Multiplier + 1u;
     return static_cast<uint32_t>(state >> 32) & 0x7FFFFFFFu;
 }
 
-TMyRandom::TMyRandom(TRandomEnvironment environment_)
-    : environment(std::move(environment_))
+TMyRandom::TMyRandom(TRandomEnvironment environment_) : environment(std::move(environment_))
 {
     longRandom.Seed(static_cast<uint32_t>(environment.CalendarSeconds()));
     state = longRandom.Next();

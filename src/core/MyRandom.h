@@ -50,8 +50,8 @@ private:
     TLongRandom longRandom;
     uint8_t writeIndex = 0;
     uint8_t readIndex = 0;
-    std::array<uint8_t, 256> xRing{};
-    std::array<uint8_t, 256> yRing{};
+    std::array<uint8_t, 256> xRing {};
+    std::array<uint8_t, 256> yRing {};
     uint32_t state = 0;
 };
 

@@ -15,15 +15,14 @@ constexpr int64_t UnixEpochAsMoment = 25569;
 
 const std::array<const char *, 7> WeekdayNames
     = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-const std::array<const char *, 12> MonthNames
-    = {"January", "February", "March",     "April",   "May",      "June",
-       "July",    "August",   "September", "October", "November", "December"};
+const std::array<const char *, 12> MonthNames = {"January", "February", "March", "April", "May",
+    "June", "July", "August", "September", "October", "November", "December"};
 
 std::string englishLongDate(const TDateTimeParts &parts)
 {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%s, %s %02d, %04d", WeekdayNames[parts.DayOfWeek],
-                  MonthNames[parts.Month - 1], parts.Day, parts.Year);
+        MonthNames[parts.Month - 1], parts.Day, parts.Year);
     return buffer;
 }
 
@@ -32,7 +31,7 @@ std::string englishLongTime(const TDateTimeParts &parts)
     const int32_t hour12 = parts.Hour % 12 == 0 ? 12 : parts.Hour % 12;
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%d:%02d:%02d %s", hour12, parts.Minute, parts.Second,
-                  parts.Hour < 12 ? "AM" : "PM");
+        parts.Hour < 12 ? "AM" : "PM");
     return buffer;
 }
 
@@ -93,8 +92,8 @@ std::string TimePatternWithColons(const std::string &pattern)
             continue;
         std::size_t next = i;
         while (next < pattern.size() && !isTimeField(pattern[next]) && pattern[next] != ' '
-               && pattern[next] != '\'' && pattern[next] != 'A' && pattern[next] != 'a'
-               && pattern[next] != 't' && pattern[next] != 'z')
+            && pattern[next] != '\'' && pattern[next] != 'A' && pattern[next] != 'a'
+            && pattern[next] != 't' && pattern[next] != 'z')
             ++next;
         if (next > i && next < pattern.size() && isTimeField(pattern[next])) {
             result += ':';
@@ -109,8 +108,8 @@ double EncodeDate(int32_t year, int32_t month, int32_t day)
     return static_cast<double>(daysFromCivil(year, month, day) + UnixEpochAsMoment);
 }
 
-double EncodeDateTime(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute,
-                      int32_t second)
+double EncodeDateTime(
+    int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int32_t second)
 {
     return EncodeDate(year, month, day) + (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
 }
@@ -135,15 +134,14 @@ double Now()
 {
     const auto now = std::chrono::system_clock::now();
     const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-    const auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                  now.time_since_epoch())
-                                  .count()
+    const auto milliseconds
+        = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count()
         % 1000;
-    std::tm local{};
+    std::tm local {};
     if (const std::tm *converted = std::localtime(&seconds))
         local = *converted;
     return EncodeDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                          local.tm_min, local.tm_sec)
+               local.tm_min, local.tm_sec)
         + static_cast<double>(milliseconds) / 86400000.0;
 }
 

@@ -27,8 +27,8 @@ void SetLongDateTimeFormatters(TDateTimeFormatter longDate, TDateTimeFormatter l
 std::string TimePatternWithColons(const std::string &pattern);
 
 double EncodeDate(int32_t year, int32_t month, int32_t day);
-double EncodeDateTime(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute,
-                      int32_t second);
+double EncodeDateTime(
+    int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int32_t second);
 TDateTimeParts DecodeDateTime(double moment);
 double Now();
 

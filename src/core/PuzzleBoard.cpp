@@ -5,8 +5,7 @@
 #include <cstdlib>
 #include <utility>
 
-TPuzzleBoard::TPuzzleBoard()
-    : RandomValue([] { return static_cast<int32_t>(Random.Next()); })
+TPuzzleBoard::TPuzzleBoard() : RandomValue([] { return static_cast<int32_t>(Random.Next()); })
 {
     InitPieces(MaxGridSize, MaxGridSize);
     ClearMoves();
@@ -16,7 +15,7 @@ void TPuzzleBoard::InitPieces(int32_t columns, int32_t rows)
 {
     for (int32_t row = 0; row < rows; ++row)
         for (int32_t column = 0; column < columns; ++column)
-            Pieces[column][row] = TPiece{column, row, false, false};
+            Pieces[column][row] = TPiece {column, row, false, false};
 }
 
 bool TPuzzleBoard::IsPieceInPlace(int32_t column, int32_t row) const

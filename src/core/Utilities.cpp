@@ -22,8 +22,8 @@ int32_t scaled(int32_t a, int32_t b, int32_t c)
 
 } // namespace
 
-TPictureSize FitPictureSize(int32_t width, int32_t height, int32_t maxWidth, int32_t maxHeight,
-                            bool enlarge)
+TPictureSize FitPictureSize(
+    int32_t width, int32_t height, int32_t maxWidth, int32_t maxHeight, bool enlarge)
 {
     if (width == 0 || height == 0)
         return {};

@@ -19,5 +19,5 @@ struct TPictureSize
 
 // Fits width x height into maxWidth x maxHeight keeping the aspect; with `enlarge` a small picture
 // grows to touch the box. A picture with no pixels fits as 0 x 0.
-TPictureSize FitPictureSize(int32_t width, int32_t height, int32_t maxWidth, int32_t maxHeight,
-                            bool enlarge);
+TPictureSize FitPictureSize(
+    int32_t width, int32_t height, int32_t maxWidth, int32_t maxHeight, bool enlarge);
