@@ -183,7 +183,7 @@ TEST_F(StoredTextListTest, WritingReplacesInPlaceOrAppends)
 TEST_F(StoredTextListTest, TextThatWouldNotReadBackIsRefused)
 {
     TMemIniFile document;
-    for (const auto &[key, value] : std::vector<std::pair<std::string, std::string>> {
+    for (const auto &line : std::vector<std::pair<std::string, std::string>> {
              {"Title", "line\nbreak"},
              {"Title", "cr\r"},
              {"Title", std::string("nul\0", 4)},
@@ -191,9 +191,9 @@ TEST_F(StoredTextListTest, TextThatWouldNotReadBackIsRefused)
              {";Key", "v"},
              {"[Key", "v]"},
          }) {
-        EXPECT_EQ(raisedDescription([&] { document.WriteString("S", key, value); }),
+        EXPECT_EQ(raisedDescription([&] { document.WriteString("S", line.first, line.second); }),
             "The text cannot be stored in an ini file.")
-            << key << "=" << value;
+            << line.first << "=" << line.second;
     }
     EXPECT_NE(raisedDescription([&] { document.WriteString("a\nb", "k", "v"); }), "");
     EXPECT_EQ(document.GetText(), "");
