@@ -1,0 +1,58 @@
+#pragma once
+// The game file (".mzg"): the grid settings, the picture, the grid cut from it, the counters and
+// the content of every cell, read and written through a TStoredTextList. The first four keys are
+// the settings that the options file shares.
+
+#include "core/PuzzleBoard.h"
+#include "core/Utilities.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class TStoredTextList;
+
+inline constexpr const char *GameSection = "MosavoGame";
+inline constexpr const char *MapSection = "Map";
+inline constexpr const char *GameFileExtension = ".mzg";
+inline constexpr const char *GameFileMask = "*.mzg";
+inline constexpr const char *GameFileFilter = "Mosavo game (*.mzg)|*.mzg";
+inline constexpr const char *GamesFolderName = "MosavoGames";
+// Longest path text the files accept.
+inline constexpr size_t MaxPathTextLength = 259;
+
+// What the window holds besides the board: the grid-size boxes, the check boxes, the current
+// picture and the last game file.
+struct TWindowSettings
+{
+    int32_t ColumnsBox = DefaultGridSize;
+    int32_t RowsBox = DefaultGridSize;
+    bool LightGrid = false;
+    bool AllowFlip = false;
+    std::string CurrentPicture;
+    std::string LastGame;
+};
+
+// The four keys shared with the options file. Reading sets the chosen grid size of the board and
+// the boxes together; values that are missing or out of range leave the boxes' numbers.
+void ReadCommonSettings(const TStoredTextList &list, TPuzzleBoard &board, TWindowSettings &window);
+void WriteCommonSettings(
+    TStoredTextList &list, const TPuzzleBoard &board, const TWindowSettings &window);
+
+// Reads the grid in play, the counters and the map into a solved board of that grid; every value
+// that is missing or not accepted keeps its default. Modified is left to the caller.
+void ReadGame(const TStoredTextList &list, TPuzzleBoard &board, TWindowSettings &window);
+// Rewrites every game key in its place and replaces the map whole; other keys stay.
+void WriteGame(TStoredTextList &list, const TPuzzleBoard &board, const TWindowSettings &window);
+
+// Whether the path names a game file: its extension is ".mzg" in any letter case.
+bool IsGameFileName(const std::string &path);
+// Where a game dialog proposes to save the game of a picture: its folder as it stands and the
+// picture's name with the game extension.
+std::string GameFileNameForPicture(const std::string &dialogFileName, const std::string &picture);
+
+// The piece size that cuts a picture fitted to `fitted` into exactly columns x rows, so that a
+// saved game keeps its grid in a puzzle area of another size. A picture without pixels takes
+// the whole available box.
+TPictureSize SavedGamePieceSize(
+    const TPictureSize &fitted, const TPictureSize &available, int32_t columns, int32_t rows);

@@ -1,0 +1,34 @@
+#include "core/Options.h"
+
+#include "core/StoredTextList.h"
+
+namespace {
+
+constexpr const char *AllowFlipKey = "AllowFlip";
+constexpr const char *LastGameTitleKey = "LastGameTitle";
+
+} // namespace
+
+TWindowSettings FirstStartSettings(
+    const std::string &picturesFolder, const std::string &gamesFolder)
+{
+    TWindowSettings window;
+    window.CurrentPicture = picturesFolder + "*";
+    window.LastGame = gamesFolder + GameFileMask;
+    return window;
+}
+
+void ReadOptions(const TStoredTextList &list, TPuzzleBoard &board, TWindowSettings &window)
+{
+    ReadCommonSettings(list, board, window);
+    window.AllowFlip = false;
+    list.ReadFlag(GameSection, AllowFlipKey, window.AllowFlip);
+    list.ReadText(GameSection, LastGameTitleKey, false, window.LastGame, MaxPathTextLength);
+}
+
+void WriteOptions(TStoredTextList &list, const TPuzzleBoard &board, const TWindowSettings &window)
+{
+    WriteCommonSettings(list, board, window);
+    list.WriteFlag(GameSection, AllowFlipKey, window.AllowFlip);
+    list.WriteText(GameSection, LastGameTitleKey, window.LastGame);
+}

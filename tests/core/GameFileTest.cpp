@@ -1,0 +1,316 @@
+#include "core/GameFile.h"
+
+#include "core/Error.h"
+#include "core/StoredTextList.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TRecordingErrorDialog : public IErrorDialog
+{
+public:
+    std::vector<std::string> Descriptions;
+    bool ShowError(
+        const std::string &, const std::string &description, bool *, const std::string &) override
+    {
+        Descriptions.push_back(description);
+        return true;
+    }
+    int32_t RecursionCount() const override { return 0; }
+};
+
+class GameFileTest : public ::testing::Test
+{
+protected:
+    fs::path folder;
+    TRecordingErrorDialog errorDialog;
+    TPuzzleBoard board;
+    TWindowSettings window;
+    TStoredTextList list;
+
+    void SetUp() override
+    {
+        folder
+            = fs::temp_directory_path() / ("mosavo-game-" + std::to_string(std::random_device()()));
+        fs::create_directories(folder);
+        RegisterErrorDialog(&errorDialog);
+        list.OnLoad = [this](TStoredTextList &l) { ReadGame(l, board, window); };
+        list.OnSave = [this](TStoredTextList &l) { WriteGame(l, board, window); };
+    }
+
+    void TearDown() override
+    {
+        RegisterErrorDialog(nullptr);
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    }
+
+    std::string path(const std::string &name) const { return (folder / name).string(); }
+
+    static void writeBytes(const std::string &file, const std::string &bytes)
+    {
+        std::ofstream(file, std::ios::binary) << bytes;
+    }
+
+    static std::string readBytes(const std::string &file)
+    {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    // Loads a game file made of the given lines, each ended with CR LF.
+    void loadGame(const std::vector<std::string> &lines)
+    {
+        std::string text;
+        for (const std::string &line : lines)
+            text += line + "\r\n";
+        writeBytes(path("game.mzg"), text);
+        ASSERT_TRUE(list.LoadFrom(path("game.mzg")));
+    }
+
+    void expectPiece(int32_t column, int32_t row, int32_t homeColumn, int32_t homeRow,
+        bool flipHorizontal = false, bool flipVertical = false) const
+    {
+        const TPiece &piece = board.Pieces[column][row];
+        EXPECT_EQ(piece.Column, homeColumn) << "cell " << column << ", " << row;
+        EXPECT_EQ(piece.Row, homeRow) << "cell " << column << ", " << row;
+        EXPECT_EQ(piece.FlipHorizontal, flipHorizontal) << "cell " << column << ", " << row;
+        EXPECT_EQ(piece.FlipVertical, flipVertical) << "cell " << column << ", " << row;
+    }
+};
+
+TEST_F(GameFileTest, AFreshGameFileHoldsEveryKeyInItsOrder)
+{
+    board.ColumnsCount = 6;
+    board.RowsCount = 9;
+    board.ResultedColumns = 2;
+    board.ResultedRows = 2;
+    board.InitPieces(2, 2);
+    board.SwapPieces(0, 0, 1, 1);
+    board.FlipPieceHorizontally(1, 1);
+    board.FlipPieceVertically(1, 0);
+    board.MovesCount = 12;
+    board.WrongMoves = 3;
+    window.LightGrid = true;
+    window.CurrentPicture = "/home/me/Pictures/cat.jpg";
+
+    ASSERT_TRUE(list.SaveAs(path("new.mzg"), true));
+
+    EXPECT_EQ(readBytes(path("new.mzg")),
+        "[MosavoGame]\r\n"
+        "ColumnsCount=6\r\n"
+        "RowsCount=9\r\n"
+        "LightGrid=TRUE\r\n"
+        "PictureTitle=/home/me/Pictures/cat.jpg\r\n"
+        "ResultedColumns=2\r\n"
+        "ResultedRows=2\r\n"
+        "MovesCount=12\r\n"
+        "WrongMoves=3\r\n"
+        "\r\n"
+        "[Map]\r\n"
+        "C0=1\r\nR0=1\r\nFH0=FALSE\r\nFV0=FALSE\r\n"
+        "C1=1\r\nR1=0\r\nFH1=FALSE\r\nFV1=TRUE\r\n"
+        "C2=0\r\nR2=1\r\nFH2=FALSE\r\nFV2=FALSE\r\n"
+        "C3=0\r\nR3=0\r\nFH3=TRUE\r\nFV3=FALSE\r\n"
+        "\r\n");
+}
+
+TEST_F(GameFileTest, ANarrowBoardRoundTripsWithCellsNumberedByItsOwnWidth)
+{
+    board.ResultedColumns = 4;
+    board.ResultedRows = 9;
+    board.InitPieces(4, 9);
+    board.SwapPieces(1, 2, 3, 8); // n = 9 and n = 35
+    board.FlipPieceVertically(3, 8);
+    board.MovesCount = 1;
+    ASSERT_TRUE(list.SaveAs(path("tall.mzg"), false));
+    const std::string text = readBytes(path("tall.mzg"));
+    EXPECT_NE(text.find("C9=3\r\nR9=8\r\n"), std::string::npos);
+    EXPECT_NE(text.find("C35=1\r\nR35=2\r\nFH35=FALSE\r\nFV35=TRUE\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("C36="), std::string::npos);
+
+    board = TPuzzleBoard();
+    ASSERT_TRUE(list.LoadFrom(path("tall.mzg")));
+    EXPECT_EQ(board.ResultedColumns, 4);
+    EXPECT_EQ(board.ResultedRows, 9);
+    EXPECT_EQ(board.MovesCount, 1);
+    expectPiece(1, 2, 3, 8);
+    expectPiece(3, 8, 1, 2, false, true);
+    EXPECT_EQ(board.CountMisplacedPieces(), 2);
+}
+
+TEST_F(GameFileTest, AMissingOrEmptyMapGivesASolvedBoardWithTheStoredCounters)
+{
+    board.InitPieces(30, 30);
+    board.SwapPieces(0, 0, 2, 1);
+    board.FlipPieceHorizontally(2, 1);
+    loadGame(
+        {"[MosavoGame]", "ResultedColumns=3", "ResultedRows=2", "MovesCount=40", "WrongMoves=17"});
+    EXPECT_EQ(board.ResultedColumns, 3);
+    EXPECT_EQ(board.ResultedRows, 2);
+    EXPECT_EQ(board.MovesCount, 40);
+    EXPECT_EQ(board.WrongMoves, 17);
+    expectPiece(0, 0, 0, 0);
+    expectPiece(2, 1, 2, 1);
+    EXPECT_EQ(board.CountMisplacedPieces(), 0);
+
+    loadGame({"[MosavoGame]", "ResultedColumns=3", "ResultedRows=2", "MovesCount=5", "[Map]"});
+    EXPECT_EQ(board.MovesCount, 5);
+    EXPECT_EQ(board.WrongMoves, 0);
+    EXPECT_EQ(board.CountMisplacedPieces(), 0);
+}
+
+TEST_F(GameFileTest, NamesAreFoundInAnyLetterCaseButFlagsOnlyInCapitals)
+{
+    loadGame({"[mosavogame]", "COLUMNSCOUNT=9", "resultedcolumns=2", "ResultedRows=2", "[MAP]",
+        "c0=1", "r0=1", "fh0=TRUE", "C3=0", "R3=0", "FH3=true", "FV3=1", "C1=1", "R1=0",
+        "FH1=TRUE ", "FV1=True"});
+    EXPECT_EQ(board.ColumnsCount, 9);
+    EXPECT_EQ(window.ColumnsBox, 9);
+    EXPECT_EQ(board.ResultedColumns, 2);
+    expectPiece(0, 0, 1, 1, true, false);
+    expectPiece(1, 1, 0, 0, false, false);
+    expectPiece(1, 0, 1, 0, false, false);
+}
+
+TEST_F(GameFileTest, ValuesOutsideTheirRangesKeepTheirDefaults)
+{
+    window.ColumnsBox = 12;
+    window.RowsBox = 8;
+    board.ColumnsCount = 5;
+    loadGame({"[MosavoGame]", "ColumnsCount=31", "RowsCount=4", "ResultedColumns=0",
+        "ResultedRows=abc", "MovesCount=-1", "WrongMoves=abc", "[Map]", "C0=12", "R0=-1", "C1=-1",
+        "R1=8", "C2=7", "R2= 5"});
+    EXPECT_EQ(board.ColumnsCount, 12);
+    EXPECT_EQ(window.ColumnsBox, 12);
+    EXPECT_EQ(board.RowsCount, 8);
+    EXPECT_EQ(board.ResultedColumns, 12); // the box's number
+    EXPECT_EQ(board.ResultedRows, 8);
+    EXPECT_EQ(board.MovesCount, 0);
+    EXPECT_EQ(board.WrongMoves, 0);
+    expectPiece(0, 0, 0, 0); // C12 is one past the last column
+    expectPiece(1, 0, 1, 0); // R8 is one past the last row
+    expectPiece(2, 0, 7, 5); // both in range; leading blanks are allowed
+}
+
+TEST_F(GameFileTest, CountersReadTheirWholeRangeAndTheCountersStartFromZero)
+{
+    board.MovesCount = 99;
+    board.WrongMoves = 98;
+    loadGame({"[MosavoGame]", "MovesCount=2147483647", "WrongMoves=2147483648"});
+    EXPECT_EQ(board.MovesCount, 2147483647);
+    EXPECT_EQ(board.WrongMoves, 0);
+}
+
+TEST_F(GameFileTest, AMapThatRepeatsAHomeLoadsAsWritten)
+{
+    loadGame({"[MosavoGame]", "ResultedColumns=2", "ResultedRows=1", "[Map]", "C0=1", "R0=0",
+        "C1=1", "R1=0"});
+    expectPiece(0, 0, 1, 0);
+    expectPiece(1, 0, 1, 0);
+    EXPECT_EQ(board.CountMisplacedPieces(), 1);
+}
+
+TEST_F(GameFileTest, PictureTitleAcceptsUpTo259CharactersAndTheEmptyText)
+{
+    window.CurrentPicture = "/old/picture.png";
+    loadGame({"[MosavoGame]", "PictureTitle=/" + std::string(259, 'p')});
+    EXPECT_EQ(window.CurrentPicture, "/old/picture.png");
+
+    loadGame({"[MosavoGame]", "PictureTitle=/" + std::string(258, 'p')});
+    EXPECT_EQ(window.CurrentPicture, "/" + std::string(258, 'p'));
+
+    loadGame({"[MosavoGame]", "PictureTitle="});
+    EXPECT_EQ(window.CurrentPicture, "");
+
+    window.CurrentPicture = "/kept.png";
+    loadGame({"[MosavoGame]"});
+    EXPECT_EQ(window.CurrentPicture, "/kept.png");
+}
+
+TEST_F(GameFileTest, LightGridIsOffUnlessTheFileSaysTrue)
+{
+    window.LightGrid = true;
+    loadGame({"[MosavoGame]"});
+    EXPECT_FALSE(window.LightGrid);
+    loadGame({"[MosavoGame]", "LightGrid=TRUE"});
+    EXPECT_TRUE(window.LightGrid);
+}
+
+TEST_F(GameFileTest, ASaveKeepsForeignKeysInTheirPlacesAndReplacesTheMapWhole)
+{
+    loadGame({"[MosavoGame]", "ColumnsCount=7", "Author=someone", "RowsCount=7",
+        "ResultedColumns=2", "ResultedRows=1", "[Map]", "C0=1", "R0=0", "C1=0", "R1=0", "C5=4",
+        "Note=gone", "[Map]", "C9=9", "[Extra]", "Kept=yes"});
+    board.ColumnsCount = 8;
+    window.CurrentPicture = "/p.png";
+    ASSERT_TRUE(list.SaveAs(path("game.mzg"), false));
+
+    EXPECT_EQ(readBytes(path("game.mzg")),
+        "[MosavoGame]\r\n"
+        "ColumnsCount=8\r\n"
+        "Author=someone\r\n"
+        "RowsCount=7\r\n"
+        "ResultedColumns=2\r\n"
+        "ResultedRows=1\r\n"
+        "LightGrid=FALSE\r\n"
+        "PictureTitle=/p.png\r\n"
+        "MovesCount=0\r\n"
+        "WrongMoves=0\r\n"
+        "\r\n"
+        "[Extra]\r\n"
+        "Kept=yes\r\n"
+        "\r\n"
+        "[Map]\r\n"
+        "C0=1\r\nR0=0\r\nFH0=FALSE\r\nFV0=FALSE\r\n"
+        "C1=0\r\nR1=0\r\nFH1=FALSE\r\nFV1=FALSE\r\n"
+        "\r\n");
+}
+
+TEST_F(GameFileTest, OnlyTheGameExtensionInAnyCaseNamesAGameFile)
+{
+    EXPECT_TRUE(IsGameFileName("/games/a.mzg"));
+    EXPECT_TRUE(IsGameFileName("/games/A.MZG"));
+    EXPECT_TRUE(IsGameFileName("b.Mzg"));
+    EXPECT_TRUE(IsGameFileName(".mzg"));
+    EXPECT_FALSE(IsGameFileName("/games/a.txt"));
+    EXPECT_FALSE(IsGameFileName("/games/a.mzg.txt"));
+    EXPECT_FALSE(IsGameFileName("/games/a.mzgx"));
+    EXPECT_FALSE(IsGameFileName("/games.mzg/a"));
+    EXPECT_FALSE(IsGameFileName("/games/*.mzg~"));
+    EXPECT_FALSE(IsGameFileName(""));
+}
+
+TEST_F(GameFileTest, APictureProposesItsGameFileInTheDialogsFolder)
+{
+    EXPECT_EQ(GameFileNameForPicture("/games/*.mzg", "/pictures/cat.jpg"), "/games/cat.mzg");
+    EXPECT_EQ(GameFileNameForPicture("/saved/old.mzg", "/p/a.b/cat"), "/saved/cat.mzg");
+    EXPECT_EQ(GameFileNameForPicture("/saved/old.mzg", "/p/cat.tar.gz"), "/saved/cat.tar.mzg");
+}
+
+TEST_F(GameFileTest, ASavedGridIsCutFromTheFittedPictureWhateverTheAreaSize)
+{
+    // A picture fitted to 300 x 200 cut into a saved 7 x 5 grid.
+    EXPECT_EQ(SavedGamePieceSize({300, 200}, {415, 490}, 7, 5), (TPictureSize {42, 40}));
+    // The grid always fits: columns x width never exceeds the fitted width.
+    for (int32_t columns = 1; columns <= MaxGridSize; ++columns) {
+        const TPictureSize piece = SavedGamePieceSize({100, 61}, {415, 490}, columns, 30);
+        EXPECT_LE(piece.Width * columns, 100);
+        EXPECT_GE(piece.Width * columns, 100 - columns + 1);
+        EXPECT_EQ(piece.Height, 2);
+    }
+    // A picture without pixels takes the whole area; tiny areas still give one pixel.
+    EXPECT_EQ(SavedGamePieceSize({0, 0}, {415, 490}, 4, 7), (TPictureSize {103, 70}));
+    EXPECT_EQ(SavedGamePieceSize({20, 10}, {415, 490}, 30, 30), (TPictureSize {1, 1}));
+}
+
+} // namespace

@@ -1,0 +1,137 @@
+#include "core/Options.h"
+
+#include "core/Error.h"
+#include "core/StoredTextList.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <random>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class OptionsTest : public ::testing::Test
+{
+protected:
+    fs::path folder;
+    TPuzzleBoard board;
+    TWindowSettings window = FirstStartSettings("/home/me/Pictures/", "/opt/Mosavo/MosavoGames/");
+    std::unique_ptr<TStoredTextList> options;
+
+    void SetUp() override
+    {
+        folder = fs::temp_directory_path()
+            / ("mosavo-options-" + std::to_string(std::random_device()()));
+        fs::create_directories(folder);
+        options = std::make_unique<TStoredTextList>((folder / OptionsFileName).string());
+        options->OnLoad = [this](TStoredTextList &l) { ReadOptions(l, board, window); };
+        options->OnSave = [this](TStoredTextList &l) { WriteOptions(l, board, window); };
+    }
+
+    void TearDown() override
+    {
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    }
+
+    std::string optionsPath() const { return (folder / OptionsFileName).string(); }
+
+    void writeOptions(const std::string &text) const
+    {
+        std::ofstream(optionsPath(), std::ios::binary) << text;
+    }
+
+    std::string readOptions() const
+    {
+        std::ifstream in(optionsPath(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+};
+
+TEST_F(OptionsTest, WithoutAFileTheFirstStartValuesStayAndAreWrittenInOrder)
+{
+    ASSERT_TRUE(options->Load());
+    EXPECT_EQ(board.ColumnsCount, 7);
+    EXPECT_EQ(window.ColumnsBox, 7);
+    EXPECT_EQ(window.RowsBox, 7);
+    EXPECT_FALSE(window.LightGrid);
+    EXPECT_FALSE(window.AllowFlip);
+    EXPECT_EQ(window.CurrentPicture, "/home/me/Pictures/*");
+    EXPECT_EQ(window.LastGame, "/opt/Mosavo/MosavoGames/*.mzg");
+
+    ASSERT_TRUE(options->Save(false));
+    EXPECT_EQ(readOptions(),
+        "[MosavoGame]\r\n"
+        "ColumnsCount=7\r\n"
+        "RowsCount=7\r\n"
+        "LightGrid=FALSE\r\n"
+        "PictureTitle=/home/me/Pictures/*\r\n"
+        "AllowFlip=FALSE\r\n"
+        "LastGameTitle=/opt/Mosavo/MosavoGames/*.mzg\r\n"
+        "\r\n");
+}
+
+TEST_F(OptionsTest, StoredValuesAreRestored)
+{
+    writeOptions("[MosavoGame]\nColumnsCount=12\nRowsCount=30\nLightGrid=TRUE\n"
+                 "PictureTitle=/p/cat.jpg\nAllowFlip=TRUE\nLastGameTitle=/g/cat.mzg\n");
+    ASSERT_TRUE(options->Load());
+    EXPECT_EQ(board.ColumnsCount, 12);
+    EXPECT_EQ(window.ColumnsBox, 12);
+    EXPECT_EQ(board.RowsCount, 30);
+    EXPECT_EQ(window.RowsBox, 30);
+    EXPECT_TRUE(window.LightGrid);
+    EXPECT_TRUE(window.AllowFlip);
+    EXPECT_EQ(window.CurrentPicture, "/p/cat.jpg");
+    EXPECT_EQ(window.LastGame, "/g/cat.mzg");
+}
+
+TEST_F(OptionsTest, ValuesThatAreNotAcceptedKeepTheirDefaults)
+{
+    writeOptions("[MosavoGame]\r\nColumnsCount=4\r\nRowsCount=x\r\nAllowFlip=true\r\n"
+                 "PictureTitle=\r\nLastGameTitle=\r\n");
+    ASSERT_TRUE(options->Load());
+    EXPECT_EQ(window.ColumnsBox, 7);
+    EXPECT_EQ(window.RowsBox, 7);
+    EXPECT_FALSE(window.AllowFlip);
+    EXPECT_EQ(window.CurrentPicture, ""); // an empty picture is accepted
+    EXPECT_EQ(window.LastGame, "/opt/Mosavo/MosavoGames/*.mzg"); // an empty game is not
+
+    writeOptions("[MosavoGame]\r\nLastGameTitle=/" + std::string(259, 'g') + "\r\n");
+    ASSERT_TRUE(options->Load());
+    EXPECT_EQ(window.LastGame, "/opt/Mosavo/MosavoGames/*.mzg");
+    writeOptions("[MosavoGame]\r\nLastGameTitle=/" + std::string(258, 'g') + "\r\n");
+    ASSERT_TRUE(options->Load());
+    EXPECT_EQ(window.LastGame, "/" + std::string(258, 'g'));
+}
+
+TEST_F(OptionsTest, UnknownKeysAndSectionsSurviveARunInTheirPlaces)
+{
+    writeOptions("; written by hand\r\n[MosavoGame]\r\nColumnsCount=9\r\nTheme=dark\r\n"
+                 "AllowFlip=FALSE\r\n\r\n[Window]\r\nLeft=10\r\n");
+    ASSERT_TRUE(options->Load());
+    window.AllowFlip = true;
+    window.LastGame = "/g/last.mzg";
+    board.ColumnsCount = 10;
+    ASSERT_TRUE(options->Save(false));
+    EXPECT_EQ(readOptions(),
+        "[MosavoGame]\r\n"
+        "ColumnsCount=10\r\n"
+        "Theme=dark\r\n"
+        "AllowFlip=TRUE\r\n"
+        "RowsCount=7\r\n"
+        "LightGrid=FALSE\r\n"
+        "PictureTitle=/home/me/Pictures/*\r\n"
+        "LastGameTitle=/g/last.mzg\r\n"
+        "\r\n"
+        "[Window]\r\n"
+        "Left=10\r\n"
+        "\r\n");
+}
+
+} // namespace
