@@ -6,9 +6,27 @@ seconds=${1:-60}
 bash scripts/setup.sh
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DMOSAVO_FUZZ=ON -DMOSAVO_GUI=OFF \
     -DCMAKE_BUILD_TYPE=Debug
-cmake --build build-fuzz -j "$(nproc)" --target all
-for target in build-fuzz/fuzz/*Fuzz; do
-    corpus=build-fuzz/corpus/$(basename "$target")
+shopt -s nullglob
+names=()
+for source in fuzz/*Fuzz.cpp; do names+=("$(basename "$source" .cpp)"); done
+[ ${#names[@]} -gt 0 ] || { echo "no fuzz targets in fuzz/" >&2; exit 1; }
+# Only the targets and what they link: the other programs are built by scripts/test.sh.
+cmake --build build-fuzz -j "$(nproc)" --target "${names[@]}"
+targets=()
+for name in "${names[@]}"; do targets+=("build-fuzz/fuzz/$name"); done
+mkdir -p build-fuzz/artifacts
+for target in "${targets[@]}"; do
+    name=$(basename "$target")
+    corpus=build-fuzz/corpus/$name
+    log=build-fuzz/$name.log
     mkdir -p "$corpus"
-    "$target" -max_total_time="$seconds" -max_len=4096 "$corpus" fuzz/seeds 2>&1 | tail -n 5
+    # Crash inputs go to build-fuzz/artifacts, not into the checkout.
+    if "$target" -max_total_time="$seconds" -max_len=4096 \
+        -artifact_prefix=build-fuzz/artifacts/"$name"- "$corpus" fuzz/seeds >"$log" 2>&1; then
+        tail -n 3 "$log"
+    else
+        tail -n 60 "$log"
+        echo "$name failed; the input is in build-fuzz/artifacts" >&2
+        exit 1
+    fi
 done
