@@ -1,0 +1,107 @@
+#pragma once
+// Files, directories, special folders, shell execution and shortcuts.
+//
+// Failure styles: "raising" functions fill Err and throw TRaisedErr; "status" functions publish
+// their outcome in FunStatContext; the rest report nothing.
+
+#include "core/File.h"
+
+#include <cstdint>
+#include <string>
+
+// ---- Paths ----------------------------------------------------------------------------------
+
+// There are no short (8.3) names here: the path comes back unchanged.
+std::string GetLongFileName(const std::string &path);
+// Absolute (relative to the current directory) and without "." and ".." components; links are
+// not resolved. Empty stays empty.
+std::string GetFullFileName(const std::string &path);
+// There are no mapped network drives here: the same as GetFullFileName.
+std::string GetFullUncFileName(const std::string &path);
+// Whether two names reach one file: by identity when both exist (so links, hard links and
+// case-insensitive file systems count), else by equal full names. False when either name holds
+// one of < > | " * ?.
+bool IsSameFile(const std::string &a, const std::string &b);
+
+// ---- Special folders (failures give the empty text) ----------------------------------------
+
+enum TSystemFolder : int32_t {
+    sfProgramsMenu = 2,
+    sfDesktop = 16,
+    sfProgramFiles = 38,
+    sfMyPictures = 39,
+};
+
+// The folder with a trailing delimiter, created when missing; empty for an unknown identifier or
+// when the folder cannot be had.
+std::string GetSystemDirectoryPath(int32_t folderId);
+std::string GetMyPicturesPath();
+std::string GetDesktopPath();
+std::string GetProgramsMenuPath();
+std::string GetProgramFilesPath();
+
+// ---- Files ----------------------------------------------------------------------------------
+
+// False for the empty path; follows links, so a dangling link does not exist.
+bool PathExists(const std::string &path);
+// Read-only means the owner may not write. Gives the owner write access back when it was
+// missing; links are left alone. Returns false when the attributes could not be changed.
+bool ClearReadOnlyAttr(const std::string &path);
+// Size of an open file. Status: Warning "Failed to get file size." with result 0.
+uint64_t GetFileSize(int fileDescriptor);
+
+// ---- Shell ----------------------------------------------------------------------------------
+
+// Opens a file, program or web address without waiting: an executable file is started itself
+// (with `parameters`, in `directory` when given), anything else is handed to xdg-open.
+// Status: "Failed to run file." with the file and the system error. An empty name starts
+// nothing and leaves "Begin function error" in FunStatContext. `minimised` has no counterpart.
+void RunFile(const std::string &fileName, const std::string &parameters = {},
+    const std::string &directory = {}, bool minimised = false, bool quoteParameters = true);
+// Opens a web address; a failure is shown under `failureMessage`. Always publishes Perfect.
+void OpenSite(const std::string &address, const std::string &failureMessage);
+
+// ---- Directory trees and renaming -----------------------------------------------------------
+// Links inside a tree are never followed: they are deleted or copied as links.
+
+// Deletes the tree; entries that cannot be deleted are left without complaint. Raising: "Can not
+// find directory." when dir (or a directory inside) cannot be listed, "Failed to delete
+// directory content." when a listing breaks off.
+void DeleteDirectoryNoErrors(const std::string &dir);
+// Copies the tree into destination (created when missing), overwriting files there and leaving
+// extra ones; hidden entries (names starting with '.') are skipped. With copy false the source
+// tree is deleted instead. Status, and each level that fails shows "Failed to process
+// directory.".
+void CopyDeleteDirectory(const std::string &source, const std::string &destination, bool copy);
+// With replace, removes an existing newName that is not oldName itself.
+void PrepareRenameTarget(const std::string &oldName, const std::string &newName, bool replace);
+// Raising: "Failed to rename.". Without replace an existing newName is never replaced.
+void MyRenameFile(const std::string &oldName, const std::string &newName, bool replace);
+
+// ---- Shortcuts ------------------------------------------------------------------------------
+
+// A shortcut, written as a freedesktop desktop entry that starts ReferencePath.
+class TLinkFile
+{
+public:
+    std::string ReferencePath;
+    std::string WorkingPath;
+    std::string Arguments;
+    std::string Description;
+    std::string IconPath; // empty: the target's own icon
+    int32_t IconIndex = 0; // desktop entries name whole icons; kept for callers
+    uint16_t HotKey = 0; // no counterpart in desktop entries
+    int32_t ShowCommand = 0; // no counterpart in desktop entries
+
+    void Clear();
+    // Status. An existing linkPath without overwrite writes nothing and leaves "Begin function
+    // error" in FunStatContext. On failure the object is cleared.
+    void Save(const std::string &linkPath, bool overwrite);
+};
+
+// Status: a shortcut to target at linkPath, working in target's directory when setWorkingPath.
+void CopyFileAsLink(const std::string &target, const std::string &linkPath, bool overwrite,
+    bool minimised, bool setWorkingPath, const std::string &arguments);
+// Status: a shortcut to target with arguments, working in target's directory.
+void CopyFileAsLinkWithParam(const std::string &target, const std::string &linkPath,
+    const std::string &arguments, const std::string &reserved, bool overwrite);

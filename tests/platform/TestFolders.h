@@ -1,0 +1,116 @@
+#pragma once
+// Temporary folders, files and environment settings for the platform tests.
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <sys/stat.h>
+#include <thread>
+
+// A fresh folder below the temporary folder, removed with everything in it at the end.
+class TTempFolder
+{
+public:
+    TTempFolder()
+    {
+        const char *base = std::getenv("TMPDIR");
+        std::string pattern = std::string(base && *base ? base : "/tmp") + "/mosavo-test-XXXXXX";
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("mkdtemp failed");
+        path_ = std::filesystem::canonical(pattern);
+    }
+    ~TTempFolder()
+    {
+        std::error_code error;
+        for (auto it = std::filesystem::recursive_directory_iterator(path_, error);
+             it != std::filesystem::recursive_directory_iterator(); it.increment(error))
+            if (!it->is_symlink())
+                std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                    std::filesystem::perm_options::add, error);
+        std::filesystem::remove_all(path_, error);
+    }
+    TTempFolder(const TTempFolder &) = delete;
+    TTempFolder &operator=(const TTempFolder &) = delete;
+
+    const std::filesystem::path &Path() const { return path_; }
+    // Full name of a relative path inside the folder, as text.
+    std::string operator/(const std::string &relative) const { return (path_ / relative).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline void WriteTextFile(const std::string &path, const std::string &text)
+{
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+inline std::string ReadTextFile(const std::string &path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+inline mode_t ModeOf(const std::string &path)
+{
+    struct stat status
+    {
+    };
+    lstat(path.c_str(), &status);
+    return status.st_mode & 07777;
+}
+
+// Waits until a file that another process writes has content; false after ten seconds.
+inline bool WaitForFileContent(const std::string &path)
+{
+    for (int i = 0; i < 1000; ++i) {
+        std::error_code error;
+        if (std::filesystem::file_size(path, error) > 0 && !error)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
+
+// An executable shell script.
+inline void WriteScript(const std::string &path, const std::string &body)
+{
+    WriteTextFile(path, "#!/bin/sh\n" + body);
+    chmod(path.c_str(), 0755);
+}
+
+// Sets (or with nullopt unsets) an environment variable for the scope.
+class TScopedEnv
+{
+public:
+    TScopedEnv(std::string name, const std::optional<std::string> &value) : name_(std::move(name))
+    {
+        if (const char *old = std::getenv(name_.c_str()))
+            old_ = old;
+        if (value)
+            setenv(name_.c_str(), value->c_str(), 1);
+        else
+            unsetenv(name_.c_str());
+    }
+    ~TScopedEnv()
+    {
+        if (old_)
+            setenv(name_.c_str(), old_->c_str(), 1);
+        else
+            unsetenv(name_.c_str());
+    }
+    TScopedEnv(const TScopedEnv &) = delete;
+    TScopedEnv &operator=(const TScopedEnv &) = delete;
+
+private:
+    std::string name_;
+    std::optional<std::string> old_;
+};
