@@ -1,0 +1,29 @@
+#pragma once
+// Small controls shared by the windows.
+
+#include <QImage>
+#include <QWidget>
+
+// An image control: a widget that owns a bitmap of exactly its own size and repaints from it.
+// Draw into Picture() with a QPainter, then call update(). It stays hidden until show() is
+// called, also when its parent is shown. Pointer handlers attach with installEventFilter.
+class TImage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TImage(QWidget *parent);
+
+    // Moves and sizes the control. The bitmap is made anew at that size, filled black, in
+    // QImage::Format_RGB32.
+    void SetBounds(int left, int top, int width, int height);
+
+    QImage &Picture() { return Bitmap; }
+    const QImage &Picture() const { return Bitmap; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage Bitmap;
+};
