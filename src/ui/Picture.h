@@ -1,0 +1,58 @@
+#pragma once
+// Picture loading: the patterns of the decodable files, one decode per load, and the puzzle and
+// original images drawn from it.
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <cstdint>
+#include <string>
+
+class QWidget;
+class TImage;
+
+// The patterns of the decodable formats, lower case and ";"-joined ("*.bmp;*.gif;..."); the
+// empty text when there are none.
+std::string GetPictureExtensionsAsFilter();
+
+// The file dialog's filter for those patterns: "Picture (*.bmp *.gif ...)". An empty filter
+// matches every file.
+QString PictureDialogFilter(const std::string &pictureFilter);
+
+// A picture decoded once for both images of a load.
+struct TDecodedPicture
+{
+    // The picture's own size, upright; 0 x 0 when the file cannot be decoded or is refused.
+    QSize Size {0, 0};
+    // The pixels, at no more than the size of the largest box the picture is drawn into.
+    QImage Image;
+};
+
+// Decodes the picture at `path` for drawing into boxes no larger than `largestBox` (pass the
+// union of the puzzle and original areas). Formats that allow it are decoded at that reduced
+// size. A file that cannot be decoded, a refused format, or a header claiming more than
+// MaxPicturePixels gives the 0 x 0 picture; nothing is reported.
+TDecodedPicture DecodePicture(const std::string &path, const QSize &largestBox);
+
+// Replaces `image` with a new control in `parent` at (left, top), holding the picture fitted
+// into maxWidth x maxHeight and stretched over whole pieces; the pieces it spans in each
+// direction (1..max) are the results.
+void LoadPuzzlePicture(QWidget *parent, int32_t left, int32_t top, int32_t pieceWidth,
+    int32_t pieceHeight, int32_t maxWidth, int32_t maxHeight, int32_t maxColumns, int32_t maxRows,
+    bool enlarge, const TDecodedPicture &picture, TImage *&image, int32_t &resultedColumns,
+    int32_t &resultedRows);
+// As above, decoding the file itself.
+void LoadPuzzlePicture(QWidget *parent, int32_t left, int32_t top, int32_t pieceWidth,
+    int32_t pieceHeight, int32_t maxWidth, int32_t maxHeight, int32_t maxColumns, int32_t maxRows,
+    bool enlarge, const std::string &path, TImage *&image, int32_t &resultedColumns,
+    int32_t &resultedRows);
+
+// Replaces `image` with a new control in `parent` at (left, top), holding the picture fitted
+// into maxWidth x maxHeight, cut down to whole multiples of columns x rows.
+void LoadOriginalPicture(QWidget *parent, int32_t left, int32_t top, int32_t columns, int32_t rows,
+    int32_t maxWidth, int32_t maxHeight, bool enlarge, const TDecodedPicture &picture,
+    TImage *&image);
+// As above, decoding the file itself.
+void LoadOriginalPicture(QWidget *parent, int32_t left, int32_t top, int32_t columns, int32_t rows,
+    int32_t maxWidth, int32_t maxHeight, bool enlarge, const std::string &path, TImage *&image);
