@@ -1,0 +1,352 @@
+// Directory trees and renaming. Entries are opened relative to their directory and links are
+// never followed, so a link inside a tree cannot lead the walk out of it.
+
+#include "platform/File.h"
+
+#include "core/Dialogs.h"
+#include "core/Error.h"
+#include "platform/posix/UniqueFd.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+enum class TEntryKind { Directory, Link, File, Other, Missing };
+
+TEntryKind kindOfStatus(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return TEntryKind::Directory;
+    if (S_ISLNK(mode))
+        return TEntryKind::Link;
+    return S_ISREG(mode) ? TEntryKind::File : TEntryKind::Other;
+}
+
+TEntryKind entryKind(int dirFd, const dirent &entry)
+{
+    switch (entry.d_type) {
+    case DT_DIR:
+        return TEntryKind::Directory;
+    case DT_LNK:
+        return TEntryKind::Link;
+    case DT_REG:
+        return TEntryKind::File;
+    case DT_UNKNOWN:
+        break;
+    default:
+        return TEntryKind::Other;
+    }
+    struct stat status
+    {
+    };
+    if (fstatat(dirFd, entry.d_name, &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return TEntryKind::Missing;
+    return kindOfStatus(status.st_mode);
+}
+
+bool isDotEntry(const std::string &name)
+{
+    return name == "." || name == "..";
+}
+
+// A listing of `name` in parentFd; a final link is opened only with followLink.
+DIR *openDirectoryAt(int parentFd, const std::string &name, bool followLink)
+{
+    const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW);
+    TUniqueFd fd(openat(parentFd, name.c_str(), flags));
+    if (!fd.Valid())
+        return nullptr;
+    DIR *dir = fdopendir(fd.Get());
+    if (dir)
+        fd.Release();
+    return dir;
+}
+
+// Entries of a directory can only be removed while the owner may write it.
+void allowRemovingEntries(int dirFd)
+{
+    struct stat status
+    {
+    };
+    if (fstat(dirFd, &status) == 0 && !(status.st_mode & S_IWUSR))
+        fchmod(dirFd, (status.st_mode & 07777) | S_IWUSR);
+}
+
+// ---- Deletion -----------------------------------------------------------------------------------
+
+// A link where a directory is to be deleted goes itself; inside the tree so does anything that
+// has replaced a listed directory in the meantime.
+bool removedAsEntry(int parentFd, const std::string &name, bool nested)
+{
+    struct stat status
+    {
+    };
+    if (fstatat(parentFd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    if (!S_ISLNK(status.st_mode) && (!nested || S_ISDIR(status.st_mode)))
+        return false;
+    unlinkat(parentFd, name.c_str(), 0);
+    return true;
+}
+
+void deleteTreeAt(int parentFd, const std::string &name, const std::string &path, bool nested)
+{
+    FUNCTION_NAME("DeleteDirectoryNoErrors");
+    TUniqueDir dir(openDirectoryAt(parentFd, name, false));
+    if (!dir.Valid()) {
+        if (removedAsEntry(parentFd, name, nested))
+            return;
+        RaiseError(HERE, "Can not find directory.", path);
+    }
+    const int fd = dirfd(dir.Get());
+    allowRemovingEntries(fd);
+    while (true) {
+        errno = 0;
+        const dirent *entry = readdir(dir.Get());
+        if (!entry) {
+            if (errno != 0)
+                RaiseError(HERE, "Failed to delete directory content.", path);
+            break;
+        }
+        const std::string entryName = entry->d_name;
+        if (isDotEntry(entryName))
+            continue;
+        if (entryKind(fd, *entry) == TEntryKind::Directory)
+            deleteTreeAt(fd, entryName, AddTrailingBackslash(path) + entryName, true);
+        else
+            unlinkat(fd, entryName.c_str(), 0);
+    }
+    unlinkat(parentFd, name.c_str(), AT_REMOVEDIR);
+}
+
+// ---- Copying ------------------------------------------------------------------------------------
+
+bool writeAll(int fd, const char *data, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t written = write(fd, data, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+bool copyContent(int from, int to)
+{
+    std::vector<char> buffer(1 << 16);
+    while (true) {
+        const ssize_t got = read(from, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        if (!writeAll(to, buffer.data(), static_cast<std::size_t>(got)))
+            return false;
+    }
+}
+
+// Copies a regular file through a hidden temporary beside the destination that is renamed over
+// it: the destination is whole or untouched, and a running program file can be replaced.
+bool copyFile(const std::string &source, const std::string &destination)
+{
+    TUniqueFd from(open(source.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat status
+    {
+    };
+    if (!from.Valid() || fstat(from.Get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    std::string temporary
+        = GetFileDir(destination) + "." + GetFileNamePart(destination) + ".XXXXXX";
+    TUniqueFd to(mkostemp(temporary.data(), O_CLOEXEC));
+    if (!to.Valid())
+        return false;
+    const timespec times[2] = {status.st_atim, status.st_mtim};
+    const bool written = copyContent(from.Get(), to.Get())
+        && fchmod(to.Get(), status.st_mode & 07777) == 0 && futimens(to.Get(), times) == 0;
+    const bool closed = close(to.Release()) == 0;
+    if (written && closed && rename(temporary.c_str(), destination.c_str()) == 0)
+        return true;
+    unlink(temporary.c_str());
+    return false;
+}
+
+// Makes destination a link with the same target text as the link source.
+bool copyLink(const std::string &source, const std::string &destination)
+{
+    std::vector<char> target(4096);
+    while (true) {
+        const ssize_t length = readlink(source.c_str(), target.data(), target.size());
+        if (length < 0)
+            return false;
+        if (static_cast<std::size_t>(length) < target.size()) {
+            target.resize(static_cast<std::size_t>(length));
+            break;
+        }
+        target.resize(target.size() * 2);
+    }
+    const std::string targetText(target.begin(), target.end());
+    if (symlink(targetText.c_str(), destination.c_str()) == 0)
+        return true;
+    struct stat existing
+    {
+    };
+    if (errno != EEXIST || lstat(destination.c_str(), &existing) != 0 || S_ISDIR(existing.st_mode))
+        return false;
+    return unlink(destination.c_str()) == 0
+        && symlink(targetText.c_str(), destination.c_str()) == 0;
+}
+
+// Whether destination is a directory now; below the top a link to one does not count.
+bool isDirectoryThere(const std::string &destination, bool nested)
+{
+    struct stat status
+    {
+    };
+    const int result
+        = nested ? lstat(destination.c_str(), &status) : stat(destination.c_str(), &status);
+    return result == 0 && S_ISDIR(status.st_mode);
+}
+
+void createDestination(
+    TFunStatContext &local, const std::string &source, const std::string &destination, bool nested)
+{
+    FUNCTION_NAME("CopyDeleteDirectory");
+    struct stat sourceStatus
+    {
+    };
+    const mode_t mode = stat(source.c_str(), &sourceStatus) == 0
+        ? (sourceStatus.st_mode & 07777) | S_IRWXU
+        : 0777;
+    SetLastSystemError(0);
+    if (mkdir(destination.c_str(), mode) != 0 && SystemCallFailedExceptExisting()) {
+        local.SetRaise(
+            HERE, fsError, "Failed to create directory.", source, destination, LastSystemError());
+    } else if (!isDirectoryThere(destination, nested)) {
+        local.SetRaise(HERE, fsError, "Failed to create directory.", source, destination, ENOTDIR);
+    }
+}
+
+void copyDeleteLevel(
+    const std::string &source, const std::string &destination, bool copy, bool nested);
+
+void copyDeleteEntry(
+    const std::string &source, const std::string &destination, bool copy, TEntryKind kind)
+{
+    switch (kind) {
+    case TEntryKind::Directory:
+        copyDeleteLevel(source, destination, copy, true);
+        break;
+    case TEntryKind::Link:
+        if (copy)
+            copyLink(source, destination);
+        else
+            unlink(source.c_str());
+        break;
+    case TEntryKind::File:
+        if (copy) {
+            ClearReadOnlyAttr(destination);
+            copyFile(source, destination);
+        } else {
+            unlink(source.c_str());
+        }
+        break;
+    case TEntryKind::Other: // devices, pipes and sockets are not copied
+        if (!copy)
+            unlink(source.c_str());
+        break;
+    case TEntryKind::Missing:
+        break;
+    }
+}
+
+void copyDeleteLevel(
+    const std::string &source, const std::string &destination, bool copy, bool nested)
+{
+    FUNCTION_NAME("CopyDeleteDirectory");
+    StatusGuard(HERE, [&](TFunStatContext &local) {
+        TUniqueDir dir;
+        if (destination.empty())
+            local.SetRaise(HERE, fsError, "Empty destination name.", source);
+        else
+            createDestination(local, source, destination, nested);
+        if (!local.Failed()) {
+            SetLastSystemError(0);
+            dir.Reset(openDirectoryAt(AT_FDCWD, source, !nested));
+            if (!dir.Valid())
+                local.SetRaise(HERE, fsError, "Failed to find first file.", source, destination,
+                    LastSystemError());
+        }
+        while (dir.Valid()) {
+            const dirent *entry = readdir(dir.Get());
+            if (!entry)
+                break;
+            const std::string name = entry->d_name;
+            if (name.front() == '.') // ".", ".." and hidden entries
+                continue;
+            copyDeleteEntry(AddTrailingBackslash(source) + name,
+                AddTrailingBackslash(destination) + name, copy,
+                entryKind(dirfd(dir.Get()), *entry));
+        }
+        if (local.Status >= fsError)
+            DialogBox("Error", "Failed to process directory.", mbOkCancel | mbIconError);
+        dir.Reset();
+        if (!copy) {
+            ClearReadOnlyAttr(source);
+            rmdir(source.c_str());
+        }
+    });
+}
+
+} // namespace
+
+void DeleteDirectoryNoErrors(const std::string &dir)
+{
+    deleteTreeAt(AT_FDCWD, dir, dir, false);
+}
+
+void CopyDeleteDirectory(const std::string &source, const std::string &destination, bool copy)
+{
+    copyDeleteLevel(source, destination, copy, false);
+}
+
+void PrepareRenameTarget(const std::string &oldName, const std::string &newName, bool replace)
+{
+    struct stat status
+    {
+    };
+    if (replace && !IsSameFile(oldName, newName) && lstat(newName.c_str(), &status) == 0) {
+        ClearReadOnlyAttr(newName);
+        unlink(newName.c_str());
+    }
+}
+
+// rename() replaces its target atomically, so newName is not removed beforehand: when the rename
+// fails, the file that was to be replaced is still there.
+void MyRenameFile(const std::string &oldName, const std::string &newName, bool replace)
+{
+    FUNCTION_NAME("MyRenameFile");
+    int result = 0;
+    if (replace) {
+        result = rename(oldName.c_str(), newName.c_str());
+    } else {
+        result = renameat2(AT_FDCWD, oldName.c_str(), AT_FDCWD, newName.c_str(), RENAME_NOREPLACE);
+        struct stat status
+        {
+        };
+        if (result != 0 && (errno == EINVAL || errno == ENOSYS)
+            && lstat(newName.c_str(), &status) != 0)
+            result = rename(oldName.c_str(), newName.c_str());
+    }
+    if (result != 0)
+        RaiseError(HERE, "Failed to rename.", oldName, newName, 0);
+}
