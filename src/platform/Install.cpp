@@ -1,0 +1,338 @@
+#include "platform/Install.h"
+
+#include "core/Dialogs.h"
+#include "core/Error.h"
+#include "core/StoredTextList.h"
+#include "platform/File.h"
+#include "platform/Program.h"
+
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char *UninstallKeyPath
+    = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+
+char lowerAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool sameTextIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (lowerAscii(a[i]) != lowerAscii(b[i]))
+            return false;
+    return true;
+}
+
+std::string withoutTrailingDelimiter(std::string path)
+{
+    while (path.size() > 1 && path.back() == PathDelimiter)
+        path.pop_back();
+    return path;
+}
+
+// Whether `inner` is `outer` or lies somewhere below it.
+bool isSameOrInside(const std::string &inner, const std::string &outer)
+{
+    if (IsSameFile(inner, outer))
+        return true;
+    const std::string outerPrefix = AddTrailingBackslash(GetFullFileName(outer));
+    const std::string innerFull = AddTrailingBackslash(GetFullFileName(inner));
+    return innerFull.compare(0, outerPrefix.size(), outerPrefix) == 0;
+}
+
+// Results are ignored by every caller: each is a step whose failure does not stop the sequence.
+void createPlainDirectory(const std::string &dir)
+{
+    std::error_code error;
+    fs::create_directory(dir, error);
+}
+
+void deletePlainFile(const std::string &path)
+{
+    std::error_code error;
+    if (!fs::is_directory(fs::symlink_status(path, error)))
+        fs::remove(path, error);
+}
+
+// A shortcut as CopyFileAsLink writes it, working in the target's directory, with an icon.
+void saveShortcut(const std::string &target, const std::string &linkPath,
+    const std::string &arguments, const std::string &iconPath)
+{
+    TLinkFile link;
+    link.ReferencePath = target;
+    link.WorkingPath = GetFileDir(target);
+    link.Arguments = arguments;
+    link.IconPath = iconPath;
+    link.Save(linkPath, true);
+}
+
+void startInstalledProgram(const std::string &programFile)
+{
+    CloseProgramInstance();
+    RunFile(programFile, "", "", false, true);
+}
+
+} // namespace
+
+bool IsInstallerFileName(const std::string &programFileName)
+{
+    return sameTextIgnoringCase(programFileName, InstallerFileName);
+}
+
+bool IsUninstallArgument(const std::string &argument)
+{
+    return sameTextIgnoringCase(argument, UninstallArgument);
+}
+
+bool IsInstallMode()
+{
+    return IsInstallerFileName(GetProgramFileName()) || IsUninstallArgument(GetProgramParam(1));
+}
+
+// ---- The uninstall entry ----------------------------------------------------------------------
+
+std::string UninstallRegistryKey(const std::string &keyName)
+{
+    return UninstallKeyPath + keyName;
+}
+
+void SetUninstallRegistry(
+    const std::string &keyName, const std::string &displayName, const std::string &uninstallString)
+{
+    FUNCTION_NAME("SetUninstallRegistry");
+    ErrorGuardSwallow(HERE, [&] {
+        std::error_code error;
+        fs::create_directories(GetFileDir(UninstallRegistryFileName()), error);
+        TMemIniFile registry(UninstallRegistryFileName());
+        const std::string key = UninstallRegistryKey(keyName);
+        registry.WriteString(key, "DisplayName", displayName);
+        registry.WriteString(key, "UninstallString", uninstallString);
+        registry.UpdateFile();
+    });
+}
+
+void DeleteUninstallerRegistry(const std::string &keyName)
+{
+    FUNCTION_NAME("DeleteUninstallerRegistry");
+    ErrorGuardSwallow(HERE, [&] {
+        const std::string fileName = UninstallRegistryFileName();
+        if (!PathExists(fileName))
+            return;
+        TMemIniFile registry(fileName);
+        const std::string key = UninstallRegistryKey(keyName);
+        const std::string subkeyPrefix = key + "\\";
+        std::vector<std::string> doomed;
+        for (const TIniSection &section : registry.Sections())
+            if (sameTextIgnoringCase(section.Name, key)
+                || sameTextIgnoringCase(
+                    std::string_view(section.Name).substr(0, subkeyPrefix.size()), subkeyPrefix))
+                doomed.push_back(section.Name);
+        if (doomed.empty())
+            return;
+        for (const std::string &section : doomed)
+            registry.EraseSection(section);
+        registry.UpdateFile();
+    });
+}
+
+std::string ReadUninstallString(const std::string &keyName)
+{
+    FUNCTION_NAME("ReadUninstallString");
+    std::string uninstallString;
+    ErrorGuardSwallow(HERE, [&] {
+        const std::string fileName = UninstallRegistryFileName();
+        if (!PathExists(fileName))
+            return;
+        const TMemIniFile registry(fileName);
+        uninstallString = registry.ReadString(UninstallRegistryKey(keyName), "UninstallString", "");
+    });
+    return uninstallString;
+}
+
+// ---- The sequences ----------------------------------------------------------------------------
+
+TInstaller::TInstaller()
+    : ProgramPath(GetProgramPath()),
+      UninstallMode(IsUninstallArgument(GetProgramParam(1))),
+      StartProgram(startInstalledProgram)
+{ }
+
+void TInstaller::InstallOrUninstall()
+{
+    if (InstallTo.empty()) {
+        WarningDialog("(Un)Installation directory is empty.");
+        return;
+    }
+    if (UninstallMode)
+        Uninstall();
+    else
+        Install();
+}
+
+std::string TInstaller::SourceDirectory() const
+{
+    return GetFileDir(ProgramPath);
+}
+
+std::string TInstaller::FolderName() const
+{
+    const std::string source = SourceDirectory();
+    if (source.size() <= 1)
+        return {}; // the root has no name of its own
+    return GetFileNamePart(withoutTrailingDelimiter(source));
+}
+
+std::string TInstaller::InstallationDirectory() const
+{
+    return AddTrailingBackslash(InstallTo) + FolderName();
+}
+
+std::string TInstaller::InstalledProgramFile() const
+{
+    return AddTrailingBackslash(InstallationDirectory()) + ProgramName;
+}
+
+std::string TInstaller::UninstallCommand() const
+{
+    return InstalledProgramFile() + " " + UninstallArgument;
+}
+
+void TInstaller::Install()
+{
+    // Reports name the window's command, which is what the user pressed.
+    FUNCTION_NAME("TInstallForm::Install");
+    ErrorGuardShow(HERE,
+        "Failed to install program. Check to see if you have rights to write in the installation "
+        "directory.",
+        [&] {
+            if (InstallTo.empty())
+                RaiseError(HERE, "Installation directory is empty.");
+            const std::string source = SourceDirectory();
+            const std::string installationDir = InstallationDirectory();
+            if (FolderName().empty())
+                RaiseError(HERE, "The installer can not run from the root directory.", source);
+            // A copy onto itself or into itself would destroy the shipped folder or never end.
+            if (isSameOrInside(installationDir, source))
+                RaiseError(HERE, "The installation directory lies in the installer's folder.",
+                    installationDir, source);
+
+            if (!QueryDialog("Install the program in directory \"" + installationDir + "\"?"))
+                return;
+
+            CopyDeleteDirectory(source, installationDir, true);
+            const std::string programFile = InstalledProgramFile();
+            // The name the installer runs under, so that "INSTALL" is found where names are
+            // case-sensitive.
+            MyRenameFile(AddTrailingBackslash(installationDir) + GetFileNamePart(ProgramPath),
+                programFile, true);
+            // A failed shortcut does not stop the installation. A special folder that cannot be
+            // had gives no shortcut rather than one in the current directory.
+            CreateShortcuts(programFile);
+            SetUninstallRegistry(ProgramName, ProgramName, UninstallCommand());
+
+            StartProgram(programFile);
+            if (FunStatContext.Status >= fsError)
+                RaiseError(HERE, "Failed to run file.", programFile, "", LastSystemError());
+        });
+}
+
+void TInstaller::CreateShortcuts(const std::string &programFile) const
+{
+    const std::string installationDir = AddTrailingBackslash(InstallationDirectory());
+    const std::string icon = installationDir + ProgramName + ".png";
+    const std::string programIcon = PathExists(icon) ? icon : std::string();
+    const std::string linkName = ProgramName + GetLinkExtension(programFile);
+    const std::string desktop = GetDesktopPath();
+    if (!desktop.empty())
+        saveShortcut(programFile, desktop + linkName, "", programIcon);
+
+    const std::string programsMenu = GetProgramsMenuPath();
+    if (programsMenu.empty())
+        return;
+    const std::string group = AddTrailingBackslash(programsMenu + FolderName());
+    createPlainDirectory(group);
+    saveShortcut(programFile, group + linkName, "", programIcon);
+    saveShortcut(programFile, group + "Uninstall" + GetLinkExtension(programFile),
+        UninstallArgument, programIcon);
+    const std::string readme = installationDir + ReadmeFileName;
+    CopyFileAsLink(readme, group + ChangeFileExtension(ReadmeFileName, GetLinkExtension(readme)),
+        true, false, true, "");
+}
+
+bool TInstaller::IsInstalledCopy() const
+{
+    const std::string entry = ReadUninstallString(ProgramName);
+    const std::string suffix = std::string(" ") + UninstallArgument;
+    if (entry.size() <= suffix.size()
+        || !sameTextIgnoringCase(
+            std::string_view(entry).substr(entry.size() - suffix.size()), suffix))
+        return false;
+    const std::string installedProgram = entry.substr(0, entry.size() - suffix.size());
+    return IsSameFile(installedProgram, ProgramPath)
+        && IsSameFile(GetFileDir(installedProgram), InstallTo);
+}
+
+void TInstaller::Uninstall()
+{
+    FUNCTION_NAME("TInstallForm::Uninstall");
+    ErrorGuardShow(HERE, "Failed to uninstall program.", [&] {
+        if (InstallTo.empty())
+            RaiseError(HERE, "Uninstallation directory is empty.");
+        // Only a directory that the installer made is deleted: a copy started anywhere else
+        // would take the folder it happens to sit in with it.
+        if (!IsInstalledCopy()) {
+            WarningDialog("Nothing was deleted. This copy of " + ProgramName + " in \"" + InstallTo
+                + "\" was not installed by the installer.");
+            return;
+        }
+        if (!QueryDialog("Delete directory \"" + InstallTo + "\" (and all contained files)?"))
+            return;
+
+        DeleteInstallationDirectory();
+        const std::string desktop = GetDesktopPath();
+        if (!desktop.empty())
+            deletePlainFile(desktop + ProgramName + GetLinkExtension(ProgramPath));
+        const std::string programsMenu = GetProgramsMenuPath();
+        // A group already deleted by hand is nothing to delete, and must not keep the entry.
+        if (!programsMenu.empty() && PathExists(programsMenu + FolderName()))
+            DeleteDirectoryNoErrors(programsMenu + FolderName());
+        DeleteUninstallerRegistry(ProgramName);
+        MessageDialog("Uninstallation successful. Some files that were in use were not deleted.");
+    });
+}
+
+// Deletes the installation directory but the running program file: it stays, as it would where
+// a file in use cannot be deleted, and with it the directory.
+void TInstaller::DeleteInstallationDirectory() const
+{
+    FUNCTION_NAME("TInstaller::DeleteInstallationDirectory");
+    std::error_code error;
+    fs::directory_iterator listing(InstallTo, error);
+    if (error)
+        RaiseError(HERE, "Can not find directory.", InstallTo);
+    std::vector<std::string> entries;
+    for (const fs::directory_iterator end; !error && listing != end; listing.increment(error))
+        entries.push_back(listing->path().string());
+    if (error)
+        RaiseError(HERE, "Failed to delete directory content.", InstallTo);
+
+    for (const std::string &path : entries) {
+        if (IsSameFile(path, ProgramPath))
+            continue;
+        if (fs::is_directory(fs::symlink_status(path, error)))
+            DeleteDirectoryNoErrors(path);
+        else
+            deletePlainFile(path);
+    }
+    fs::remove(InstallTo, error); // stays when something in it was left
+}

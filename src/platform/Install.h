@@ -1,0 +1,72 @@
+#pragma once
+// The program as its own installer and uninstaller: the mode test, the two sequences and the
+// uninstall entry. The installer window (ui/Install.h) presents them; nothing here needs it.
+
+#include <functional>
+#include <string>
+
+// The program file's name in the shipped folder; the installed file takes the program's name.
+inline constexpr const char *InstallerFileName = "Install";
+inline constexpr const char *UninstallArgument = "/Uninstall";
+inline constexpr const char *ReadmeFileName = "Readme.txt";
+
+// Both ignore the case of ASCII letters.
+bool IsInstallerFileName(const std::string &programFileName);
+bool IsUninstallArgument(const std::string &argument);
+// Whether the program runs as installer (its file name) or uninstaller (its first argument).
+bool IsInstallMode();
+
+// ---- The uninstall entry ----------------------------------------------------------------------
+// One section of an ini file that stands in for the system's list of installed programs.
+
+std::string UninstallRegistryFileName();
+std::string UninstallRegistryKey(const std::string &keyName);
+// Writes DisplayName and UninstallString; a failure is dropped.
+void SetUninstallRegistry(
+    const std::string &keyName, const std::string &displayName, const std::string &uninstallString);
+// Removes the entry and its subkeys; a missing entry is fine and a failure is dropped.
+void DeleteUninstallerRegistry(const std::string &keyName);
+// The entry's UninstallString; empty when there is none or it cannot be read.
+std::string ReadUninstallString(const std::string &keyName);
+
+// ---- The sequences ----------------------------------------------------------------------------
+
+class TInstaller
+{
+public:
+    // "Mosavo": the installed program file, the shortcuts and the uninstall entry are named so.
+    std::string ProgramName;
+    // What the window's directory edit holds: the parent directory to install into, or the
+    // directory to delete.
+    std::string InstallTo;
+    // The running program file; the shipped folder is its directory.
+    std::string ProgramPath;
+    // Chosen by the first command-line argument.
+    bool UninstallMode = false;
+    // Starts the installed program without waiting and publishes the outcome in FunStatContext.
+    // The default releases this process's single-instance lock first, so that the started
+    // program is not turned away by it.
+    std::function<void(const std::string &programFile)> StartProgram;
+
+    // Takes ProgramPath and UninstallMode from the running process.
+    TInstaller();
+
+    // Warns about an empty InstallTo, else runs Uninstall or Install.
+    void InstallOrUninstall();
+    // Neither lets an error escape: a failure is shown in the error dialog.
+    void Install();
+    void Uninstall();
+
+    std::string SourceDirectory() const;
+    // The last component of the source directory.
+    std::string FolderName() const;
+    std::string InstallationDirectory() const;
+    std::string InstalledProgramFile() const;
+    std::string UninstallCommand() const;
+    // Whether the uninstall entry names ProgramPath as the program installed in InstallTo.
+    bool IsInstalledCopy() const;
+
+private:
+    void CreateShortcuts(const std::string &programFile) const;
+    void DeleteInstallationDirectory() const;
+};
