@@ -118,16 +118,14 @@ bool IsGameFileName(const std::string &path)
     return extension == GameFileExtension;
 }
 
-std::string GameFileNameForPicture(const std::string &dialogFileName, const std::string &picture)
-{
-    return AddTrailingBackslash(GetFileDir(dialogFileName))
-        + ChangeFileExtension(GetFileNamePart(picture), GameFileExtension);
-}
-
-TPictureSize SavedGamePieceSize(
+TSavedGameCut SavedGameCut(
     const TPictureSize &fitted, const TPictureSize &available, int32_t columns, int32_t rows)
 {
-    const TPictureSize &source = fitted.Width > 0 && fitted.Height > 0 ? fitted : available;
-    return {std::max<int32_t>(source.Width / std::max<int32_t>(columns, 1), 1),
-        std::max<int32_t>(source.Height / std::max<int32_t>(rows, 1), 1)};
+    columns = std::max<int32_t>(columns, 1);
+    rows = std::max<int32_t>(rows, 1);
+    const bool pixelPerCell = fitted.Width >= columns && fitted.Height >= rows;
+    const TPictureSize picture = pixelPerCell ? fitted : available;
+    return {picture,
+        {std::max<int32_t>(picture.Width / columns, 1),
+            std::max<int32_t>(picture.Height / rows, 1)}};
 }

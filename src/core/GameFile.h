@@ -47,12 +47,14 @@ void WriteGame(TStoredTextList &list, const TPuzzleBoard &board, const TWindowSe
 
 // Whether the path names a game file: its extension is ".mzg" in any letter case.
 bool IsGameFileName(const std::string &path);
-// Where a game dialog proposes to save the game of a picture: its folder as it stands and the
-// picture's name with the game extension.
-std::string GameFileNameForPicture(const std::string &dialogFileName, const std::string &picture);
 
-// The piece size that cuts a picture fitted to `fitted` into exactly columns x rows, so that a
-// saved game keeps its grid in a puzzle area of another size. A picture without pixels takes
-// the whole available box.
-TPictureSize SavedGamePieceSize(
+// How a loaded game's picture is cut so that the saved grid stays exactly as it was, whatever the
+// size of the puzzle area now: the pieces divide the fitted picture into columns x rows. A
+// picture with fewer pixels than cells (or none) is stretched over the whole available box.
+struct TSavedGameCut
+{
+    TPictureSize Picture;
+    TPictureSize Piece;
+};
+TSavedGameCut SavedGameCut(
     const TPictureSize &fitted, const TPictureSize &available, int32_t columns, int32_t rows);

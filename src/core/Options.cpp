@@ -9,15 +9,6 @@ constexpr const char *LastGameTitleKey = "LastGameTitle";
 
 } // namespace
 
-TWindowSettings FirstStartSettings(
-    const std::string &picturesFolder, const std::string &gamesFolder)
-{
-    TWindowSettings window;
-    window.CurrentPicture = picturesFolder + "*";
-    window.LastGame = gamesFolder + GameFileMask;
-    return window;
-}
-
 void ReadOptions(const TStoredTextList &list, TPuzzleBoard &board, TWindowSettings &window)
 {
     ReadCommonSettings(list, board, window);

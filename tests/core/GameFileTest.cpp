@@ -290,27 +290,26 @@ TEST_F(GameFileTest, OnlyTheGameExtensionInAnyCaseNamesAGameFile)
     EXPECT_FALSE(IsGameFileName(""));
 }
 
-TEST_F(GameFileTest, APictureProposesItsGameFileInTheDialogsFolder)
+TEST_F(GameFileTest, ASavedGridIsCutExactlyFromTheFittedPicture)
 {
-    EXPECT_EQ(GameFileNameForPicture("/games/*.mzg", "/pictures/cat.jpg"), "/games/cat.mzg");
-    EXPECT_EQ(GameFileNameForPicture("/saved/old.mzg", "/p/a.b/cat"), "/saved/cat.mzg");
-    EXPECT_EQ(GameFileNameForPicture("/saved/old.mzg", "/p/cat.tar.gz"), "/saved/cat.tar.mzg");
-}
-
-TEST_F(GameFileTest, ASavedGridIsCutFromTheFittedPictureWhateverTheAreaSize)
-{
-    // A picture fitted to 300 x 200 cut into a saved 7 x 5 grid.
-    EXPECT_EQ(SavedGamePieceSize({300, 200}, {415, 490}, 7, 5), (TPictureSize {42, 40}));
-    // The grid always fits: columns x width never exceeds the fitted width.
-    for (int32_t columns = 1; columns <= MaxGridSize; ++columns) {
-        const TPictureSize piece = SavedGamePieceSize({100, 61}, {415, 490}, columns, 30);
-        EXPECT_LE(piece.Width * columns, 100);
-        EXPECT_GE(piece.Width * columns, 100 - columns + 1);
-        EXPECT_EQ(piece.Height, 2);
-    }
-    // A picture without pixels takes the whole area; tiny areas still give one pixel.
-    EXPECT_EQ(SavedGamePieceSize({0, 0}, {415, 490}, 4, 7), (TPictureSize {103, 70}));
-    EXPECT_EQ(SavedGamePieceSize({20, 10}, {415, 490}, 30, 30), (TPictureSize {1, 1}));
+    const TPictureSize area {415, 490};
+    EXPECT_EQ(SavedGameCut({300, 200}, area, 7, 5).Piece, (TPictureSize {42, 40}));
+    // Whatever the fit, at least the saved number of pieces fits into the picture, so that a cut
+    // limited to the saved grid gives exactly that grid, and the grid never leaves the picture.
+    for (int32_t columns = 1; columns <= MaxGridSize; ++columns)
+        for (int32_t width : {30, 31, 100, 415}) {
+            const TSavedGameCut cut = SavedGameCut({width, 61}, area, columns, 30);
+            EXPECT_EQ(cut.Picture, (TPictureSize {width, 61}));
+            EXPECT_GE(cut.Picture.Width / cut.Piece.Width, columns) << width;
+            EXPECT_LE(cut.Piece.Width * columns, width);
+            EXPECT_GE(cut.Picture.Height / cut.Piece.Height, 30);
+            EXPECT_LE(cut.Piece.Height * 30, 61);
+        }
+    // Too few pixels for the cells, or none at all: the picture is stretched over the area.
+    EXPECT_EQ(SavedGameCut({0, 0}, area, 4, 7).Picture, area);
+    EXPECT_EQ(SavedGameCut({0, 0}, area, 4, 7).Piece, (TPictureSize {103, 70}));
+    EXPECT_EQ(SavedGameCut({20, 490}, area, 30, 30).Picture, area);
+    EXPECT_EQ(SavedGameCut({20, 490}, area, 30, 30).Piece, (TPictureSize {13, 16}));
 }
 
 } // namespace

@@ -20,7 +20,8 @@ class OptionsTest : public ::testing::Test
 protected:
     fs::path folder;
     TPuzzleBoard board;
-    TWindowSettings window = FirstStartSettings("/home/me/Pictures/", "/opt/Mosavo/MosavoGames/");
+    TWindowSettings window {DefaultGridSize, DefaultGridSize, false, false, "/home/me/Pictures/*",
+        "/opt/Mosavo/MosavoGames/*.mzg"};
     std::unique_ptr<TStoredTextList> options;
 
     void SetUp() override
