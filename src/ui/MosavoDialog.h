@@ -1,0 +1,243 @@
+#pragma once
+// The game's window: the control panel, the two picture areas with the board drawn on them, the
+// menu commands, the pointer play and the game and options files.
+
+#include "core/PuzzleBoard.h"
+#include "ui/Input.h"
+
+#include <QMainWindow>
+#include <QPoint>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QMouseEvent;
+class TImage;
+class TStoredTextList;
+
+// An open or save file dialog that keeps its file name and filter between uses.
+class TFileDialog
+{
+public:
+    enum TKind { OpenFile, SaveFile };
+
+    explicit TFileDialog(TKind kind) : Kind(kind) { }
+
+    TKind Kind;
+    // "Title (patterns)|patterns", the patterns separated by ";".
+    std::string Filter;
+    // The same filter as Qt's file dialog takes it: "Title (pattern pattern)".
+    QString QtFilter;
+    // The proposed file, with its folder; a name with wildcards only chooses the folder.
+    std::string FileName;
+
+    // True when the user chose a file, which is then in FileName.
+    bool Execute(QWidget *parent);
+
+    // Tests answer the dialogs with a hook instead of the modal dialog.
+    using TExecuteHook = std::function<bool(TFileDialog &dialog)>;
+    static void SetExecuteHook(TExecuteHook hook);
+};
+
+class TMosavoForm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DesignClientWidth = 760;
+    static constexpr int DesignClientHeight = 520;
+    static constexpr int PictureImageLeft = 5;
+    static constexpr int PictureImageTop = 20;
+    static constexpr int HelpContext = 100;
+    static constexpr const char *GameWallpapersAddress = "https://www.gamewallpapers.com/";
+
+    explicit TMosavoForm(QWidget *parent = nullptr);
+    ~TMosavoForm() override;
+
+    void BeforeRun();
+
+    // ---- Game flow ----
+    // Asks whether to save a modified game; false means the user cancelled.
+    bool CheckSave();
+    // Loads the picture into both areas; with `reset` a new game starts. Raises when there is no
+    // such file; false when the user cancelled the save question and nothing changed.
+    bool LoadPicture(const std::string &path, bool reset);
+    void LoadGameFromPicture(const std::string &path);
+    void ReadGridSize();
+    void ClearMoves();
+    void SetCaption(const std::string &title);
+    void ShowTip(const std::string &text);
+    void ShowMovesAndRemaining();
+    void ShowWrongMoves();
+
+    // ---- Layout and drawing ----
+    void ArrangeWindow();
+    void ComputePieceSize();
+    void DrawPiece(int32_t homeColumn, int32_t homeRow, int32_t column, int32_t row,
+        bool flipHorizontal, bool flipVertical);
+    void DrawAllPieces();
+    void DrawCellFrame(TImage *image, int32_t cellWidth, int32_t cellHeight, int32_t column,
+        int32_t row, bool marked);
+    void DrawCellFrames(int32_t column, int32_t row, bool marked);
+    void DrawGrids();
+    void HighlightCell(int32_t column, int32_t row);
+    void UnhighlightCell();
+    bool PicturesShown() const;
+
+    // ---- Pointer play ----
+    int32_t OriginalColumnAt(int32_t x) const;
+    int32_t OriginalRowAt(int32_t y) const;
+    void UpdateCursor(int32_t column, int32_t row);
+    void PuzzlePictureImageMouseMove(TShiftState shift, int32_t x, int32_t y);
+    void PuzzlePictureImageMouseDown(
+        Qt::MouseButton button, TShiftState shift, int32_t x, int32_t y);
+    bool PuzzlePictureImageDragOver(int32_t x, int32_t y) const;
+    void PuzzlePictureImageDragDrop(int32_t x, int32_t y);
+    void OriginalPictureImageMouseMove(TShiftState shift, int32_t x, int32_t y);
+    void OriginalPictureImageMouseDown(
+        Qt::MouseButton button, TShiftState shift, int32_t x, int32_t y);
+    bool OriginalPictureImageDragOver(int32_t x, int32_t y) const;
+    void OriginalPictureImageDragDrop(int32_t x, int32_t y);
+    void PuzzlePictureGroupBoxMouseMove(TShiftState shift, int32_t x, int32_t y);
+    void OriginalPictureGroupBoxMouseMove(TShiftState shift, int32_t x, int32_t y);
+    bool Dragging() const { return FDragging; }
+
+    // ---- Game and options files (MosavoDialogGameFile.cpp) ----
+    void LoadGameFrom(const std::string &path);
+    void SaveGame(const std::string &path);
+    void ReadCommonSettings(TStoredTextList &list);
+    void WriteCommonSettings(TStoredTextList &list);
+    void ReadGame(TStoredTextList &list);
+    void WriteGame(TStoredTextList &list);
+    void ReadOptions(TStoredTextList &list);
+    void WriteOptions(TStoredTextList &list);
+    // Creates OptionsList for the options file beside the program and loads it.
+    void LoadOptions();
+    // Writes the options file when the window closes.
+    void SaveOptions();
+
+    // ---- The model and the state ----
+    TPuzzleBoard Board;
+    std::string CurrentPicture;
+    std::string LastGame;
+    std::string PictureFilter;
+    std::string HelpFile;
+    std::unique_ptr<TStoredTextList> OptionsList;
+    std::unique_ptr<TStoredTextList> GameList;
+
+    TFileDialog LoadPictureDialog {TFileDialog::OpenFile};
+    TFileDialog LoadGameDialog {TFileDialog::OpenFile};
+    TFileDialog SaveGameDialog {TFileDialog::SaveFile};
+
+    // ---- Controls ----
+    QWidget *ClientArea;
+    QFrame *MainPanel;
+    QLabel *TipsLabel;
+    QLabel *ColumnsCountLabel;
+    QComboBox *ColumnsCountComboBox;
+    QLabel *RowsCountLabel;
+    QComboBox *RowsCountComboBox;
+    QCheckBox *AllowFlipCheckBox;
+    QCheckBox *LightGridCheckBox;
+    QLabel *PositionLabel;
+    QLabel *MovesCountLabel;
+    QLabel *WrongMovesLabel;
+    QLabel *RemainingCountLabel;
+    QGroupBox *OriginalPictureGroupBox;
+    QGroupBox *PuzzlePictureGroupBox;
+    // Replaced at every picture load; none before the first.
+    TImage *OriginalPictureImage = nullptr;
+    TImage *PuzzlePictureImage = nullptr;
+    TImage *BackupPictureImage = nullptr;
+
+    // ---- Menu ----
+    QMenu *WorkMenu;
+    QAction *LoadPictureMenu;
+    QAction *ReloadCurrentPictureMenu;
+    QAction *OpenPictureMenu;
+    QAction *Break1WorkMenu;
+    QAction *LoadLastGameMenu;
+    QAction *LoadGameMenu;
+    QAction *SaveGameMenu;
+    QAction *Break2WorkMenu;
+    QAction *HideMeu;
+    QAction *RandomizeMenu;
+    QMenu *DownloadPicturesMenu;
+    QAction *GameWallpapersMenu;
+    QAction *HelpMenu;
+    QAction *AboutMenu;
+
+public slots:
+    void LoadPictureMenuClick();
+    void ReloadCurrentPictureMenuClick();
+    void OpenPictureMenuClick();
+    void LoadLastGameMenuClick();
+    void LoadGameMenuClick();
+    void SaveGameMenuClick();
+    void HideMeuClick();
+    void RandomizeMenuClick();
+    void GameWallpapersMenuClick();
+    void HelpMenuClick();
+    void AboutMenuClick();
+    void LightGridCheckBoxClick();
+
+public:
+    void FormCloseQuery(bool &canClose);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void CreateMenu();
+    void CreateMainPanel();
+    void CreatePictureAreas();
+    void KeepClearOfLabels();
+    int PanelWidthForTexts() const;
+    void LayOutAreas(int clientWidth, int clientHeight);
+    QLabel *CreateLabel(QWidget *parent, int left, int top, const QString &text = {});
+    QComboBox *CreateGridSizeComboBox(int left, int top);
+    void ApplyWindowFont();
+    void ResizeClientArea(int width, int height);
+    void ReplaceBackupPicture();
+    void AttachPointerHandlers(TImage *image);
+    void FitLabel(QLabel *label);
+    void SetLabelText(QLabel *label, const std::string &text);
+    void RepaintPictures();
+
+    // Pointer play helpers (MosavoDialogPointer.cpp).
+    bool HandleImageMouseEvent(QObject *watched, QMouseEvent *event);
+    bool HandleGroupBoxMouseEvent(QObject *watched, QMouseEvent *event);
+    void StartDrag(QPoint globalPosition);
+    void MoveDrag(QPoint globalPosition);
+    void FinishDrag(QPoint globalPosition);
+    void CancelDrag();
+    // The image under a screen point and the point relative to it; nullptr when neither.
+    TImage *DropImageAt(QPoint globalPosition, QPoint &local) const;
+    bool DragOverAt(QPoint globalPosition) const;
+    void ShowPieceHint(int32_t column, int32_t row, QPoint globalPosition);
+    void HidePieceHint();
+    QPixmap DraggedPiecePixmap() const;
+    bool IsTarget(int32_t column, int32_t row) const;
+    void DropOnCell(int32_t column, int32_t row);
+    bool HandleDragEvent(QEvent *event);
+
+    bool FDragging = false;
+    bool FDropAccepted = false;
+    bool FHintShown = false;
+    QPoint FDragHotSpot;
+    QWidget *FDragImage = nullptr;
+};
+
+// The program's main window; nullptr until the entry point creates it.
+extern TMosavoForm *MosavoForm;
