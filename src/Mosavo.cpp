@@ -1,0 +1,44 @@
+// The entry point: one instance at a time, the windows in their order, preparation, event loop.
+
+#include "core/Error.h"
+#include "platform/Program.h"
+#include "ui/AboutDialog.h"
+#include "ui/Application.h"
+#include "ui/Dialogs.h"
+#include "ui/Error.h"
+#include "ui/MosavoDialog.h"
+
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    FUNCTION_NAME("WinMain");
+    if (IsProgramInstanceRunning("Mosavo"))
+        return 0;
+    Err.Raised = false;
+    // Declared outside the guard so that the error dialog can still show what went wrong; the
+    // windows go before the application object.
+    std::unique_ptr<TApplication> application;
+    std::unique_ptr<TMosavoForm> mainForm;
+    std::unique_ptr<TErrorForm> errorForm;
+    std::unique_ptr<TAboutForm> aboutForm;
+    ErrorGuardShow(HERE, "Failed to perform.", [&] {
+        application = std::make_unique<TApplication>(argc, argv);
+        QApplication::setApplicationName("Mosavo");
+        InstallQtMessageBoxes();
+        InstallLocaleDateTimeFormatters();
+        // The installer mode, when it is added, chooses its own first window here.
+        mainForm = std::make_unique<TMosavoForm>();
+        errorForm = std::make_unique<TErrorForm>();
+        aboutForm = std::make_unique<TAboutForm>();
+        mainForm->BeforeRun();
+        mainForm->show();
+        application->exec();
+    });
+    aboutForm.reset();
+    errorForm.reset();
+    mainForm.reset();
+    application.reset();
+    CloseProgramInstance();
+    return 0;
+}
