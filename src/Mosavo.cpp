@@ -1,11 +1,13 @@
 // The entry point: one instance at a time, the windows in their order, preparation, event loop.
 
 #include "core/Error.h"
+#include "platform/Install.h"
 #include "platform/Program.h"
 #include "ui/AboutDialog.h"
 #include "ui/Application.h"
 #include "ui/Dialogs.h"
 #include "ui/Error.h"
+#include "ui/Install.h"
 #include "ui/MosavoDialog.h"
 
 #include <memory>
@@ -20,6 +22,7 @@ int main(int argc, char *argv[])
     // windows go before the application object.
     std::unique_ptr<TApplication> application;
     std::unique_ptr<TMosavoForm> mainForm;
+    std::unique_ptr<TInstallForm> installForm;
     std::unique_ptr<TErrorForm> errorForm;
     std::unique_ptr<TAboutForm> aboutForm;
     ErrorGuardShow(HERE, "Failed to perform.", [&] {
@@ -27,17 +30,28 @@ int main(int argc, char *argv[])
         QApplication::setApplicationName("Mosavo");
         InstallQtMessageBoxes();
         InstallLocaleDateTimeFormatters();
-        // The installer mode, when it is added, chooses its own first window here.
-        mainForm = std::make_unique<TMosavoForm>();
+        // Started as "Install" or with "/Uninstall", the installer window takes the main
+        // window's place.
+        const bool installMode = IsInstallMode();
+        if (installMode)
+            installForm = std::make_unique<TInstallForm>();
+        else
+            mainForm = std::make_unique<TMosavoForm>();
         errorForm = std::make_unique<TErrorForm>();
         aboutForm = std::make_unique<TAboutForm>();
-        mainForm->BeforeRun();
-        mainForm->show();
+        if (installMode) {
+            installForm->SetProgramInfo("Mosavo", "Mosavo", "Version 2.5, released on 06.06.2004");
+            installForm->show();
+        } else {
+            mainForm->BeforeRun();
+            mainForm->show();
+        }
         application->exec();
     });
     aboutForm.reset();
     errorForm.reset();
     mainForm.reset();
+    installForm.reset();
     application.reset();
     CloseProgramInstance();
     return 0;
