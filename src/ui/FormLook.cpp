@@ -1,0 +1,213 @@
+#include "ui/FormLook.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFontDatabase>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int GlyphSize = 16;
+constexpr int IconTextSpacing = 4; // what the styles leave between a button's icon and caption
+constexpr int NarrowestStretch = 70;
+
+QFont familyOrDefault(const QString &family)
+{
+    QFont font = QApplication::font();
+    if (QFontDatabase::hasFamily(family))
+        font.setFamily(family);
+    return font;
+}
+
+void drawCheck(QPainter &painter, QPointF offset)
+{
+    QPainterPath path;
+    path.moveTo(QPointF(2.5, 8.5) + offset);
+    path.lineTo(QPointF(6, 12) + offset);
+    path.lineTo(QPointF(13.5, 3.5) + offset);
+    painter.drawPath(path);
+}
+
+void drawOkay(QPainter &painter)
+{
+    painter.setPen(QPen(QColor(0, 140, 40), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    drawCheck(painter, {0, 0.5});
+}
+
+void drawOkayNoErrors(QPainter &painter)
+{
+    painter.setPen(QPen(QColor(0, 150, 60), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.scale(0.8, 0.8);
+    drawCheck(painter, {-1, 3});
+    drawCheck(painter, {5, 3});
+}
+
+void drawCancel(QPainter &painter)
+{
+    painter.setPen(QPen(QColor(200, 30, 30), 2.6, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(4, 4), QPointF(12, 12));
+    painter.drawLine(QPointF(12, 4), QPointF(4, 12));
+}
+
+void drawTerminate(QPainter &painter)
+{
+    // A stop sign: a red octagon with a white bar.
+    QPolygonF octagon;
+    for (const auto &[x, y] : {std::pair {5.0, 1.0}, {11.0, 1.0}, {15.0, 5.0}, {15.0, 11.0},
+             {11.0, 15.0}, {5.0, 15.0}, {1.0, 11.0}, {1.0, 5.0}})
+        octagon << QPointF(x, y);
+    painter.setPen(QPen(QColor(120, 0, 0), 1));
+    painter.setBrush(QColor(215, 35, 35));
+    painter.drawPolygon(octagon);
+    painter.fillRect(QRectF(4, 7, 8, 2.2), Qt::white);
+}
+
+void drawLog(QPainter &painter)
+{
+    // A sheet of paper with written lines.
+    painter.setPen(QPen(QColor(60, 60, 90), 1));
+    painter.setBrush(QColor(250, 250, 235));
+    painter.drawRect(QRectF(3.5, 1.5, 9, 13));
+    painter.setPen(QPen(QColor(40, 80, 190), 1));
+    for (int y = 4; y <= 12; y += 2)
+        painter.drawLine(QPointF(5, y + 0.5), QPointF(11, y + 0.5));
+}
+
+QPixmap drawGlyph(TGlyph glyph)
+{
+    QPixmap pixmap(GlyphSize, GlyphSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    switch (glyph) {
+    case TGlyph::Okay:
+        drawOkay(painter);
+        break;
+    case TGlyph::OkayNoErrors:
+        drawOkayNoErrors(painter);
+        break;
+    case TGlyph::Cancel:
+        drawCancel(painter);
+        break;
+    case TGlyph::Terminate:
+        drawTerminate(painter);
+        break;
+    case TGlyph::Log:
+        drawLog(painter);
+        break;
+    }
+    return pixmap;
+}
+
+// The disabled image: the same shape in a flat grey.
+QPixmap disabledImage(const QPixmap &normal)
+{
+    QImage image = normal.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = qRgba(128, 128, 128, qAlpha(line[x]) * 3 / 4);
+    }
+    return QPixmap::fromImage(image);
+}
+
+QWidget *ownerWindow(const QWidget *dialog)
+{
+    if (dialog->parentWidget())
+        return dialog->parentWidget()->window();
+    QWidget *active = QApplication::activeWindow();
+    if (active && active != dialog)
+        return active;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget != dialog && widget->isVisible() && !qobject_cast<QDialog *>(widget))
+            return widget;
+    return nullptr;
+}
+
+int captionRoom(const QPushButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    if (button->autoDefault())
+        option.features |= QStyleOptionButton::AutoDefaultButton;
+    int room
+        = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    if (!button->icon().isNull())
+        room -= button->iconSize().width() + IconTextSpacing;
+    return room;
+}
+
+int captionWidth(const QPushButton *button, const QFont &font)
+{
+    return QFontMetrics(font).size(Qt::TextShowMnemonic, button->text()).width();
+}
+
+} // namespace
+
+QFont PreferredFontPoints(const QString &family, int pointSize)
+{
+    QFont font = familyOrDefault(family);
+    font.setPointSize(pointSize);
+    return font;
+}
+
+QFont PreferredFontPixels(const QString &family, int pixelSize)
+{
+    QFont font = familyOrDefault(family);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+QIcon ButtonGlyph(TGlyph glyph)
+{
+    const QPixmap normal = drawGlyph(glyph);
+    QIcon icon;
+    icon.addPixmap(normal, QIcon::Normal);
+    icon.addPixmap(disabledImage(normal), QIcon::Disabled);
+    return icon;
+}
+
+void CentreOverMainWindow(QWidget *dialog)
+{
+    const QWidget *owner = ownerWindow(dialog);
+    if (!owner)
+        return;
+    QRect area = dialog->frameGeometry();
+    area.moveCenter(owner->frameGeometry().center());
+    if (const QScreen *screen = owner->screen()) {
+        const QRect screenArea = screen->availableGeometry();
+        area.moveLeft(std::clamp(area.left(), screenArea.left(),
+            std::max(screenArea.left(), screenArea.right() - area.width())));
+        area.moveTop(std::clamp(area.top(), screenArea.top(),
+            std::max(screenArea.top(), screenArea.bottom() - area.height())));
+    }
+    dialog->move(area.topLeft());
+}
+
+bool CaptionFits(const QPushButton *button)
+{
+    return captionWidth(button, button->font()) <= captionRoom(button);
+}
+
+void FitCaption(QPushButton *button)
+{
+    QFont font = button->font();
+    const int room = captionRoom(button);
+    for (int stretch = 100; captionWidth(button, font) > room && stretch > NarrowestStretch;) {
+        stretch -= 2;
+        font.setStretch(stretch);
+    }
+    if (font.stretch() != button->font().stretch())
+        button->setFont(font);
+}

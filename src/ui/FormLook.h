@@ -1,0 +1,28 @@
+#pragma once
+// Fonts and button glyphs of the small dialogs (error dialog, about box).
+
+#include <QFont>
+#include <QIcon>
+
+class QWidget;
+
+// The named family when it is installed, else the desktop's default family; either way at the
+// size asked for, so a missing font changes the face but not the size.
+QFont PreferredFontPoints(const QString &family, int pointSize);
+QFont PreferredFontPixels(const QString &family, int pixelSize);
+
+class QPushButton;
+
+// Narrows the caption's font when it would not fit the button (a stand-in font wider than the
+// designed one), so the button keeps its size and shows its whole caption.
+void FitCaption(QPushButton *button);
+bool CaptionFits(const QPushButton *button);
+
+enum class TGlyph { Okay, OkayNoErrors, Cancel, Terminate, Log };
+
+// A 16 x 16 glyph drawn at run time, with its own normal and disabled images.
+QIcon ButtonGlyph(TGlyph glyph);
+
+// Centres a dialog over the window it belongs to: its parent's window, else the active window,
+// else the first visible main window; kept on that window's screen.
+void CentreOverMainWindow(QWidget *dialog);
