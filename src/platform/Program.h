@@ -1,3 +1,39 @@
 #pragma once
 // The running process as a whole: single instance, the program file's location and arguments,
 // termination.
+
+#include <cstdint>
+#include <string>
+
+// Lives for the whole process: installs the terminate handler and core's program-path and
+// system-error-text services.
+class TProgram
+{
+public:
+    TProgram();
+    ~TProgram();
+    TProgram(const TProgram &) = delete;
+    TProgram &operator=(const TProgram &) = delete;
+};
+
+extern TProgram Program;
+
+// The terminate handler: reports "Abort intercepted." and ends the process with exit code 1.
+[[noreturn]] void TerminateProgramFun();
+// Ends the process at once with exit code 1; no exit handlers or static destructors run.
+[[noreturn]] void TerminateProgram();
+
+// Takes the per-user lock "Mutex_ProgramInstance_" + name; true when another process holds it.
+// The lock is released by CloseProgramInstance or when this process ends, however it ends.
+bool IsProgramInstanceRunning(const std::string &name);
+void CloseProgramInstance();
+// Where the lock of IsProgramInstanceRunning(name) lives.
+std::string ProgramInstanceLockPath(const std::string &name);
+
+// The running program file's full path, links resolved, as it was when the program started.
+std::string GetProgramPath();
+// Its directory, ending with the delimiter.
+std::string GetProgramDir();
+std::string GetProgramFileName();
+// Command-line argument n; 0 is GetProgramPath; empty beyond the last.
+std::string GetProgramParam(int32_t n);
