@@ -159,6 +159,8 @@ BENCHMARK_CAPTURE(PlainDecode, png, Png)->Unit(benchmark::kMillisecond);
 class TRatioReporter : public benchmark::ConsoleReporter
 {
 public:
+    TRatioReporter() : ConsoleReporter(OO_Tabular) { }
+
     void ReportRuns(const std::vector<Run> &reports) override
     {
         ConsoleReporter::ReportRuns(reports);

@@ -55,6 +55,26 @@ void expectQuadrants(const QImage &image)
     QVERIFY(near(image, x2, y2, Qt::yellow));
 }
 
+// Alternate black and white pixels: any shrinking that merely picks pixels keeps them black or
+// white, one that averages turns them grey.
+QImage checkerboard(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    return image;
+}
+
+bool allGrey(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAbs(qGray(image.pixel(x, y)) - 128) > 40)
+                return false;
+    return true;
+}
+
 bool allBlack(const QImage &image)
 {
     for (int y = 0; y < image.height(); ++y)
@@ -339,6 +359,24 @@ private slots:
         const TDecodedPicture small
             = DecodePicture(savedPicture("small.png", quadrants(10, 10), "png"), QSize(600, 500));
         QCOMPARE(small.Image.size(), QSize(10, 10));
+    }
+
+    void shrinkingAveragesInEveryPath()
+    {
+        // Decoders that shrink while reading, and one that Qt shrinks after a full read.
+        for (const char *format : {"png", "bmp", "tiff"}) {
+            const QString name = QString("checkerboard.") + format;
+            const std::string picture = savedPicture(name, checkerboard(1600, 1200), format);
+            const TDecodedPicture decoded = DecodePicture(picture, QSize(600, 500));
+            QCOMPARE(decoded.Image.size(), QSize(600, 450));
+            QVERIFY2(allGrey(decoded.Image), format);
+        }
+        // The loaders' own stretch to the image size.
+        const TDecodedPicture picture {QSize(1200, 900), checkerboard(1200, 900)};
+        LoadPuzzlePicture(&Parent, 5, 20, PieceWidth, PieceHeight, AreaWidth, AreaHeight, 30, 30,
+            true, picture, Image, Columns, Rows);
+        QCOMPARE(Image->size(), QSize(595, 426));
+        QVERIFY(allGrey(Image->Picture()));
     }
 
     void oneDecodeServesBothImages()
