@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include <iterator>
+
 TErrorForm *ErrorForm = nullptr;
 
 namespace {
