@@ -15,6 +15,7 @@
 #include <string>
 
 class QAction;
+class QImage;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -125,6 +126,10 @@ public:
     void LoadOptions();
     // Writes the options file when the window closes.
     void SaveOptions();
+    // Loads the picture of a game just read, cut into the game's own grid.
+    void LoadSavedGamePicture(const std::string &path);
+    // Hides pictures that no longer belong to the board.
+    void HidePictures();
 
     // ---- The model and the state ----
     TPuzzleBoard Board;
@@ -210,6 +215,12 @@ private:
     void ApplyWindowFont();
     void ResizeClientArea(int width, int height);
     void ReplaceBackupPicture();
+    // The drawing itself, without asking the image to repaint.
+    void PaintPiece(int32_t homeColumn, int32_t homeRow, int32_t column, int32_t row,
+        bool flipHorizontal, bool flipVertical);
+    void PaintCellFrame(QImage &picture, int32_t cellWidth, int32_t cellHeight, int32_t column,
+        int32_t row, bool marked);
+    void PaintGrid(TImage *image, int32_t cellWidth, int32_t cellHeight);
     void AttachPointerHandlers(TImage *image);
     void FitLabel(QLabel *label);
     void SetLabelText(QLabel *label, const std::string &text);

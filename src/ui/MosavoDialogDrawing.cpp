@@ -21,14 +21,51 @@ constexpr QRgb RedFrame = qRgb(255, 0, 0);
 constexpr QRgb SilverFrame = qRgb(192, 192, 192);
 constexpr QRgb BlackFrame = qRgb(0, 0, 0);
 
-QRgb *pixelRow(QImage &image, int y)
+// The pixels of a 32-bit image, addressed without a detach check per access.
+class TPixels
 {
-    return reinterpret_cast<QRgb *>(image.scanLine(y));
-}
+public:
+    explicit TPixels(QImage &image)
+        : bits(reinterpret_cast<uchar *>(image.bits())),
+          stride(image.bytesPerLine()),
+          width(image.width()),
+          height(image.height())
+    { }
 
-const QRgb *pixelRow(const QImage &image, int y)
+    QRgb *Row(int y) const { return reinterpret_cast<QRgb *>(bits + qsizetype(y) * stride); }
+
+    // A horizontal run from x0 to x1 inclusive, clipped to the image.
+    void FillRow(int x0, int x1, int y, QRgb colour) const
+    {
+        if (y < 0 || y >= height)
+            return;
+        x0 = std::max(x0, 0);
+        x1 = std::min(x1, width - 1);
+        if (x0 <= x1)
+            std::fill(Row(y) + x0, Row(y) + x1 + 1, colour);
+    }
+
+    // A vertical run from y0 to y1 inclusive, clipped to the image.
+    void FillColumn(int x, int y0, int y1, QRgb colour) const
+    {
+        if (x < 0 || x >= width)
+            return;
+        y0 = std::max(y0, 0);
+        y1 = std::min(y1, height - 1);
+        for (int y = y0; y <= y1; ++y)
+            Row(y)[x] = colour;
+    }
+
+private:
+    uchar *bits;
+    qsizetype stride;
+    int width;
+    int height;
+};
+
+const QRgb *constRow(const QImage &image, int y)
 {
-    return reinterpret_cast<const QRgb *>(image.constScanLine(y));
+    return reinterpret_cast<const QRgb *>(image.constBits() + qsizetype(y) * image.bytesPerLine());
 }
 
 // The drawing code writes whole 32-bit pixels.
@@ -37,29 +74,6 @@ void makeDrawable(TImage *image)
     QImage &picture = image->Picture();
     if (picture.format() != QImage::Format_RGB32)
         picture = picture.convertToFormat(QImage::Format_RGB32);
-}
-
-// A horizontal run of pixels from x0 to x1 inclusive, clipped to the image.
-void drawRow(QImage &image, int x0, int x1, int y, QRgb colour)
-{
-    if (y < 0 || y >= image.height())
-        return;
-    x0 = std::max(x0, 0);
-    x1 = std::min(x1, image.width() - 1);
-    if (x0 > x1)
-        return;
-    std::fill(pixelRow(image, y) + x0, pixelRow(image, y) + x1 + 1, colour);
-}
-
-// A vertical run of pixels from y0 to y1 inclusive, clipped to the image.
-void drawColumn(QImage &image, int x, int y0, int y1, QRgb colour)
-{
-    if (x < 0 || x >= image.width())
-        return;
-    y0 = std::max(y0, 0);
-    y1 = std::min(y1, image.height() - 1);
-    for (int y = y0; y <= y1; ++y)
-        pixelRow(image, y)[x] = colour;
 }
 
 } // namespace
@@ -85,6 +99,14 @@ void TMosavoForm::ReplaceBackupPicture()
 void TMosavoForm::DrawPiece(int32_t homeColumn, int32_t homeRow, int32_t column, int32_t row,
     bool flipHorizontal, bool flipVertical)
 {
+    PaintPiece(homeColumn, homeRow, column, row, flipHorizontal, flipVertical);
+    if (PuzzlePictureImage != nullptr)
+        PuzzlePictureImage->update();
+}
+
+void TMosavoForm::PaintPiece(int32_t homeColumn, int32_t homeRow, int32_t column, int32_t row,
+    bool flipHorizontal, bool flipVertical)
+{
     if (PuzzlePictureImage == nullptr || BackupPictureImage == nullptr)
         return;
     const int width = Board.PieceWidth;
@@ -102,16 +124,16 @@ void TMosavoForm::DrawPiece(int32_t homeColumn, int32_t homeRow, int32_t column,
         flipHorizontal = false;
         flipVertical = false;
     }
+    const TPixels pixels(target);
     for (int i = 0; i < height; ++i) {
-        const QRgb *from = pixelRow(source, sourceRect.top() + i) + sourceRect.left();
+        const QRgb *from = constRow(source, sourceRect.top() + i) + sourceRect.left();
         const int targetY = flipVertical ? targetRect.bottom() - i : targetRect.top() + i;
-        QRgb *to = pixelRow(target, targetY) + targetRect.left();
+        QRgb *to = pixels.Row(targetY) + targetRect.left();
         if (flipHorizontal)
             std::reverse_copy(from, from + width, to);
         else
             std::memcpy(to, from, static_cast<size_t>(width) * sizeof(QRgb));
     }
-    PuzzlePictureImage->update();
 }
 
 void TMosavoForm::DrawAllPieces()
@@ -127,7 +149,17 @@ void TMosavoForm::DrawAllPieces()
 void TMosavoForm::DrawCellFrame(
     TImage *image, int32_t cellWidth, int32_t cellHeight, int32_t column, int32_t row, bool marked)
 {
-    if (image == nullptr || cellWidth <= 0 || cellHeight <= 0)
+    if (image == nullptr)
+        return;
+    makeDrawable(image);
+    PaintCellFrame(image->Picture(), cellWidth, cellHeight, column, row, marked);
+    image->update();
+}
+
+void TMosavoForm::PaintCellFrame(QImage &picture, int32_t cellWidth, int32_t cellHeight,
+    int32_t column, int32_t row, bool marked)
+{
+    if (cellWidth <= 0 || cellHeight <= 0)
         return;
     QRgb colour = BlackFrame;
     if (Board.IsPieceInPlace(column, row))
@@ -136,17 +168,16 @@ void TMosavoForm::DrawCellFrame(
         colour = RedFrame;
     else if (LightGridCheckBox->isChecked())
         colour = SilverFrame;
-    makeDrawable(image);
-    QImage &picture = image->Picture();
+    const TPixels pixels(picture);
     const int left = column * cellWidth;
     const int top = row * cellHeight;
     const int right = left + cellWidth - 1;
     const int bottom = top + cellHeight - 1;
-    drawRow(picture, left, right, top, colour);
-    drawColumn(picture, right, top, bottom, colour);
-    drawRow(picture, left, right, bottom, colour);
-    drawColumn(picture, left, top, bottom, colour);
-    image->update();
+    // The closed polyline (left, top), (right, top), (right, bottom), (left, bottom).
+    pixels.FillRow(left, right, top, colour);
+    pixels.FillColumn(right, top, bottom, colour);
+    pixels.FillRow(left, right, bottom, colour);
+    pixels.FillColumn(left, top, bottom, colour);
 }
 
 void TMosavoForm::DrawCellFrames(int32_t column, int32_t row, bool marked)
@@ -160,17 +191,23 @@ void TMosavoForm::DrawCellFrames(int32_t column, int32_t row, bool marked)
 
 void TMosavoForm::DrawGrids()
 {
-    for (int32_t row = 0; row < Board.ResultedRows; ++row)
-        for (int32_t column = 0; column < Board.ResultedColumns; ++column)
-            DrawCellFrame(
-                PuzzlePictureImage, Board.PieceWidth, Board.PieceHeight, column, row, false);
-    if (OriginalPictureImage == nullptr)
+    PaintGrid(PuzzlePictureImage, Board.PieceWidth, Board.PieceHeight);
+    if (OriginalPictureImage != nullptr)
+        PaintGrid(OriginalPictureImage,
+            OriginalPictureImage->width() / std::max(Board.ResultedColumns, 1),
+            OriginalPictureImage->height() / std::max(Board.ResultedRows, 1));
+}
+
+void TMosavoForm::PaintGrid(TImage *image, int32_t cellWidth, int32_t cellHeight)
+{
+    if (image == nullptr)
         return;
-    const int32_t cellWidth = OriginalPictureImage->width() / std::max(Board.ResultedColumns, 1);
-    const int32_t cellHeight = OriginalPictureImage->height() / std::max(Board.ResultedRows, 1);
+    makeDrawable(image);
+    QImage &picture = image->Picture();
     for (int32_t row = 0; row < Board.ResultedRows; ++row)
         for (int32_t column = 0; column < Board.ResultedColumns; ++column)
-            DrawCellFrame(OriginalPictureImage, cellWidth, cellHeight, column, row, false);
+            PaintCellFrame(picture, cellWidth, cellHeight, column, row, false);
+    image->update();
 }
 
 void TMosavoForm::HighlightCell(int32_t column, int32_t row)

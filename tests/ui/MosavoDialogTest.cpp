@@ -126,6 +126,8 @@ private slots:
 
     void init()
     {
+        // No modal file dialog may block a test: unless a test answers them, they are cancelled.
+        TFileDialog::SetExecuteHook([](TFileDialog &) { return false; });
         form = std::make_unique<TMosavoForm>();
         setDesignLayout(*form);
         form->show();
