@@ -98,6 +98,9 @@ TEST_F(TFileTreeTest, CopyOverwritesSkipsHiddenEntriesAndKeepsLinksAsLinks)
     WriteTextFile(destination + "/Readme.txt", "old");
     chmod((destination + "/Readme.txt").c_str(), 0444);
     WriteTextFile(destination + "/Mosavo.ini", "options");
+    const std::string longName(250, 'n');
+    WriteTextFile(source + "/" + longName, "long");
+    WriteTextFile(destination + "/" + longName, "old");
 
     CopyDeleteDirectory(source, destination, true);
     EXPECT_EQ(FunStatContext.Status, fsPerfect);
@@ -106,6 +109,7 @@ TEST_F(TFileTreeTest, CopyOverwritesSkipsHiddenEntriesAndKeepsLinksAsLinks)
     EXPECT_EQ(ReadTextFile(destination + "/Readme.txt"), "read me");
     EXPECT_EQ(ReadTextFile(destination + "/Mosavo.ini"), "options");
     EXPECT_EQ(ReadTextFile(destination + "/Games/a.mzg"), "game");
+    EXPECT_EQ(ReadTextFile(destination + "/" + longName), "long");
     EXPECT_EQ(ReadTextFile(destination + "/Locked/b.txt"), "b");
     EXPECT_EQ(ModeOf(destination + "/Mosavo"), 0755u);
     EXPECT_FALSE(fs::exists(destination + "/.hidden"));
@@ -174,6 +178,15 @@ TEST_F(TFileTreeTest, DeleteModeRemovesTheSourceTree)
     EXPECT_EQ(FunStatContext.Status, fsPerfect);
     EXPECT_FALSE(fs::exists(source));
     EXPECT_EQ(ReadTextFile(temp / "outside/keep.txt"), "keep");
+}
+
+TEST_F(TFileTreeTest, DeleteModeDoesNotGoThroughALinkNamedAsSource)
+{
+    WriteTextFile(temp / "real/keep.txt", "keep");
+    fs::create_symlink(temp / "real", temp / "link");
+    CopyDeleteDirectory(temp / "link", temp / "mirror", false);
+    EXPECT_EQ(FunStatContext.Description, "Failed to find first file.");
+    EXPECT_EQ(ReadTextFile(temp / "real/keep.txt"), "keep");
 }
 
 TEST_F(TFileTreeTest, RenameReplacesOnlyWhenAskedAndNeverLosesTheTarget)

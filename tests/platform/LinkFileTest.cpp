@@ -173,6 +173,15 @@ TEST_F(TLinkFileTest, TextsAreEscapedAndPathsMadeFull)
     EXPECT_EQ(keys.count("Path"), 0u);
 }
 
+TEST_F(TLinkFileTest, LongShortcutNamesCanBeWritten)
+{
+    WriteScript(temp / "prog", "true\n");
+    const std::string link = temp / (std::string(240, 'L') + ".desktop");
+    CopyFileAsLink(temp / "prog", link, true, false, false, "");
+    EXPECT_EQ(FunStatContext.Status, fsPerfect) << FunStatContext.SystemErrorCode;
+    EXPECT_TRUE(fs::exists(link));
+}
+
 TEST_F(TLinkFileTest, ChainedShortcutsAreRefusedAndClearTheLink)
 {
     WriteTextFile(temp / "Other.LNK", "x");

@@ -267,6 +267,12 @@ bool IsExecutableFile(const std::string &path)
         && access(path.c_str(), X_OK) == 0;
 }
 
+std::string TemporaryPatternBeside(const std::string &path)
+{
+    constexpr std::size_t KeptNameLength = 200;
+    return GetFileDir(path) + "." + GetFileNamePart(path).substr(0, KeptNameLength) + ".XXXXXX";
+}
+
 // ---- Paths --------------------------------------------------------------------------------------
 
 std::string GetLongFileName(const std::string &path)

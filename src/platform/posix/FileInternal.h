@@ -8,3 +8,5 @@
 std::vector<std::string> SplitCommandLine(const std::string &text);
 // A regular file that this user may execute.
 bool IsExecutableFile(const std::string &path);
+// A mkstemp pattern for a hidden temporary beside path, short enough for any name.
+std::string TemporaryPatternBeside(const std::string &path);

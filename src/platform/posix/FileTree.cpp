@@ -5,6 +5,7 @@
 
 #include "core/Dialogs.h"
 #include "core/Error.h"
+#include "platform/posix/FileInternal.h"
 #include "platform/posix/UniqueFd.h"
 
 #include <cerrno>
@@ -165,8 +166,7 @@ bool copyFile(const std::string &source, const std::string &destination)
     };
     if (!from.Valid() || fstat(from.Get(), &status) != 0 || !S_ISREG(status.st_mode))
         return false;
-    std::string temporary
-        = GetFileDir(destination) + "." + GetFileNamePart(destination) + ".XXXXXX";
+    std::string temporary = TemporaryPatternBeside(destination);
     TUniqueFd to(mkostemp(temporary.data(), O_CLOEXEC));
     if (!to.Valid())
         return false;
@@ -281,7 +281,8 @@ void copyDeleteLevel(
             createDestination(local, source, destination, nested);
         if (!local.Failed()) {
             SetLastSystemError(0);
-            dir.Reset(openDirectoryAt(AT_FDCWD, source, !nested));
+            // Only a copy starts at what a named link points to; deletion never goes through one.
+            dir.Reset(openDirectoryAt(AT_FDCWD, source, copy && !nested));
             if (!dir.Valid())
                 local.SetRaise(HERE, fsError, "Failed to find first file.", source, destination,
                     LastSystemError());

@@ -114,7 +114,7 @@ bool writeAll(int fd, const std::string &text)
 // Writes the file whole through a temporary beside it; returns 0 or the error number.
 int writeExecutableFile(const std::string &path, const std::string &text)
 {
-    std::string temporary = GetFileDir(path) + "." + GetFileNamePart(path) + ".XXXXXX";
+    std::string temporary = TemporaryPatternBeside(path);
     TUniqueFd fd(mkostemp(temporary.data(), O_CLOEXEC));
     if (!fd.Valid())
         return errno;
