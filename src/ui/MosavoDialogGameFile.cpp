@@ -1,33 +1,276 @@
 // The game file commands and the options file of the main window.
-// TODO(game files): the game and options routines are not written yet; until then the commands
-// do nothing and no options are read or written.
 
 #include "ui/MosavoDialog.h"
 
+#include "core/Error.h"
+#include "core/File.h"
+#include "core/GameFile.h"
+#include "core/Options.h"
 #include "core/StoredTextList.h"
+#include "platform/File.h"
+#include "platform/Program.h"
+#include "ui/MyControls.h"
+#include "ui/Picture.h"
 
-void TMosavoForm::LoadLastGameMenuClick() { }
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QSignalBlocker>
 
-void TMosavoForm::LoadGameMenuClick() { }
+#include <algorithm>
 
-void TMosavoForm::SaveGameMenuClick() { }
+namespace {
 
-void TMosavoForm::LoadGameFrom(const std::string &) { }
+constexpr const char *DragTip = "Drag a piece of the puzzle on another piece, to swap them.";
 
-void TMosavoForm::SaveGame(const std::string &) { }
+int32_t BoxNumber(const QComboBox *box)
+{
+    bool isNumber = false;
+    const int number = box->currentText().toInt(&isNumber);
+    return isNumber ? number : DefaultGridSize;
+}
 
-void TMosavoForm::ReadCommonSettings(TStoredTextList &) { }
+void ShowBoxNumber(QComboBox *box, int32_t number)
+{
+    const QSignalBlocker quiet(box);
+    box->setCurrentText(QString::number(number));
+}
 
-void TMosavoForm::WriteCommonSettings(TStoredTextList &) { }
+// Check boxes change quietly: their click handler would redraw the grid of pictures that may
+// belong to the game being replaced.
+void ShowCheck(QCheckBox *box, bool checked)
+{
+    const QSignalBlocker quiet(box);
+    box->setChecked(checked);
+}
 
-void TMosavoForm::ReadGame(TStoredTextList &) { }
+TWindowSettings Settings(const TMosavoForm &form)
+{
+    TWindowSettings settings;
+    settings.ColumnsBox = BoxNumber(form.ColumnsCountComboBox);
+    settings.RowsBox = BoxNumber(form.RowsCountComboBox);
+    settings.LightGrid = form.LightGridCheckBox->isChecked();
+    settings.AllowFlip = form.AllowFlipCheckBox->isChecked();
+    settings.CurrentPicture = form.CurrentPicture;
+    settings.LastGame = form.LastGame;
+    return settings;
+}
 
-void TMosavoForm::WriteGame(TStoredTextList &) { }
+void ShowCommonSettings(TMosavoForm &form, const TWindowSettings &settings)
+{
+    ShowBoxNumber(form.ColumnsCountComboBox, settings.ColumnsBox);
+    ShowBoxNumber(form.RowsCountComboBox, settings.RowsBox);
+    ShowCheck(form.LightGridCheckBox, settings.LightGrid);
+    form.CurrentPicture = settings.CurrentPicture;
+}
 
-void TMosavoForm::ReadOptions(TStoredTextList &) { }
+// What a game load replaces, kept so that a load that fails half-way can give it back.
+struct TGameInPlay
+{
+    TPuzzleBoard Board;
+    TWindowSettings Settings;
+};
 
-void TMosavoForm::WriteOptions(TStoredTextList &) { }
+TGameInPlay GameInPlay(const TMosavoForm &form)
+{
+    return {form.Board, Settings(form)};
+}
 
-void TMosavoForm::LoadOptions() { }
+void RestoreGame(TMosavoForm &form, const TGameInPlay &game)
+{
+    form.Board = game.Board;
+    ShowCommonSettings(form, game.Settings);
+}
 
-void TMosavoForm::SaveOptions() { }
+QSize ToQSize(const TPictureSize &size)
+{
+    return {size.Width, size.Height};
+}
+
+TPictureSize ToPictureSize(const QSize &size)
+{
+    return {size.width(), size.height()};
+}
+
+} // namespace
+
+// ---- Commands ----------------------------------------------------------------------------------
+
+void TMosavoForm::LoadLastGameMenuClick()
+{
+    FUNCTION_NAME("TMosavoForm::LoadLastGameMenuClick");
+    ErrorGuardShow(HERE, "Failed to load last game.", [&] {
+        LoadGameFrom(LastGame);
+        LoadGameDialog.FileName = LastGame;
+    });
+}
+
+void TMosavoForm::LoadGameMenuClick()
+{
+    FUNCTION_NAME("TMosavoForm::LoadGameMenuClick");
+    ErrorGuardShow(HERE, "Failed to load game.", [&] {
+        if (LoadGameDialog.Execute(this))
+            LoadGameFrom(LoadGameDialog.FileName);
+    });
+}
+
+void TMosavoForm::SaveGameMenuClick()
+{
+    FUNCTION_NAME("TMosavoForm::SaveGameMenuClick");
+    ErrorGuardShow(HERE, "Failed to save game.", [&] {
+        if (CurrentPicture.empty())
+            return;
+        if (SaveGameDialog.Execute(this))
+            SaveGame(SaveGameDialog.FileName);
+    });
+}
+
+// ---- Game files --------------------------------------------------------------------------------
+
+void TMosavoForm::LoadGameFrom(const std::string &path)
+{
+    FUNCTION_NAME("TMosavoForm::LoadGameFrom");
+    if (!IsGameFileName(path))
+        return;
+    if (!PathExists(path))
+        RaiseError(HERE, "There is no such file", path, {}, 0);
+    if (!CheckSave())
+        return;
+    const TGameInPlay before = GameInPlay(*this);
+    if (!GameList->LoadFrom(path))
+        return;
+    Board.Modified = false;
+    if (MatchesFileMask(CurrentPicture, PictureFilter)) {
+        try {
+            LoadSavedGamePicture(CurrentPicture);
+        } catch (TRaisedErr &) {
+            // Raised before the pictures changed: they still show the game in play, and so must
+            // the board.
+            RestoreGame(*this, before);
+            throw;
+        } catch (...) {
+            HidePictures();
+            throw;
+        }
+        DrawAllPieces();
+        DrawGrids();
+        ShowTip(DragTip);
+        ShowMovesAndRemaining();
+        ShowWrongMoves();
+    } else {
+        HidePictures();
+    }
+    LastGame = path;
+    SetCaption(path);
+    SaveGameDialog.FileName = path;
+}
+
+void TMosavoForm::LoadSavedGamePicture(const std::string &path)
+{
+    FUNCTION_NAME("TMosavoForm::LoadSavedGamePicture");
+    SetLabelText(PositionLabel, "");
+    if (!PathExists(path))
+        RaiseError(HERE, "There is no such file.");
+    CurrentPicture = path;
+    SetCaption("");
+    ReadGridSize();
+
+    const QSize puzzleArea(
+        PuzzlePictureGroupBox->width() - 10, PuzzlePictureGroupBox->height() - PictureImageTop - 5);
+    const QSize originalArea(OriginalPictureGroupBox->width() - 10,
+        OriginalPictureGroupBox->height() - PictureImageTop - 5);
+    TDecodedPicture picture = DecodePicture(path, puzzleArea.expandedTo(originalArea));
+    const int32_t columns = Board.ResultedColumns;
+    const int32_t rows = Board.ResultedRows;
+    const TPictureSize fitted = FitPictureSize(
+        picture.Size.width(), picture.Size.height(), puzzleArea.width(), puzzleArea.height(), true);
+    const TSavedGameCut cut = SavedGameCut(fitted, ToPictureSize(puzzleArea), columns, rows);
+    // Too few pixels for the saved grid: the picture is stretched over the whole area instead.
+    if (cut.Picture != fitted)
+        picture.Size = ToQSize(cut.Picture);
+    Board.PieceWidth = cut.Piece.Width;
+    Board.PieceHeight = cut.Piece.Height;
+
+    int32_t cutColumns = 0;
+    int32_t cutRows = 0;
+    LoadPuzzlePicture(PuzzlePictureGroupBox, PictureImageLeft, PictureImageTop, Board.PieceWidth,
+        Board.PieceHeight, puzzleArea.width(), puzzleArea.height(), columns, rows, true, picture,
+        PuzzlePictureImage, cutColumns, cutRows);
+    AttachPointerHandlers(PuzzlePictureImage);
+    ReplaceBackupPicture();
+    LoadOriginalPicture(OriginalPictureGroupBox, PictureImageLeft, PictureImageTop, columns, rows,
+        originalArea.width(), originalArea.height(), true, picture, OriginalPictureImage);
+    AttachPointerHandlers(OriginalPictureImage);
+}
+
+void TMosavoForm::HidePictures()
+{
+    for (TImage *image : {PuzzlePictureImage, OriginalPictureImage})
+        if (image != nullptr)
+            image->hide();
+}
+
+void TMosavoForm::SaveGame(const std::string &path)
+{
+    if (!GameList->SaveAs(path, true))
+        return;
+    LastGame = path;
+    Board.Modified = false;
+}
+
+void TMosavoForm::ReadCommonSettings(TStoredTextList &list)
+{
+    TWindowSettings settings = Settings(*this);
+    ::ReadCommonSettings(list, Board, settings);
+    ShowCommonSettings(*this, settings);
+}
+
+void TMosavoForm::WriteCommonSettings(TStoredTextList &list)
+{
+    ::WriteCommonSettings(list, Board, Settings(*this));
+}
+
+void TMosavoForm::ReadGame(TStoredTextList &list)
+{
+    TWindowSettings settings = Settings(*this);
+    ::ReadGame(list, Board, settings);
+    ShowCommonSettings(*this, settings);
+}
+
+void TMosavoForm::WriteGame(TStoredTextList &list)
+{
+    ::WriteGame(list, Board, Settings(*this));
+}
+
+// ---- The options file --------------------------------------------------------------------------
+
+void TMosavoForm::ReadOptions(TStoredTextList &list)
+{
+    TWindowSettings settings = Settings(*this);
+    ::ReadOptions(list, Board, settings);
+    ShowCommonSettings(*this, settings);
+    ShowCheck(AllowFlipCheckBox, settings.AllowFlip);
+    LastGame = settings.LastGame;
+    LoadGameDialog.FileName = LastGame;
+    SaveGameDialog.FileName = LastGame;
+}
+
+void TMosavoForm::WriteOptions(TStoredTextList &list)
+{
+    ReadGridSize();
+    ::WriteOptions(list, Board, Settings(*this));
+}
+
+void TMosavoForm::LoadOptions()
+{
+    OptionsList = std::make_unique<TStoredTextList>(GetProgramDir() + OptionsFileName);
+    OptionsList->OnLoad = [this](TStoredTextList &list) { ReadOptions(list); };
+    OptionsList->OnSave = [this](TStoredTextList &list) { WriteOptions(list); };
+    OptionsList->Load();
+}
+
+void TMosavoForm::SaveOptions()
+{
+    if (OptionsList)
+        OptionsList->Save(false);
+}
