@@ -588,6 +588,17 @@ private slots:
         QVERIFY(form->PuzzlePictureImage != nullptr);
     }
 
+    void helpWithoutAHelpFileSaysSoPlainly()
+    {
+        form->HelpFile = dir.filePath("Help.hlp").toStdString();
+        TScriptedBoxes boxes;
+        form->HelpMenu->trigger();
+        QCOMPARE(boxes.Calls.size(), size_t(1));
+        QCOMPARE(boxes.Calls[0].Caption, std::string("Message"));
+        QVERIFY(boxes.Calls[0].Text.find("missing") != std::string::npos);
+        QVERIFY(boxes.Calls[0].Text.find(form->HelpFile) != std::string::npos);
+    }
+
     void arrangeWindowFillsMostOfTheScreensWorkArea()
     {
         form->ArrangeWindow();
