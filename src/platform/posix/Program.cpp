@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "platform/File.h"
+#include "platform/FileSync.h"
 
 #include <atomic>
 #include <cerrno>
@@ -107,6 +108,7 @@ TProgram::TProgram()
     SetLastSystemError(0);
     SetProgramPathProvider(GetProgramPath);
     SetSystemErrorTextProvider(systemErrorText);
+    InstallFileSyncHook();
     startPath();
     startArguments();
 }
