@@ -3,6 +3,7 @@
 #include "core/Dialogs.h"
 #include "core/Error.h"
 #include "core/File.h"
+#include "core/GameFile.h"
 #include "core/StoredTextList.h"
 #include "platform/File.h"
 #include "platform/Program.h"
@@ -38,9 +39,8 @@ namespace {
 constexpr const char *FirstTip = "Press [F5] to load a picture. Press [L] to load a game.";
 constexpr const char *RandomizeTip = "Press [Alt + R] to randomize the picture.";
 constexpr const char *DragTip = "Drag a piece of the puzzle on another piece, to swap them.";
-constexpr const char *GameFilter = "Mosavo game (*.mzg)|*.mzg";
+// The game dialogs' filter as Qt's file dialog spells it.
 constexpr const char *GameQtFilter = "Mosavo game (*.mzg)";
-constexpr const char *GamesFolder = "MosavoGames";
 
 TFileDialog::TExecuteHook &fileDialogHook()
 {
@@ -138,9 +138,9 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     PictureFilter = GetPictureExtensionsAsFilter();
     LoadPictureDialog.Filter = "Picture (" + PictureFilter + ")|" + PictureFilter;
     LoadPictureDialog.QtFilter = PictureDialogFilter(PictureFilter);
-    LoadGameDialog.Filter = GameFilter;
+    LoadGameDialog.Filter = GameFileFilter;
     LoadGameDialog.QtFilter = GameQtFilter;
-    LoadGameDialog.FileName = GetProgramDir() + GamesFolder + PathDelimiter + "*.mzg";
+    LoadGameDialog.FileName = GetProgramDir() + GamesFolderName + PathDelimiter + GameFileMask;
     SaveGameDialog.Filter = LoadGameDialog.Filter;
     SaveGameDialog.QtFilter = LoadGameDialog.QtFilter;
     SaveGameDialog.FileName = LoadGameDialog.FileName;
@@ -349,7 +349,7 @@ void TMosavoForm::BeforeRun()
         }
         SetLastSystemError(0);
         std::error_code ignored;
-        std::filesystem::create_directory(GetProgramDir() + GamesFolder, ignored);
+        std::filesystem::create_directory(GetProgramDir() + GamesFolderName, ignored);
         LoadOptions();
         ArrangeWindow();
     });

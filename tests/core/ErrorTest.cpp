@@ -1,5 +1,6 @@
 #include "core/Error.h"
 #include "core/Dialogs.h"
+#include "support/RecordingErrorDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -8,31 +9,6 @@
 #include <vector>
 
 namespace {
-
-struct ShownReport
-{
-    std::string Caption;
-    std::string Description;
-    std::string ContextText;
-};
-
-// Stands in for the error dialog: records what it was asked to show.
-class RecordingErrorDialog : public IErrorDialog
-{
-public:
-    bool ShowError(const std::string &caption, const std::string &description, bool *okayNoErrors,
-        const std::string &contextText) override
-    {
-        reports.push_back({caption, description, contextText});
-        if (okayNoErrors)
-            *okayNoErrors = true;
-        return true;
-    }
-    int32_t RecursionCount() const override { return recursion; }
-
-    std::vector<ShownReport> reports;
-    int32_t recursion = 0;
-};
 
 std::vector<std::string> lines(const std::string &text)
 {
@@ -83,7 +59,7 @@ protected:
         return result;
     }
 
-    RecordingErrorDialog dialog;
+    TRecordingErrorDialog dialog;
 };
 
 } // namespace
@@ -94,7 +70,7 @@ TEST_F(ErrorRecords, StatusContextTextHasEveryLineInOrder)
     context.SetRaise(
         "/src/core/File.cpp", "CopyDeleteDirectory", 42, fsError, "Failed.", "a.txt", "b.txt", 13);
     context.SetShow("C:\\x\\Mosavo.cpp", "TMosavoForm::Go", -7);
-    dialog.recursion = 2;
+    dialog.Recursion = 2;
     EXPECT_EQ(withoutTime(context.ContextText()),
         "\r\nRAISE CONTEXT\r\n* Status: Error\r\n* File: \"File.cpp\"\r\n"
         "* Function: \"CopyDeleteDirectory\"\r\n* Line: 42\r\n* Description: \"Failed.\"\r\n"
@@ -170,21 +146,19 @@ TEST_F(ErrorRecords, ErrorGuardShowsRaisedStandardAndForeignFailures)
         ErrorGuardShow(HERE, "Failed to reload.", [] { THROW(std::runtime_error("boom")); }));
     EXPECT_FALSE(ErrorGuardShow(HERE, "Failed to do.", [] { throw 42; }));
     EXPECT_TRUE(ErrorGuardShow(HERE, "Never shown.", [] {}));
-    ASSERT_EQ(dialog.reports.size(), 3u);
+    ASSERT_EQ(dialog.Descriptions.size(), 3u);
 
-    EXPECT_EQ(dialog.reports[0].Caption, "Error");
-    EXPECT_EQ(dialog.reports[0].Description, "Failed to load game.");
-    EXPECT_NE(dialog.reports[0].ContextText.find("* Parameter 1: \"g.mzg\""), std::string::npos);
-    EXPECT_NE(dialog.reports[0].ContextText.find("* Function: \"GuardTest\""), std::string::npos);
+    EXPECT_EQ(dialog.Captions[0], "Error");
+    EXPECT_EQ(dialog.Descriptions[0], "Failed to load game.");
+    EXPECT_NE(dialog.Contexts[0].find("* Parameter 1: \"g.mzg\""), std::string::npos);
+    EXPECT_NE(dialog.Contexts[0].find("* Function: \"GuardTest\""), std::string::npos);
 
     // A standard exception: message, the thrown type and where THROW ran.
-    EXPECT_NE(dialog.reports[1].ContextText.find("* Description: \"boom\""), std::string::npos);
-    EXPECT_NE(dialog.reports[1].ContextText.find("* Parameter 1: \"std::runtime_error\""),
-        std::string::npos);
-    EXPECT_NE(dialog.reports[1].ContextText.find("* File: \"ErrorTest.cpp\""), std::string::npos);
+    EXPECT_NE(dialog.Contexts[1].find("* Description: \"boom\""), std::string::npos);
+    EXPECT_NE(dialog.Contexts[1].find("* Parameter 1: \"std::runtime_error\""), std::string::npos);
+    EXPECT_NE(dialog.Contexts[1].find("* File: \"ErrorTest.cpp\""), std::string::npos);
 
-    EXPECT_NE(
-        dialog.reports[2].ContextText.find("* Description: \"Unknown error.\""), std::string::npos);
+    EXPECT_NE(dialog.Contexts[2].find("* Description: \"Unknown error.\""), std::string::npos);
     EXPECT_FALSE(Err.Raised);
 }
 
@@ -192,7 +166,7 @@ TEST_F(ErrorRecords, SwallowedFailureIsRecordedButNotShown)
 {
     FUNCTION_NAME("MyFocusControl");
     EXPECT_FALSE(ErrorGuardSwallow(HERE, [] { throw std::logic_error("hidden control"); }));
-    EXPECT_TRUE(dialog.reports.empty());
+    EXPECT_TRUE(dialog.Descriptions.empty());
     EXPECT_FALSE(Err.Raised);
     EXPECT_EQ(Err.TrapFunction, "MyFocusControl");
     EXPECT_EQ(Err.Description, "hidden control");
@@ -257,15 +231,14 @@ TEST_F(ErrorRecords, CommandStatusGuardShowsAndLeavesPerfect)
     FUNCTION_NAME("TMosavoForm::OpenPictureMenuClick");
     StatusGuardShow(
         HERE, "Failed to open picture.", [](TFunStatContext &) { statusGuardedCallee(fsError); });
-    EXPECT_TRUE(dialog.reports.empty()); // the callee's failure was not taken over
+    EXPECT_TRUE(dialog.Descriptions.empty()); // the callee's failure was not taken over
     StatusGuardShow(HERE, "Failed to open picture.", [](TFunStatContext &local) {
         statusGuardedCallee(fsError);
         CalleeFailed(local);
     });
-    ASSERT_EQ(dialog.reports.size(), 1u);
-    EXPECT_EQ(dialog.reports[0].Caption, "Error");
-    EXPECT_NE(
-        dialog.reports[0].ContextText.find("* Function: \"TMosavoForm::OpenPictureMenuClick\""),
+    ASSERT_EQ(dialog.Descriptions.size(), 1u);
+    EXPECT_EQ(dialog.Captions[0], "Error");
+    EXPECT_NE(dialog.Contexts[0].find("* Function: \"TMosavoForm::OpenPictureMenuClick\""),
         std::string::npos);
     EXPECT_EQ(FunStatContext.Status, fsPerfect);
 }
@@ -290,9 +263,9 @@ TEST_F(ErrorRecords, ApplicationHandlerShowsUnhandledErrorAndResets)
 {
     SetLastSystemError(0);
     FunStatContext.OnApplicationException("bad cast");
-    ASSERT_EQ(dialog.reports.size(), 1u);
-    EXPECT_EQ(dialog.reports[0].Caption, "Error");
-    EXPECT_EQ(dialog.reports[0].Description, "Unhandled error.\r\nbad cast");
+    ASSERT_EQ(dialog.Descriptions.size(), 1u);
+    EXPECT_EQ(dialog.Captions[0], "Error");
+    EXPECT_EQ(dialog.Descriptions[0], "Unhandled error.\r\nbad cast");
     EXPECT_EQ(FunStatContext.Status, fsPerfect);
     EXPECT_EQ(FunStatContext.Description, "");
     EXPECT_EQ(FunStatContext.File, "");

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/StoredTextList.h"
+#include "support/RecordingErrorDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -14,19 +15,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class TRecordingErrorDialog : public IErrorDialog
-{
-public:
-    std::vector<std::string> Descriptions;
-    bool ShowError(
-        const std::string &, const std::string &description, bool *, const std::string &) override
-    {
-        Descriptions.push_back(description);
-        return true;
-    }
-    int32_t RecursionCount() const override { return 0; }
-};
 
 class GameFileTest : public ::testing::Test
 {

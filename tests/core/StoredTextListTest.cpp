@@ -2,6 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "core/Error.h"
+#include "support/RecordingErrorDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -17,19 +18,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class TRecordingErrorDialog : public IErrorDialog
-{
-public:
-    std::vector<std::string> Descriptions;
-    bool ShowError(
-        const std::string &, const std::string &description, bool *, const std::string &) override
-    {
-        Descriptions.push_back(description);
-        return true;
-    }
-    int32_t RecursionCount() const override { return 0; }
-};
 
 class StoredTextListTest : public ::testing::Test
 {

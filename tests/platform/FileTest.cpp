@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "platform/TestFolders.h"
+#include "support/RecordingErrorDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -25,21 +26,6 @@ void InDirectory(const std::filesystem::path &dir, Work &&work)
     work();
     std::filesystem::current_path(old);
 }
-
-class TRecordingErrorDialog : public IErrorDialog
-{
-public:
-    bool ShowError(const std::string &, const std::string &description, bool *,
-        const std::string &contextText) override
-    {
-        Descriptions.push_back(description);
-        Contexts.push_back(contextText);
-        return true;
-    }
-    int32_t RecursionCount() const override { return 0; }
-    std::vector<std::string> Descriptions;
-    std::vector<std::string> Contexts;
-};
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "platform/File.h"
 #include "platform/Program.h"
 #include "platform/TestFolders.h"
+#include "support/RecordingErrorDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -23,21 +24,6 @@ namespace {
 const std::string UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mosavo";
 const std::string InstallFailure = "Failed to install program. Check to see if you have rights to "
                                    "write in the installation directory.";
-
-class TRecordingErrorDialog : public IErrorDialog
-{
-public:
-    std::vector<std::string> Descriptions;
-    std::vector<std::string> Contexts;
-    bool ShowError(const std::string &, const std::string &description, bool *,
-        const std::string &contextText) override
-    {
-        Descriptions.push_back(description);
-        Contexts.push_back(contextText);
-        return true;
-    }
-    int32_t RecursionCount() const override { return 0; }
-};
 
 struct TBox
 {

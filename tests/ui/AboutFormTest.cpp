@@ -1,6 +1,7 @@
 #include "ui/AboutDialog.h"
 
 #include "core/Error.h"
+#include "support/RecordingErrorDialog.h"
 #include "ui/FormLook.h"
 
 #include <QFrame>
@@ -24,25 +25,6 @@ public:
 
 protected:
     void OpenPage(const std::string &address) override { Opened.push_back(address); }
-};
-
-// Stands in for the error dialog: records the reports.
-class TRecordingErrorDialog : public IErrorDialog
-{
-public:
-    TRecordingErrorDialog() { RegisterErrorDialog(this); }
-    ~TRecordingErrorDialog() override { RegisterErrorDialog(nullptr); }
-    bool ShowError(const std::string &, const std::string &description, bool *,
-        const std::string &contextText) override
-    {
-        Descriptions.push_back(description);
-        Contexts.push_back(contextText);
-        return true;
-    }
-    int32_t RecursionCount() const override { return 0; }
-
-    std::vector<std::string> Descriptions;
-    std::vector<std::string> Contexts;
 };
 
 // Runs `action` inside the dialog's modal loop once it shows; a failed check closes the dialog.
@@ -214,7 +196,7 @@ private slots:
         QTemporaryDir emptyDir;
         const QByteArray savedPath = qgetenv("PATH");
         qputenv("PATH", emptyDir.path().toUtf8());
-        TRecordingErrorDialog errorDialog;
+        TRegisteredRecordingErrorDialog errorDialog;
         TAboutForm form;
         bool stayedOpen = false;
         whenShown(&form, [&] {
