@@ -8,15 +8,34 @@
 
 TMyRandom Random;
 
+namespace {
+
+uint32_t standardTickCount()
+{
+    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch())
+                                     .count());
+}
+
+// Function-local, so that it is ready whichever unit's static objects are built first.
+TTickCountFunction &systemTickCount()
+{
+    static TTickCountFunction tickCount = standardTickCount;
+    return tickCount;
+}
+
+} // namespace
+
+void SetSystemTickCount(TTickCountFunction tickCount)
+{
+    systemTickCount() = tickCount ? tickCount : standardTickCount;
+}
+
 TRandomEnvironment TRandomEnvironment::System()
 {
     TRandomEnvironment environment;
     environment.CalendarSeconds = [] { return static_cast<int64_t>(std::time(nullptr)); };
-    environment.TickCount = [] {
-        return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
-            std::chrono::steady_clock::now().time_since_epoch())
-                                         .count());
-    };
+    environment.TickCount = [] { return systemTickCount()(); };
     // No window exists when the source is built, so the pointer cannot be read yet: fresh bits
     // from the system's entropy source stand in for its position.
     environment.CursorPosition = [] {

@@ -17,6 +17,11 @@ struct TRandomEnvironment
     static TRandomEnvironment System();
 };
 
+// The millisecond tick count the program's source reads on every draw. The platform installs a
+// cheaper clock than the standard library's; any millisecond clock serves.
+using TTickCountFunction = uint32_t (*)();
+void SetSystemTickCount(TTickCountFunction tickCount);
+
 // The runtime's 64-bit linear congruential generator, kept private to the random source.
 class TLongRandom
 {

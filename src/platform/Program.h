@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-// Lives for the whole process: installs the terminate handler and core's program-path and
-// system-error-text services.
+// Lives for the whole process: installs the terminate handler and core's program-path,
+// system-error-text, file-sync and tick-count services.
 class TProgram
 {
 public:
@@ -37,3 +37,7 @@ std::string GetProgramDir();
 std::string GetProgramFileName();
 // Command-line argument n; 0 is GetProgramPath; empty beyond the last.
 std::string GetProgramParam(int32_t n);
+
+// Milliseconds since the system started, from the kernel's coarse clock: a few nanoseconds a read,
+// so that the random source can take it on every draw.
+uint32_t SystemTickCount();

@@ -271,3 +271,13 @@ TEST(ProgramLocation, IsTheRealFileWhateverWayItWasStarted)
     EXPECT_EQ(ReadTextFile(report), expected);
     EXPECT_EQ(GetFileDir(real).back(), '/');
 }
+
+TEST(SystemTickCount, CountsMillisecondsForward)
+{
+    const uint32_t before = SystemTickCount();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const uint32_t elapsed = SystemTickCount() - before;
+    // The coarse clock ticks every few milliseconds.
+    EXPECT_GE(elapsed, 40u);
+    EXPECT_LT(elapsed, 2000u);
+}

@@ -1,6 +1,7 @@
 #include "platform/Program.h"
 
 #include "core/Error.h"
+#include "core/MyRandom.h"
 #include "platform/File.h"
 #include "platform/FileSync.h"
 
@@ -8,6 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <exception>
 #include <fcntl.h>
 #include <fstream>
@@ -109,6 +111,7 @@ TProgram::TProgram()
     SetProgramPathProvider(GetProgramPath);
     SetSystemErrorTextProvider(systemErrorText);
     InstallFileSyncHook();
+    SetSystemTickCount(SystemTickCount);
     startPath();
     startArguments();
 }
@@ -208,4 +211,12 @@ std::string GetProgramParam(int32_t n)
     if (n < 0 || static_cast<std::size_t>(n) >= arguments.size())
         return {};
     return arguments[static_cast<std::size_t>(n)];
+}
+
+uint32_t SystemTickCount()
+{
+    timespec now {};
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    return static_cast<uint32_t>(
+        static_cast<uint64_t>(now.tv_sec) * 1000u + static_cast<uint64_t>(now.tv_nsec) / 1000000u);
 }
