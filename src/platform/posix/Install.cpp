@@ -10,7 +10,7 @@ namespace {
 std::string environmentPath(const char *name)
 {
     const char *value = std::getenv(name);
-    // The base directory specification ignores relative paths.
+    // XDG base directories must be absolute; a relative value counts as unset.
     return value && value[0] == '/' ? std::string(value) : std::string();
 }
 
