@@ -52,16 +52,6 @@ std::string homeDirectory()
     return home;
 }
 
-// An XDG base directory: the variable when it holds an absolute path, else home + fallback.
-std::string baseDirectory(const char *variable, const std::string &homeRelative)
-{
-    const std::string value = environmentValue(variable);
-    if (!value.empty() && value.front() == '/')
-        return value;
-    const std::string home = homeDirectory();
-    return home.empty() ? std::string() : AddTrailingBackslash(home) + homeRelative;
-}
-
 // The value of `XDG_<key>_DIR="..."` in a user-dirs.dirs line: "$HOME/..." or an absolute path,
 // with backslash escapes.
 std::optional<std::string> userDirectoryValue(std::string_view line, const std::string &key)
@@ -92,7 +82,7 @@ std::optional<std::string> userDirectoryValue(std::string_view line, const std::
 // XDG_PICTURES_DIR and the like from user-dirs.dirs, else home + fallback.
 std::string userDirectory(const std::string &key, const std::string &fallback)
 {
-    std::ifstream file(baseDirectory("XDG_CONFIG_HOME", ".config") + "/user-dirs.dirs");
+    std::ifstream file(XdgBaseDirectory("XDG_CONFIG_HOME", ".config") + "/user-dirs.dirs");
     std::string line;
     std::string found;
     while (std::getline(file, line))
@@ -112,7 +102,7 @@ std::string systemFolderLocation(int32_t folderId)
     case sfDesktop:
         return userDirectory("XDG_DESKTOP_DIR", "Desktop");
     case sfProgramsMenu:
-        return baseDirectory("XDG_DATA_HOME", ".local/share") + "/applications";
+        return XdgBaseDirectory("XDG_DATA_HOME", ".local/share") + "/applications";
     case sfProgramFiles: {
         const std::string home = homeDirectory();
         return home.empty() ? std::string() : AddTrailingBackslash(home) + ".local/opt";
@@ -232,6 +222,15 @@ int startShellAction(const std::string &fileName, const std::string &parameters,
 }
 
 } // namespace
+
+std::string XdgBaseDirectory(const char *variable, const std::string &homeRelative)
+{
+    const std::string value = environmentValue(variable);
+    if (!value.empty() && value.front() == '/')
+        return value;
+    const std::string home = homeDirectory();
+    return home.empty() ? std::string() : AddTrailingBackslash(home) + homeRelative;
+}
 
 std::vector<std::string> SplitCommandLine(const std::string &text)
 {

@@ -10,3 +10,6 @@ std::vector<std::string> SplitCommandLine(const std::string &text);
 bool IsExecutableFile(const std::string &path);
 // A mkstemp pattern for a hidden temporary beside path, short enough for any name.
 std::string TemporaryPatternBeside(const std::string &path);
+// An XDG base directory: the variable when it holds an absolute path (a relative value counts as
+// unset), else the home folder + homeRelative; empty when there is no home folder.
+std::string XdgBaseDirectory(const char *variable, const std::string &homeRelative);
