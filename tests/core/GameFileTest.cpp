@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "core/StoredTextList.h"
 #include "support/RecordingErrorDialog.h"
+#include "support/TestFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,8 @@ namespace {
 class GameFileTest : public ::testing::Test
 {
 protected:
-    fs::path folder;
+    TTempFolder temp;
+    const fs::path folder = temp.Path();
     TRecordingErrorDialog errorDialog;
     TPuzzleBoard board;
     TWindowSettings window;
@@ -27,33 +29,14 @@ protected:
 
     void SetUp() override
     {
-        folder
-            = fs::temp_directory_path() / ("mosavo-game-" + std::to_string(std::random_device()()));
-        fs::create_directories(folder);
         RegisterErrorDialog(&errorDialog);
         list.OnLoad = [this](TStoredTextList &l) { ReadGame(l, board, window); };
         list.OnSave = [this](TStoredTextList &l) { WriteGame(l, board, window); };
     }
 
-    void TearDown() override
-    {
-        RegisterErrorDialog(nullptr);
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
+    void TearDown() override { RegisterErrorDialog(nullptr); }
 
     std::string path(const std::string &name) const { return (folder / name).string(); }
-
-    static void writeBytes(const std::string &file, const std::string &bytes)
-    {
-        std::ofstream(file, std::ios::binary) << bytes;
-    }
-
-    static std::string readBytes(const std::string &file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
 
     // Loads a game file made of the given lines, each ended with CR LF.
     void loadGame(const std::vector<std::string> &lines)
@@ -61,7 +44,7 @@ protected:
         std::string text;
         for (const std::string &line : lines)
             text += line + "\r\n";
-        writeBytes(path("game.mzg"), text);
+        WriteTextFile(path("game.mzg"), text);
         ASSERT_TRUE(list.LoadFrom(path("game.mzg")));
     }
 
@@ -93,7 +76,7 @@ TEST_F(GameFileTest, AFreshGameFileHoldsEveryKeyInItsOrder)
 
     ASSERT_TRUE(list.SaveAs(path("new.mzg"), true));
 
-    EXPECT_EQ(readBytes(path("new.mzg")),
+    EXPECT_EQ(ReadTextFile(path("new.mzg")),
         "[MosavoGame]\r\n"
         "ColumnsCount=6\r\n"
         "RowsCount=9\r\n"
@@ -121,7 +104,7 @@ TEST_F(GameFileTest, ANarrowBoardRoundTripsWithCellsNumberedByItsOwnWidth)
     board.FlipPieceVertically(3, 8);
     board.MovesCount = 1;
     ASSERT_TRUE(list.SaveAs(path("tall.mzg"), false));
-    const std::string text = readBytes(path("tall.mzg"));
+    const std::string text = ReadTextFile(path("tall.mzg"));
     EXPECT_NE(text.find("C9=3\r\nR9=8\r\n"), std::string::npos);
     EXPECT_NE(text.find("C35=1\r\nR35=2\r\nFH35=FALSE\r\nFV35=TRUE\r\n"), std::string::npos);
     EXPECT_EQ(text.find("C36="), std::string::npos);
@@ -243,7 +226,7 @@ TEST_F(GameFileTest, ASaveKeepsForeignKeysInTheirPlacesAndReplacesTheMapWhole)
     window.CurrentPicture = "/p.png";
     ASSERT_TRUE(list.SaveAs(path("game.mzg"), false));
 
-    EXPECT_EQ(readBytes(path("game.mzg")),
+    EXPECT_EQ(ReadTextFile(path("game.mzg")),
         "[MosavoGame]\r\n"
         "ColumnsCount=8\r\n"
         "Author=someone\r\n"

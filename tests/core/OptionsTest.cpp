@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/StoredTextList.h"
+#include "support/TestFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,8 @@ namespace {
 class OptionsTest : public ::testing::Test
 {
 protected:
-    fs::path folder;
+    TTempFolder temp;
+    const fs::path folder = temp.Path();
     TPuzzleBoard board;
     TWindowSettings window {DefaultGridSize, DefaultGridSize, false, false, "/home/me/Pictures/*",
         "/opt/Mosavo/MosavoGames/*.mzg"};
@@ -26,19 +28,12 @@ protected:
 
     void SetUp() override
     {
-        folder = fs::temp_directory_path()
-            / ("mosavo-options-" + std::to_string(std::random_device()()));
-        fs::create_directories(folder);
         options = std::make_unique<TStoredTextList>((folder / OptionsFileName).string());
         options->OnLoad = [this](TStoredTextList &l) { ReadOptions(l, board, window); };
         options->OnSave = [this](TStoredTextList &l) { WriteOptions(l, board, window); };
     }
 
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
+    void TearDown() override { }
 
     std::string optionsPath() const { return (folder / OptionsFileName).string(); }
 

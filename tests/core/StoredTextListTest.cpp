@@ -3,6 +3,7 @@
 #include "core/Dialogs.h"
 #include "core/Error.h"
 #include "support/RecordingErrorDialog.h"
+#include "support/TestFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -22,16 +23,14 @@ namespace {
 class StoredTextListTest : public ::testing::Test
 {
 protected:
-    fs::path folder;
+    TTempFolder temp;
+    const fs::path folder = temp.Path();
     TRecordingErrorDialog errorDialog;
     std::vector<std::string> queries;
     int32_t queryAnswer = mbrYes;
 
     void SetUp() override
     {
-        folder
-            = fs::temp_directory_path() / ("mosavo-ini-" + std::to_string(std::random_device()()));
-        fs::create_directories(folder);
         RegisterErrorDialog(&errorDialog);
         SetMessageBoxHook([this](const std::string &, const std::string &text, uint32_t) {
             queries.push_back(text);
@@ -45,23 +44,9 @@ protected:
         SetFileSyncHook({});
         SetMessageBoxHook({});
         RegisterErrorDialog(nullptr);
-        std::error_code ignored;
-        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(folder, ignored);
     }
 
     std::string path(const std::string &name) const { return (folder / name).string(); }
-
-    static void writeBytes(const std::string &file, const std::string &bytes)
-    {
-        std::ofstream(file, std::ios::binary) << bytes;
-    }
-
-    static std::string readBytes(const std::string &file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
 
     std::vector<std::string> folderEntries() const
     {
@@ -98,12 +83,12 @@ TEST_F(StoredTextListTest, IniFileRoundTripsByteForByte)
 {
     const std::string text = "[Main]\r\nkey=value\r\n key = spaced \r\nno equals\r\n=empty key\r\n"
                              "\r\n[ Odd ]]\r\n\r\n[]\r\na=b=c\r\n\r\n";
-    writeBytes(path("in.ini"), text);
+    WriteTextFile(path("in.ini"), text);
     TMemIniFile document(path("in.ini"));
     document.Rename(path("out.ini"));
     document.UpdateFile();
-    EXPECT_EQ(readBytes(path("out.ini")), text);
-    EXPECT_EQ(readBytes(path("in.ini")), text);
+    EXPECT_EQ(ReadTextFile(path("out.ini")), text);
+    EXPECT_EQ(ReadTextFile(path("in.ini")), text);
 }
 
 TEST_F(StoredTextListTest, LinesBreakAtCrLfAndCrLfPairsAndEndAtNul)
@@ -244,7 +229,7 @@ TEST_F(StoredTextListTest, AFailedWriteLeavesTheOldFileWhole)
 {
     const std::string target = path("game.mzg");
     const std::string old = "[MosavoGame]\r\nMovesCount=3\r\n\r\n";
-    writeBytes(target, old);
+    WriteTextFile(target, old);
     TMemIniFile document;
     document.Rename(target);
     for (int i = 0; i < 5000; ++i)
@@ -255,13 +240,13 @@ TEST_F(StoredTextListTest, AFailedWriteLeavesTheOldFileWhole)
     });
     EXPECT_EQ(raisedDescription([&] { document.UpdateFile(); }), "Failed to write file.");
     EXPECT_EQ(Err.Parameter1, target);
-    EXPECT_EQ(readBytes(target), old);
+    EXPECT_EQ(ReadTextFile(target), old);
     EXPECT_EQ(folderEntries(), std::vector<std::string> {"game.mzg"});
 
     SetFileWriteHook({});
     SetFileSyncHook([](const std::string &) { return false; });
     EXPECT_EQ(raisedDescription([&] { document.UpdateFile(); }), "Failed to write file.");
-    EXPECT_EQ(readBytes(target), old);
+    EXPECT_EQ(ReadTextFile(target), old);
     EXPECT_EQ(folderEntries(), std::vector<std::string> {"game.mzg"});
 
     std::vector<std::string> synced;
@@ -270,7 +255,7 @@ TEST_F(StoredTextListTest, AFailedWriteLeavesTheOldFileWhole)
         return true;
     });
     document.UpdateFile();
-    EXPECT_EQ(readBytes(target), document.GetText());
+    EXPECT_EQ(ReadTextFile(target), document.GetText());
     EXPECT_EQ(folderEntries(), std::vector<std::string> {"game.mzg"});
     EXPECT_EQ(synced, (std::vector<std::string> {target + ".tmp", folder.string()}));
 }
@@ -288,22 +273,22 @@ TEST_F(StoredTextListTest, AFileThatCannotBeReplacedIsReported)
     TMemIniFile intoMissingFolder(path("missing/options.ini"));
     EXPECT_EQ(raisedDescription([&] { intoMissingFolder.UpdateFile(); }), "Failed to create file.");
 
-    writeBytes(path("stale.ini.tmp"), "someone else's");
+    WriteTextFile(path("stale.ini.tmp"), "someone else's");
     TMemIniFile besideStale(path("stale.ini"));
     besideStale.UpdateFile();
-    EXPECT_EQ(readBytes(path("stale.ini.tmp")), "someone else's");
-    EXPECT_EQ(readBytes(path("stale.ini")), "");
+    EXPECT_EQ(ReadTextFile(path("stale.ini.tmp")), "someone else's");
+    EXPECT_EQ(ReadTextFile(path("stale.ini")), "");
 }
 
 TEST_F(StoredTextListTest, WritingThroughALinkReplacesTheLinkedFile)
 {
-    writeBytes(path("real.ini"), "[A]\r\n\r\n");
+    WriteTextFile(path("real.ini"), "[A]\r\n\r\n");
     fs::create_symlink(path("real.ini"), path("link.ini"));
     TMemIniFile document(path("link.ini"));
     document.WriteString("A", "k", "v");
     document.UpdateFile();
     EXPECT_TRUE(fs::is_symlink(path("link.ini")));
-    EXPECT_EQ(readBytes(path("real.ini")), "[A]\r\nk=v\r\n\r\n");
+    EXPECT_EQ(ReadTextFile(path("real.ini")), "[A]\r\nk=v\r\n\r\n");
 }
 
 TEST_F(StoredTextListTest, LoadOfAMissingFileGivesAnEmptyDocumentAndDefaults)
@@ -330,7 +315,7 @@ TEST_F(StoredTextListTest, LoadOfAMissingFileGivesAnEmptyDocumentAndDefaults)
 
 TEST_F(StoredTextListTest, AccessorsKeepTheCurrentValueUnlessTheTextIsAccepted)
 {
-    writeBytes(path("o.ini"),
+    WriteTextFile(path("o.ini"),
         "[G]\nLow=4\nHigh=31\nGood=$1E\nText=\nLong=abcdef\n"
         "Lower=true\nUpper=TRUE\n");
     TStoredTextList list;
@@ -368,7 +353,7 @@ TEST_F(StoredTextListTest, AccessorsKeepTheCurrentValueUnlessTheTextIsAccepted)
 
 TEST_F(StoredTextListTest, UnknownKeysSurviveALoadAndSaveWhileCommentsDoNot)
 {
-    writeBytes(path("Mosavo.ini"),
+    WriteTextFile(path("Mosavo.ini"),
         "; my settings\n[MosavoGame]\nColumnsCount=9\nMine=kept\n"
         "AllowFlip=TRUE\n\n[Extra]\nx=1\n");
     TStoredTextList list(path("Mosavo.ini"));
@@ -381,7 +366,7 @@ TEST_F(StoredTextListTest, UnknownKeysSurviveALoadAndSaveWhileCommentsDoNot)
     ASSERT_TRUE(list.Load());
     EXPECT_TRUE(list.Save(false));
     EXPECT_TRUE(queries.empty());
-    EXPECT_EQ(readBytes(path("Mosavo.ini")),
+    EXPECT_EQ(ReadTextFile(path("Mosavo.ini")),
         "[MosavoGame]\r\nColumnsCount=12\r\nMine=kept\r\nAllowFlip=FALSE\r\n"
         "LastGameTitle=/games/a.mzg\r\n\r\n[Extra]\r\nx=1\r\n\r\n");
 }
@@ -389,7 +374,7 @@ TEST_F(StoredTextListTest, UnknownKeysSurviveALoadAndSaveWhileCommentsDoNot)
 TEST_F(StoredTextListTest, OverwriteQuestionDeclinedLeavesTheFileAlone)
 {
     const std::string game = path("saved.mzg");
-    writeBytes(game, "[Map]\nC0=1\n");
+    WriteTextFile(game, "[Map]\nC0=1\n");
     TStoredTextList list;
     bool eventRan = false;
     list.OnSave = [&](TStoredTextList &l) {
@@ -401,13 +386,13 @@ TEST_F(StoredTextListTest, OverwriteQuestionDeclinedLeavesTheFileAlone)
     EXPECT_EQ(
         queries, std::vector<std::string> {"File \"" + game + "\"already exists.\nOverwrite it?"});
     EXPECT_FALSE(eventRan);
-    EXPECT_EQ(readBytes(game), "[Map]\nC0=1\n");
+    EXPECT_EQ(ReadTextFile(game), "[Map]\nC0=1\n");
     EXPECT_TRUE(errorDialog.Descriptions.empty());
 
     // The document made by SaveAs holds the file it found, so an agreed save keeps its sections.
     queryAnswer = mbrYes;
     EXPECT_TRUE(list.SaveAs(game, true));
-    EXPECT_EQ(readBytes(game), "[Map]\r\nC0=1\r\n\r\n[MosavoGame]\r\nMovesCount=5\r\n\r\n");
+    EXPECT_EQ(ReadTextFile(game), "[Map]\r\nC0=1\r\n\r\n[MosavoGame]\r\nMovesCount=5\r\n\r\n");
     EXPECT_EQ(queries.size(), 2u);
 
     EXPECT_TRUE(list.SaveAs(path("new.mzg"), true));
@@ -417,7 +402,7 @@ TEST_F(StoredTextListTest, OverwriteQuestionDeclinedLeavesTheFileAlone)
 TEST_F(StoredTextListTest, AReadOnlyFileIsMadeWritableAndReplaced)
 {
     const std::string options = path("Mosavo.ini");
-    writeBytes(options, "[MosavoGame]\nColumnsCount=9\n");
+    WriteTextFile(options, "[MosavoGame]\nColumnsCount=9\n");
     fs::permissions(options, fs::perms::owner_read | fs::perms::group_read);
     TStoredTextList list(options);
     list.OnSave = [](TStoredTextList &l) { l.WriteNumber("MosavoGame", "ColumnsCount", 10); };
@@ -425,7 +410,7 @@ TEST_F(StoredTextListTest, AReadOnlyFileIsMadeWritableAndReplaced)
 
     EXPECT_EQ(raisedDescription([&] { list.Document()->UpdateFile(); }), "The file is read-only.");
     EXPECT_TRUE(list.Save(false));
-    EXPECT_EQ(readBytes(options), "[MosavoGame]\r\nColumnsCount=10\r\n\r\n");
+    EXPECT_EQ(ReadTextFile(options), "[MosavoGame]\r\nColumnsCount=10\r\n\r\n");
     const fs::perms perms = fs::status(options).permissions();
     EXPECT_NE(perms & fs::perms::owner_write, fs::perms::none);
     EXPECT_NE(perms & fs::perms::group_read, fs::perms::none);
@@ -440,7 +425,7 @@ TEST_F(StoredTextListTest, FailuresAreShownUnderTheListsOwnWords)
     EXPECT_EQ(Err.TrapFunction, "TStoredTextList::Save");
     EXPECT_FALSE(fs::exists(path("a.ini")));
 
-    writeBytes(path("b.ini"), "[S]\nn=3\n");
+    WriteTextFile(path("b.ini"), "[S]\nn=3\n");
     TStoredTextList list(path("b.ini"));
     int32_t number = 0;
     list.OnLoad = [&](TStoredTextList &l) {
@@ -460,7 +445,7 @@ TEST_F(StoredTextListTest, FailuresAreShownUnderTheListsOwnWords)
     };
     EXPECT_FALSE(list.Save(false));
     EXPECT_EQ(errorDialog.Descriptions.back(), "Failed to save file.");
-    EXPECT_EQ(readBytes(path("b.ini")), "[S]\nn=3\n");
+    EXPECT_EQ(ReadTextFile(path("b.ini")), "[S]\nn=3\n");
 
     fs::create_directory(path("c.ini"));
     TStoredTextList directory(path("c.ini"));

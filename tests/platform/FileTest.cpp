@@ -1,8 +1,8 @@
 #include "platform/File.h"
 
 #include "core/Error.h"
-#include "platform/TestFolders.h"
 #include "support/RecordingErrorDialog.h"
+#include "support/TestFolders.h"
 
 #include <gtest/gtest.h>
 

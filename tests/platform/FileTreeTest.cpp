@@ -2,7 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "core/Error.h"
-#include "platform/TestFolders.h"
+#include "support/TestFolders.h"
 
 #include <gtest/gtest.h>
 

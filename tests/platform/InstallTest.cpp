@@ -5,8 +5,8 @@
 #include "core/StoredTextList.h"
 #include "platform/File.h"
 #include "platform/Program.h"
-#include "platform/TestFolders.h"
 #include "support/RecordingErrorDialog.h"
+#include "support/TestFolders.h"
 
 #include <gtest/gtest.h>
 

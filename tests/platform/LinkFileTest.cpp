@@ -1,7 +1,7 @@
 #include "platform/File.h"
 
 #include "core/Error.h"
-#include "platform/TestFolders.h"
+#include "support/TestFolders.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "core/Error.h"
 #include "platform/File.h"
-#include "platform/TestFolders.h"
+#include "support/TestFolders.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #pragma once
-// Temporary folders, files and environment settings for the platform tests.
+// Temporary folders, files and environment settings for the tests.
 
 #include <chrono>
 #include <cstdlib>
