@@ -136,12 +136,29 @@ bool sameTextIgnoringCase(std::string_view a, std::string_view b)
     });
 }
 
-// The key of a line is the text before its first "="; a line without one has no key.
-bool lineHasKey(const std::string &line, const std::string &key)
+std::string foldedText(std::string_view text)
 {
-    const size_t equals = line.find('=');
-    return equals != std::string::npos
-        && sameTextIgnoringCase(std::string_view(line).substr(0, equals), key);
+    std::string folded(text);
+    std::transform(folded.begin(), folded.end(), folded.begin(), foldCase);
+    return folded;
+}
+
+// Index of the first line whose key (the text before its first "="; a line without one has no
+// key) equals `key` ignoring case, or npos.
+size_t firstLineOfKey(const TIniSection &section, const std::string &key)
+{
+    if (!section.KeysIndexed) {
+        section.FirstLineOfKey.clear();
+        for (size_t i = 0; i < section.Lines.size(); ++i) {
+            const size_t equals = section.Lines[i].find('=');
+            if (equals != std::string::npos)
+                section.FirstLineOfKey.emplace(
+                    foldedText(std::string_view(section.Lines[i]).substr(0, equals)), i);
+        }
+        section.KeysIndexed = true;
+    }
+    const auto found = section.FirstLineOfKey.find(foldedText(key));
+    return found == section.FirstLineOfKey.end() ? std::string::npos : found->second;
 }
 
 bool isSectionLine(std::string_view line)
@@ -191,7 +208,7 @@ void TMemIniFile::SetText(std::string_view text)
         if (line.empty() || line.front() == ';')
             continue;
         if (isSectionLine(line))
-            sections.push_back({std::string(line.substr(1, line.size() - 2)), {}});
+            sections.emplace_back().Name = line.substr(1, line.size() - 2);
         else if (!sections.empty())
             sections.back().Lines.emplace_back(line);
     }
@@ -232,10 +249,8 @@ std::string TMemIniFile::ReadString(
     const TIniSection *found = findSection(section);
     if (!found)
         return defaultValue;
-    for (const std::string &line : found->Lines)
-        if (lineHasKey(line, key))
-            return line.substr(key.size() + 1);
-    return defaultValue;
+    const size_t line = firstLineOfKey(*found, key);
+    return line == std::string::npos ? defaultValue : found->Lines[line].substr(key.size() + 1);
 }
 
 int32_t TMemIniFile::ReadInteger(
@@ -252,15 +267,18 @@ void TMemIniFile::WriteString(
     if (!readsBackAsWritten(section, key, value))
         RaiseError(HERE, "The text cannot be stored in an ini file.", key, value);
     TIniSection *target = findSection(section);
-    if (!target)
-        target = &sections.emplace_back(TIniSection {section, {}});
+    if (!target) {
+        target = &sections.emplace_back();
+        target->Name = section;
+    }
     std::string line = key + "=" + value;
-    const auto existing = std::find_if(target->Lines.begin(), target->Lines.end(),
-        [&](const std::string &l) { return lineHasKey(l, key); });
-    if (existing != target->Lines.end())
-        *existing = std::move(line);
-    else
+    const size_t existing = firstLineOfKey(*target, key);
+    if (existing != std::string::npos) {
+        target->Lines[existing] = std::move(line);
+    } else {
         target->Lines.push_back(std::move(line));
+        target->FirstLineOfKey.emplace(foldedText(key), target->Lines.size() - 1);
+    }
 }
 
 void TMemIniFile::WriteInteger(const std::string &section, const std::string &key, int32_t value)

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // The number rule of ini values: optional leading blanks, then either an optional sign and decimal
@@ -31,6 +32,11 @@ struct TIniSection
     std::string Name;
     // Stored exactly as read or written, normally key "=" value.
     std::vector<std::string> Lines;
+
+    // The first line of each key, by its key in folded case; built on first lookup and kept up to
+    // date by the document's writes, so that a game of 3600 keys reads and writes in linear time.
+    mutable std::unordered_map<std::string, size_t> FirstLineOfKey;
+    mutable bool KeysIndexed = false;
 };
 
 class TMemIniFile

@@ -151,6 +151,16 @@ TEST_F(StoredTextListTest, WritingReplacesInPlaceOrAppends)
     fresh.WriteString("MosavoGame", "ColumnsCount", "7");
     fresh.WriteString("MosavoGame", "RowsCount", "7");
     EXPECT_EQ(fresh.GetText(), "[MosavoGame]\r\nColumnsCount=7\r\nRowsCount=7\r\n\r\n");
+
+    // A key appended by a write is found by the next read and replaced by the next write.
+    document.WriteString("S", "ADDED", "7");
+    document.WriteString("T", "late", "1");
+    document.WriteString("t", "LATE", "2");
+    EXPECT_EQ(document.ReadString("S", "Added", "none"), "7");
+    EXPECT_EQ(document.ReadString("T", "late", "none"), "2");
+    EXPECT_EQ(document.GetText(),
+        "[S]\r\nfirst=1\r\nKEY=new\r\nkey=second\r\nlast=2\r\nADDED=7\r\n"
+        "\r\n[T]\r\nt=1\r\nLATE=2\r\n\r\n[New]\r\nk=\r\n\r\n");
 }
 
 TEST_F(StoredTextListTest, TextThatWouldNotReadBackIsRefused)
