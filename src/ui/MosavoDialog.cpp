@@ -36,9 +36,6 @@ TMosavoForm *MosavoForm = nullptr;
 
 namespace {
 
-constexpr const char *FirstTip = "Press [F5] to load a picture. Press [L] to load a game.";
-constexpr const char *RandomizeTip = "Press [Alt + R] to randomize the picture.";
-constexpr const char *DragTip = "Drag a piece of the puzzle on another piece, to swap them.";
 // The game dialogs' filter as Qt's file dialog spells it.
 constexpr const char *GameQtFilter = "Mosavo game (*.mzg)";
 
@@ -379,10 +376,22 @@ void TMosavoForm::LayOutAreas(int clientWidth, int clientHeight)
         clientWidth - leftWidth - 2 * margin - 5, clientHeight - PuzzlePictureGroupBox->y() - 5);
 }
 
+QSize TMosavoForm::PuzzleArea() const
+{
+    return {
+        PuzzlePictureGroupBox->width() - 10, PuzzlePictureGroupBox->height() - PictureImageTop - 5};
+}
+
+QSize TMosavoForm::OriginalArea() const
+{
+    return {OriginalPictureGroupBox->width() - 10,
+        OriginalPictureGroupBox->height() - PictureImageTop - 5};
+}
+
 void TMosavoForm::ComputePieceSize()
 {
-    Board.PieceWidth = (PuzzlePictureGroupBox->width() - 10) / Board.ColumnsCount;
-    Board.PieceHeight = (PuzzlePictureGroupBox->height() - PictureImageTop - 5) / Board.RowsCount;
+    Board.PieceWidth = PuzzleArea().width() / Board.ColumnsCount;
+    Board.PieceHeight = PuzzleArea().height() / Board.RowsCount;
 }
 
 // ---- Game flow ---------------------------------------------------------------------------------
@@ -423,21 +432,18 @@ bool TMosavoForm::LoadPicture(const std::string &path, bool reset)
     ReadGridSize();
     ComputePieceSize();
 
-    const int puzzleWidth = PuzzlePictureGroupBox->width() - 10;
-    const int puzzleHeight = PuzzlePictureGroupBox->height() - PictureImageTop - 5;
-    const int originalWidth = OriginalPictureGroupBox->width() - 10;
-    const int originalHeight = OriginalPictureGroupBox->height() - PictureImageTop - 5;
-    const TDecodedPicture picture = DecodePicture(
-        path, QSize(std::max(puzzleWidth, originalWidth), std::max(puzzleHeight, originalHeight)));
+    const QSize puzzleArea = PuzzleArea();
+    const QSize originalArea = OriginalArea();
+    const TDecodedPicture picture = DecodePicture(path, puzzleArea.expandedTo(originalArea));
 
     LoadPuzzlePicture(PuzzlePictureGroupBox, PictureImageLeft, PictureImageTop, Board.PieceWidth,
-        Board.PieceHeight, puzzleWidth, puzzleHeight, MaxGridSize, MaxGridSize, true, picture,
-        PuzzlePictureImage, Board.ResultedColumns, Board.ResultedRows);
+        Board.PieceHeight, puzzleArea.width(), puzzleArea.height(), MaxGridSize, MaxGridSize, true,
+        picture, PuzzlePictureImage, Board.ResultedColumns, Board.ResultedRows);
     AttachPointerHandlers(PuzzlePictureImage);
     ReplaceBackupPicture();
     LoadOriginalPicture(OriginalPictureGroupBox, PictureImageLeft, PictureImageTop,
-        Board.ResultedColumns, Board.ResultedRows, originalWidth, originalHeight, true, picture,
-        OriginalPictureImage);
+        Board.ResultedColumns, Board.ResultedRows, originalArea.width(), originalArea.height(),
+        true, picture, OriginalPictureImage);
     AttachPointerHandlers(OriginalPictureImage);
     if (reset)
         Board.InitPieces(Board.ResultedColumns, Board.ResultedRows);

@@ -61,6 +61,11 @@ public:
     static constexpr int PictureImageTop = 20;
     static constexpr int HelpContext = 100;
     static constexpr const char *GameWallpapersAddress = "https://www.gamewallpapers.com/";
+    static constexpr const char *FirstTip
+        = "Press [F5] to load a picture. Press [L] to load a game.";
+    static constexpr const char *RandomizeTip = "Press [Alt + R] to randomize the picture.";
+    static constexpr const char *DragTip
+        = "Drag a piece of the puzzle on another piece, to swap them.";
 
     explicit TMosavoForm(QWidget *parent = nullptr);
     ~TMosavoForm() override;
@@ -215,6 +220,9 @@ private:
     void ApplyWindowFont();
     void ResizeClientArea(int width, int height);
     void ReplaceBackupPicture();
+    // The room for each picture inside its group box.
+    QSize PuzzleArea() const;
+    QSize OriginalArea() const;
     // The drawing itself, without asking the image to repaint.
     void PaintPiece(int32_t homeColumn, int32_t homeRow, int32_t column, int32_t row,
         bool flipHorizontal, bool flipVertical);

@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr const char *DragTip = "Drag a piece of the puzzle on another piece, to swap them.";
-
 int32_t BoxNumber(const QComboBox *box)
 {
     bool isNumber = false;
@@ -175,10 +173,8 @@ void TMosavoForm::LoadSavedGamePicture(const std::string &path)
     SetCaption("");
     ReadGridSize();
 
-    const QSize puzzleArea(
-        PuzzlePictureGroupBox->width() - 10, PuzzlePictureGroupBox->height() - PictureImageTop - 5);
-    const QSize originalArea(OriginalPictureGroupBox->width() - 10,
-        OriginalPictureGroupBox->height() - PictureImageTop - 5);
+    const QSize puzzleArea = PuzzleArea();
+    const QSize originalArea = OriginalArea();
     TDecodedPicture picture = DecodePicture(path, puzzleArea.expandedTo(originalArea));
     const int32_t columns = Board.ResultedColumns;
     const int32_t rows = Board.ResultedRows;
