@@ -80,16 +80,6 @@ void RestoreGame(TMosavoForm &form, const TGameInPlay &game)
     ShowCommonSettings(form, game.Settings);
 }
 
-QSize ToQSize(const TPictureSize &size)
-{
-    return {size.Width, size.Height};
-}
-
-TPictureSize ToPictureSize(const QSize &size)
-{
-    return {size.width(), size.height()};
-}
-
 } // namespace
 
 // ---- Commands ----------------------------------------------------------------------------------

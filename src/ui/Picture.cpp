@@ -41,16 +41,6 @@ private:
     int Saved;
 };
 
-TPictureSize ToPictureSize(const QSize &size)
-{
-    return {size.width(), size.height()};
-}
-
-QSize ToQSize(const TPictureSize &size)
-{
-    return {size.Width, size.Height};
-}
-
 // Sizes the reader reports and takes are those of the stored pixels; the picture is upright
 // only after the orientation of its metadata is applied.
 QSize Oriented(const QSize &size, QImageIOHandler::Transformations transformation)

@@ -2,6 +2,8 @@
 // Picture loading: the patterns of the decodable files, one decode per load, and the puzzle and
 // original images drawn from it.
 
+#include "core/Utilities.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -19,6 +21,17 @@ std::string GetPictureExtensionsAsFilter();
 // The file dialog's filter for those patterns: "Picture (*.bmp *.gif ...)". An empty filter
 // matches every file.
 QString PictureDialogFilter(const std::string &pictureFilter);
+
+// Between core's picture sizes and Qt's.
+inline TPictureSize ToPictureSize(const QSize &size)
+{
+    return {size.width(), size.height()};
+}
+
+inline QSize ToQSize(const TPictureSize &size)
+{
+    return {size.Width, size.Height};
+}
 
 // A picture decoded once for both images of a load.
 struct TDecodedPicture
