@@ -1,24 +1,11 @@
 #include "core/File.h"
 
+#include "core/Basic.h"
+
 #include <cstddef>
 #include <string_view>
 
 namespace {
-
-char lowerAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameTextIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lowerAscii(a[i]) != lowerAscii(b[i]))
-            return false;
-    return true;
-}
 
 // The index just past the last delimiter, 0 when there is none.
 std::size_t nameStart(const std::string &path)
@@ -58,7 +45,7 @@ bool matchesPattern(std::string_view name, std::string_view pattern)
         } else if (p < pattern.size() && pattern[p] == '?') {
             n += characterLength(name, n);
             ++p;
-        } else if (p < pattern.size() && lowerAscii(pattern[p]) == lowerAscii(name[n])) {
+        } else if (p < pattern.size() && LowerAscii(pattern[p]) == LowerAscii(name[n])) {
             ++n;
             ++p;
         } else if (starPattern != std::string_view::npos) {
@@ -155,8 +142,8 @@ bool MatchesFileMask(const std::string &fileName, const std::string &mask)
 bool IsLinkFile(const std::string &path)
 {
     const std::string extension = GetFileExtension(path);
-    return sameTextIgnoringCase(extension, ".desktop") || sameTextIgnoringCase(extension, ".lnk")
-        || sameTextIgnoringCase(extension, ".pif");
+    return SameTextIgnoringCase(extension, ".desktop") || SameTextIgnoringCase(extension, ".lnk")
+        || SameTextIgnoringCase(extension, ".pif");
 }
 
 std::string GetLinkExtension(const std::string &)

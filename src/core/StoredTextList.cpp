@@ -1,5 +1,6 @@
 #include "core/StoredTextList.h"
 
+#include "core/Basic.h"
 #include "core/Dialogs.h"
 #include "core/Error.h"
 #include "core/Utilities.h"
@@ -124,25 +125,6 @@ bool TryTextToInteger(std::string_view text, int32_t &value)
 
 namespace {
 
-char foldCase(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameTextIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-        return foldCase(x) == foldCase(y);
-    });
-}
-
-std::string foldedText(std::string_view text)
-{
-    std::string folded(text);
-    std::transform(folded.begin(), folded.end(), folded.begin(), foldCase);
-    return folded;
-}
-
 // Index of the first line whose key (the text before its first "="; a line without one has no
 // key) equals `key` ignoring case, or npos.
 size_t firstLineOfKey(const TIniSection &section, const std::string &key)
@@ -153,11 +135,11 @@ size_t firstLineOfKey(const TIniSection &section, const std::string &key)
             const size_t equals = section.Lines[i].find('=');
             if (equals != std::string::npos)
                 section.FirstLineOfKey.emplace(
-                    foldedText(std::string_view(section.Lines[i]).substr(0, equals)), i);
+                    LowerAsciiText(std::string_view(section.Lines[i]).substr(0, equals)), i);
         }
         section.KeysIndexed = true;
     }
-    const auto found = section.FirstLineOfKey.find(foldedText(key));
+    const auto found = section.FirstLineOfKey.find(LowerAsciiText(key));
     return found == section.FirstLineOfKey.end() ? std::string::npos : found->second;
 }
 
@@ -229,7 +211,7 @@ std::string TMemIniFile::GetText() const
 const TIniSection *TMemIniFile::findSection(const std::string &section) const
 {
     const auto found = std::find_if(sections.begin(), sections.end(),
-        [&](const TIniSection &s) { return sameTextIgnoringCase(s.Name, section); });
+        [&](const TIniSection &s) { return SameTextIgnoringCase(s.Name, section); });
     return found == sections.end() ? nullptr : &*found;
 }
 
@@ -277,7 +259,7 @@ void TMemIniFile::WriteString(
         target->Lines[existing] = std::move(line);
     } else {
         target->Lines.push_back(std::move(line));
-        target->FirstLineOfKey.emplace(foldedText(key), target->Lines.size() - 1);
+        target->FirstLineOfKey.emplace(LowerAsciiText(key), target->Lines.size() - 1);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/Install.h"
 
+#include "core/Basic.h"
 #include "core/Dialogs.h"
 #include "core/Error.h"
 #include "core/StoredTextList.h"
@@ -17,21 +18,6 @@ namespace {
 
 constexpr const char *UninstallKeyPath
     = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
-
-char lowerAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameTextIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (lowerAscii(a[i]) != lowerAscii(b[i]))
-            return false;
-    return true;
-}
 
 std::string withoutTrailingDelimiter(std::string path)
 {
@@ -86,12 +72,12 @@ void startInstalledProgram(const std::string &programFile)
 
 bool IsInstallerFileName(const std::string &programFileName)
 {
-    return sameTextIgnoringCase(programFileName, InstallerFileName);
+    return SameTextIgnoringCase(programFileName, InstallerFileName);
 }
 
 bool IsUninstallArgument(const std::string &argument)
 {
-    return sameTextIgnoringCase(argument, UninstallArgument);
+    return SameTextIgnoringCase(argument, UninstallArgument);
 }
 
 bool IsInstallMode()
@@ -133,8 +119,8 @@ void DeleteUninstallerRegistry(const std::string &keyName)
         const std::string subkeyPrefix = key + "\\";
         std::vector<std::string> doomed;
         for (const TIniSection &section : registry.Sections())
-            if (sameTextIgnoringCase(section.Name, key)
-                || sameTextIgnoringCase(
+            if (SameTextIgnoringCase(section.Name, key)
+                || SameTextIgnoringCase(
                     std::string_view(section.Name).substr(0, subkeyPrefix.size()), subkeyPrefix))
                 doomed.push_back(section.Name);
         if (doomed.empty())
@@ -274,7 +260,7 @@ bool TInstaller::IsInstalledCopy() const
     const std::string entry = ReadUninstallString(ProgramName);
     const std::string suffix = std::string(" ") + UninstallArgument;
     if (entry.size() <= suffix.size()
-        || !sameTextIgnoringCase(
+        || !SameTextIgnoringCase(
             std::string_view(entry).substr(entry.size() - suffix.size()), suffix))
         return false;
     const std::string installedProgram = entry.substr(0, entry.size() - suffix.size());
