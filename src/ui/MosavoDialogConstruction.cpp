@@ -1,0 +1,348 @@
+// Building the game's window: the menu, the control panel and the two picture areas; its
+// preparation before the event loop, and the layout that fits it to the screen.
+
+#include "ui/MosavoDialog.h"
+
+#include "core/Error.h"
+#include "core/File.h"
+#include "core/GameFile.h"
+#include "core/StoredTextList.h"
+#include "platform/File.h"
+#include "platform/Program.h"
+#include "ui/AboutDialog.h"
+#include "ui/FormLook.h"
+#include "ui/Picture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProxyStyle>
+#include <QScreen>
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+TMosavoForm *MosavoForm = nullptr;
+
+namespace {
+
+// The game dialogs' filter as Qt's file dialog spells it.
+constexpr const char *GameQtFilter = "Mosavo game (*.mzg)";
+
+// Hints appear after 400 ms, and a hint that follows another within 200 ms appears at once.
+class THintTimingStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+        QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ToolTip_WakeUpDelay)
+            return 400;
+        if (hint == SH_ToolTip_FallAsleepDelay)
+            return 200;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+void installHintTiming()
+{
+    if (dynamic_cast<THintTimingStyle *>(QApplication::style()) == nullptr)
+        QApplication::setStyle(new THintTimingStyle(QApplication::style()->name()));
+}
+
+} // namespace
+
+// ---- Construction ------------------------------------------------------------------------------
+
+TMosavoForm::TMosavoForm(QWidget *parent)
+    : QMainWindow(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    if (MosavoForm == nullptr)
+        MosavoForm = this;
+    setObjectName("MosavoForm");
+    setWindowTitle("Mosavo game");
+    ApplyWindowFont();
+    ClientArea = new QWidget(this);
+    setCentralWidget(ClientArea);
+    CreateMenu();
+    CreateMainPanel();
+    CreatePictureAreas();
+    LayOutAreas(DesignClientWidth, DesignClientHeight);
+
+    installHintTiming();
+    HelpFile = GetProgramDir() + "Help.hlp";
+    SetLabelText(PositionLabel, "");
+    Board.SourceColumn = -1;
+    Board.SourceRow = -1;
+    ShowTip(FirstTip);
+    ClearMoves();
+    Board.WrongMoves = 0;
+    SetLabelText(WrongMovesLabel, "");
+    Board.InitPieces(MaxGridSize, MaxGridSize);
+    Board.ColumnsCount = DefaultGridSize;
+    Board.RowsCount = DefaultGridSize;
+    ColumnsCountComboBox->setCurrentText(QString::number(DefaultGridSize));
+    RowsCountComboBox->setCurrentText(QString::number(DefaultGridSize));
+    CurrentPicture = AddTrailingBackslash(GetMyPicturesPath()) + "*";
+    PictureFilter = GetPictureExtensionsAsFilter();
+    LoadPictureDialog.Filter = "Picture (" + PictureFilter + ")|" + PictureFilter;
+    LoadPictureDialog.QtFilter = PictureDialogFilter(PictureFilter);
+    LoadGameDialog.Filter = GameFileFilter;
+    LoadGameDialog.QtFilter = GameQtFilter;
+    LoadGameDialog.FileName = GetProgramDir() + GamesFolderName + PathDelimiter + GameFileMask;
+    SaveGameDialog.Filter = LoadGameDialog.Filter;
+    SaveGameDialog.QtFilter = LoadGameDialog.QtFilter;
+    SaveGameDialog.FileName = LoadGameDialog.FileName;
+    LastGame = LoadGameDialog.FileName;
+    GameList = std::make_unique<TStoredTextList>(GetProgramDir());
+    GameList->OnLoad = [this](TStoredTextList &list) { ReadGame(list); };
+    GameList->OnSave = [this](TStoredTextList &list) { WriteGame(list); };
+}
+
+TMosavoForm::~TMosavoForm()
+{
+    CancelDrag();
+    if (MosavoForm == this)
+        MosavoForm = nullptr;
+}
+
+void TMosavoForm::ApplyWindowFont()
+{
+    setFont(PreferredFontPoints("Tahoma", 8));
+}
+
+void TMosavoForm::CreateMenu()
+{
+    auto addItem = [this](QMenu *menu, const QString &caption, const QKeySequence &shortcut,
+                       void (TMosavoForm::*handler)()) {
+        QAction *action = menu->addAction(caption);
+        action->setShortcut(shortcut);
+        // Single-key shortcuts must win over the combo boxes and check boxes that have the focus.
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    WorkMenu = menuBar()->addMenu("&Work");
+    LoadPictureMenu
+        = addItem(WorkMenu, "Load picture", Qt::Key_F5, &TMosavoForm::LoadPictureMenuClick);
+    ReloadCurrentPictureMenu = addItem(WorkMenu, "Reload current picture",
+        QKeySequence(Qt::CTRL | Qt::Key_F5), &TMosavoForm::ReloadCurrentPictureMenuClick);
+    OpenPictureMenu
+        = addItem(WorkMenu, "Open picture", Qt::Key_R, &TMosavoForm::OpenPictureMenuClick);
+    Break1WorkMenu = WorkMenu->addSeparator();
+    LoadLastGameMenu = addItem(WorkMenu, "Load last game", QKeySequence(Qt::CTRL | Qt::Key_Z),
+        &TMosavoForm::LoadLastGameMenuClick);
+    LoadGameMenu = addItem(WorkMenu, "Load game", Qt::Key_L, &TMosavoForm::LoadGameMenuClick);
+    SaveGameMenu = addItem(WorkMenu, "Save game", Qt::Key_S, &TMosavoForm::SaveGameMenuClick);
+    Break2WorkMenu = WorkMenu->addSeparator();
+    HideMeu = addItem(WorkMenu, "Hide", Qt::Key_Space, &TMosavoForm::HideMeuClick);
+
+    RandomizeMenu = menuBar()->addAction("&Randomize");
+    connect(RandomizeMenu, &QAction::triggered, this, &TMosavoForm::RandomizeMenuClick);
+
+    DownloadPicturesMenu = menuBar()->addMenu("Down&load pictures");
+    GameWallpapersMenu = DownloadPicturesMenu->addAction("Game wallpapers");
+    connect(GameWallpapersMenu, &QAction::triggered, this, &TMosavoForm::GameWallpapersMenuClick);
+
+    HelpMenu = menuBar()->addAction("&Help");
+    connect(HelpMenu, &QAction::triggered, this, &TMosavoForm::HelpMenuClick);
+    AboutMenu = menuBar()->addAction("&About");
+    AboutMenu->setToolTip("Display information about the program");
+    AboutMenu->setStatusTip("Display information about the program");
+    connect(AboutMenu, &QAction::triggered, this, &TMosavoForm::AboutMenuClick);
+}
+
+QLabel *TMosavoForm::CreateLabel(QWidget *parent, int left, int top, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->move(left, top);
+    FitLabel(label);
+    return label;
+}
+
+QComboBox *TMosavoForm::CreateGridSizeComboBox(int left, int top)
+{
+    auto *comboBox = new QComboBox(MainPanel);
+    for (int count = MinChosenGridSize; count <= MaxGridSize; ++count)
+        comboBox->addItem(QString::number(count));
+    comboBox->setEditable(false);
+    comboBox->setMaxVisibleItems(20);
+    comboBox->setGeometry(left, top, 50, std::min(comboBox->sizeHint().height(), 23));
+    return comboBox;
+}
+
+void TMosavoForm::CreateMainPanel()
+{
+    MainPanel = new QFrame(ClientArea);
+    MainPanel->setObjectName("MainPanel");
+    MainPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    MainPanel->setGeometry(5, 5, 320, 175);
+
+    TipsLabel = CreateLabel(MainPanel, 10, 10);
+    ColumnsCountLabel = CreateLabel(MainPanel, 10, 35, "Columns");
+    ColumnsCountComboBox = CreateGridSizeComboBox(55, 30);
+    RowsCountLabel = CreateLabel(MainPanel, 10, 60, "Rows");
+    RowsCountComboBox = CreateGridSizeComboBox(55, 55);
+    AllowFlipCheckBox = new QCheckBox("Allow &flipping pieces", MainPanel);
+    AllowFlipCheckBox->move(130, 30);
+    AllowFlipCheckBox->adjustSize();
+    LightGridCheckBox = new QCheckBox("Light &grid", MainPanel);
+    LightGridCheckBox->move(130, 55);
+    LightGridCheckBox->adjustSize();
+    PositionLabel = CreateLabel(MainPanel, 10, 90);
+    MovesCountLabel = CreateLabel(MainPanel, 10, 110);
+    WrongMovesLabel = CreateLabel(MainPanel, 10, 130);
+    RemainingCountLabel = CreateLabel(MainPanel, 10, 150);
+
+    KeepClearOfLabels();
+    MainPanel->resize(std::max(MainPanel->width(), PanelWidthForTexts()), MainPanel->height());
+
+    setTabOrder(ColumnsCountComboBox, RowsCountComboBox);
+    setTabOrder(RowsCountComboBox, AllowFlipCheckBox);
+    setTabOrder(AllowFlipCheckBox, LightGridCheckBox);
+    connect(AllowFlipCheckBox, &QCheckBox::toggled, this, &TMosavoForm::LightGridCheckBoxClick);
+    connect(LightGridCheckBox, &QCheckBox::toggled, this, &TMosavoForm::LightGridCheckBoxClick);
+
+    const std::pair<QObject *, const char *> names[] = {
+        {TipsLabel, "TipsLabel"},
+        {ColumnsCountLabel, "ColumnsCountLabel"},
+        {ColumnsCountComboBox, "ColumnsCountComboBox"},
+        {RowsCountLabel, "RowsCountLabel"},
+        {RowsCountComboBox, "RowsCountComboBox"},
+        {AllowFlipCheckBox, "AllowFlipCheckBox"},
+        {LightGridCheckBox, "LightGridCheckBox"},
+        {PositionLabel, "PositionLabel"},
+        {MovesCountLabel, "MovesCountLabel"},
+        {WrongMovesLabel, "WrongMovesLabel"},
+        {RemainingCountLabel, "RemainingCountLabel"},
+    };
+    for (const auto &[object, name] : names)
+        object->setObjectName(name);
+}
+
+// Where the desktop font stands in for a narrower missing one, the combo boxes and check boxes
+// move right just enough that no caption is covered.
+void TMosavoForm::KeepClearOfLabels()
+{
+    const int labelsRight
+        = std::max(ColumnsCountLabel->geometry().right(), RowsCountLabel->geometry().right());
+    const int comboLeft = std::max(ColumnsCountComboBox->x(), labelsRight + 5);
+    ColumnsCountComboBox->move(comboLeft, ColumnsCountComboBox->y());
+    RowsCountComboBox->move(comboLeft, RowsCountComboBox->y());
+    const int checkLeft
+        = std::max(AllowFlipCheckBox->x(), ColumnsCountComboBox->geometry().right() + 20);
+    AllowFlipCheckBox->move(checkLeft, AllowFlipCheckBox->y());
+    LightGridCheckBox->move(checkLeft, LightGridCheckBox->y());
+}
+
+// The panel's texts are set at run time; the widest that can appear must fit in the panel.
+int TMosavoForm::PanelWidthForTexts() const
+{
+    const QString texts[] = {
+        FirstTip,
+        RandomizeTip,
+        DragTip,
+        "There are 900 pieces remaining to be placed correctly.",
+        "You have made 2147483647 wrong moves.",
+        "Column 30. Row 30.",
+    };
+    int widest = 0;
+    for (const QString &text : texts)
+        widest = std::max(widest, TipsLabel->fontMetrics().horizontalAdvance(text));
+    widest = std::max(widest, LightGridCheckBox->geometry().right() - TipsLabel->x());
+    widest = std::max(widest, AllowFlipCheckBox->geometry().right() - TipsLabel->x());
+    return TipsLabel->x() + widest + 10;
+}
+
+void TMosavoForm::CreatePictureAreas()
+{
+    OriginalPictureGroupBox = new QGroupBox("Original picture", ClientArea);
+    OriginalPictureGroupBox->setObjectName("OriginalPictureGroupBox");
+    OriginalPictureGroupBox->setGeometry(5, 185, 320, 330);
+    PuzzlePictureGroupBox = new QGroupBox("Puzzle picture", ClientArea);
+    PuzzlePictureGroupBox->setObjectName("PuzzlePictureGroupBox");
+    PuzzlePictureGroupBox->setGeometry(330, 0, 425, 515);
+    for (QGroupBox *groupBox : {OriginalPictureGroupBox, PuzzlePictureGroupBox}) {
+        groupBox->setMouseTracking(true);
+        groupBox->installEventFilter(this);
+    }
+}
+
+void TMosavoForm::ResizeClientArea(int width, int height)
+{
+    ClientArea->setFixedSize(width, height);
+    setFixedSize(width, height + menuBar()->sizeHint().height());
+}
+
+// ---- Preparation -------------------------------------------------------------------------------
+
+void TMosavoForm::BeforeRun()
+{
+    FUNCTION_NAME("TMosavoForm::BeforeRun");
+    ErrorGuardShow(HERE, "Failed to prepare main window.", [&] {
+        if (AboutForm != nullptr) {
+            AboutForm->SetProgramName("Mosavo", 30);
+            AboutForm->SetProgramVersion("Version 2.5, released on 06.06.2004");
+        }
+        SetLastSystemError(0);
+        std::error_code ignored;
+        std::filesystem::create_directory(GetProgramDir() + GamesFolderName, ignored);
+        LoadOptions();
+        ArrangeWindow();
+    });
+}
+
+void TMosavoForm::ArrangeWindow()
+{
+    const QScreen *screen
+        = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect workArea
+        = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, DesignClientWidth, 540);
+    const int windowWidth = std::max(760, static_cast<int>(workArea.width() * 0.95));
+    const int windowHeight = std::max(540, static_cast<int>(workArea.height() * 0.95));
+    move((workArea.width() - windowWidth) / 2, (workArea.height() - windowHeight) / 2);
+    LayOutAreas(windowWidth, windowHeight - menuBar()->sizeHint().height());
+    ComputePieceSize();
+}
+
+void TMosavoForm::LayOutAreas(int clientWidth, int clientHeight)
+{
+    ResizeClientArea(clientWidth, clientHeight);
+    const int margin = OriginalPictureGroupBox->x();
+    const int leftWidth
+        = std::max(MainPanel->width(), static_cast<int>(0.35 * clientWidth) - margin);
+    OriginalPictureGroupBox->resize(leftWidth, clientHeight - OriginalPictureGroupBox->y() - 5);
+    PuzzlePictureGroupBox->setGeometry(margin + leftWidth + 5, PuzzlePictureGroupBox->y(),
+        clientWidth - leftWidth - 2 * margin - 5, clientHeight - PuzzlePictureGroupBox->y() - 5);
+}
+
+QSize TMosavoForm::PuzzleArea() const
+{
+    return {
+        PuzzlePictureGroupBox->width() - 10, PuzzlePictureGroupBox->height() - PictureImageTop - 5};
+}
+
+QSize TMosavoForm::OriginalArea() const
+{
+    return {OriginalPictureGroupBox->width() - 10,
+        OriginalPictureGroupBox->height() - PictureImageTop - 5};
+}
+
+void TMosavoForm::ComputePieceSize()
+{
+    Board.PieceWidth = PuzzleArea().width() / Board.ColumnsCount;
+    Board.PieceHeight = PuzzleArea().height() / Board.RowsCount;
+}
