@@ -23,6 +23,11 @@ enum class TGlyph { Okay, OkayNoErrors, Cancel, Terminate, Log };
 // A 16 x 16 glyph drawn at run time, with its own normal and disabled images.
 QIcon ButtonGlyph(TGlyph glyph);
 
+// When a dialog builds its controls: at once, or when it is first shown. The program's own dialogs
+// wait, since most runs never show them and the first window appears sooner without them; they
+// look and behave the same either way.
+enum class TControlsBuild { AtOnce, WhenShown };
+
 // Centres a dialog over the window it belongs to: its parent's window, else the active window,
 // else the first visible main window; kept on that window's screen.
 void CentreOverMainWindow(QWidget *dialog);

@@ -132,7 +132,7 @@ void TMosavoForm::LoadGameFromPicture(const std::string &path)
 {
     FUNCTION_NAME("TMosavoForm::LoadGameFromPicture");
     ErrorGuardShow(HERE, "Failed to load game.", [&] {
-        if (!MatchesFileMask(path, PictureFilter))
+        if (!MatchesFileMask(path, PictureFilter()))
             return;
         if (!LoadPicture(path, true))
             return;
@@ -195,6 +195,7 @@ void TMosavoForm::LoadPictureMenuClick()
 {
     FUNCTION_NAME("TMosavoForm::LoadPictureMenuClick");
     ErrorGuardShow(HERE, "Failed to load file.", [&] {
+        PictureFilter(); // gives the dialog its filter
         LoadPictureDialog.FileName = CurrentPicture;
         if (LoadPictureDialog.Execute(this))
             LoadGameFromPicture(LoadPictureDialog.FileName);

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -140,7 +141,10 @@ public:
     TPuzzleBoard Board;
     std::string CurrentPicture;
     std::string LastGame;
-    std::string PictureFilter;
+    // The decoders' patterns ("*.bmp;*.gif;..."), asked for when first needed: listing them loads
+    // every image plugin, which the first window does not need. The load dialog gets its filter
+    // at the same time.
+    const std::string &PictureFilter();
     std::string HelpFile;
     std::unique_ptr<TStoredTextList> OptionsList;
     std::unique_ptr<TStoredTextList> GameList;
@@ -251,6 +255,7 @@ private:
     void DropOnCell(int32_t column, int32_t row);
     bool HandleDragEvent(QEvent *event);
 
+    std::optional<std::string> FPictureFilter;
     bool FDragging = false;
     bool FDropAccepted = false;
     bool FHintShown = false;

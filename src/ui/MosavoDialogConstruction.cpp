@@ -69,6 +69,8 @@ TMosavoForm::TMosavoForm(QWidget *parent)
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
+    // Before the controls exist, so that none of them is polished twice.
+    installHintTiming();
     if (MosavoForm == nullptr)
         MosavoForm = this;
     setObjectName("MosavoForm");
@@ -81,7 +83,6 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     CreatePictureAreas();
     LayOutAreas(DesignClientWidth, DesignClientHeight);
 
-    installHintTiming();
     HelpFile = GetProgramDir() + "Help.hlp";
     SetLabelText(PositionLabel, "");
     Board.SourceColumn = -1;
@@ -96,9 +97,6 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     ColumnsCountComboBox->setCurrentText(QString::number(DefaultGridSize));
     RowsCountComboBox->setCurrentText(QString::number(DefaultGridSize));
     CurrentPicture = AddTrailingBackslash(GetMyPicturesPath()) + "*";
-    PictureFilter = GetPictureExtensionsAsFilter();
-    LoadPictureDialog.Filter = "Picture (" + PictureFilter + ")|" + PictureFilter;
-    LoadPictureDialog.QtFilter = PictureDialogFilter(PictureFilter);
     LoadGameDialog.Filter = GameFileFilter;
     LoadGameDialog.QtFilter = GameQtFilter;
     LoadGameDialog.FileName = GetProgramDir() + GamesFolderName + PathDelimiter + GameFileMask;
@@ -116,6 +114,16 @@ TMosavoForm::~TMosavoForm()
     CancelDrag();
     if (MosavoForm == this)
         MosavoForm = nullptr;
+}
+
+const std::string &TMosavoForm::PictureFilter()
+{
+    if (!FPictureFilter) {
+        FPictureFilter = GetPictureExtensionsAsFilter();
+        LoadPictureDialog.Filter = "Picture (" + *FPictureFilter + ")|" + *FPictureFilter;
+        LoadPictureDialog.QtFilter = PictureDialogFilter(*FPictureFilter);
+    }
+    return *FPictureFilter;
 }
 
 void TMosavoForm::ApplyWindowFont()

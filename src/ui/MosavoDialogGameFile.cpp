@@ -128,7 +128,7 @@ void TMosavoForm::LoadGameFrom(const std::string &path)
     if (!GameList->LoadFrom(path))
         return;
     Board.Modified = false;
-    if (MatchesFileMask(CurrentPicture, PictureFilter)) {
+    if (MatchesFileMask(CurrentPicture, PictureFilter())) {
         try {
             LoadSavedGamePicture(CurrentPicture);
         } catch (TRaisedErr &) {

@@ -2,6 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "ui/MyControls.h"
+#include "ui/Picture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -568,6 +569,15 @@ private slots:
         QCOMPARE(boxes.Calls.size(), size_t(1));
         boxes.Answer = mbrNo;
         QVERIFY(form->close());
+    }
+
+    void theDecodersAreListedOnlyWhenThePictureFilterIsFirstNeeded()
+    {
+        QVERIFY(form->LoadPictureDialog.Filter.empty());
+        const std::string filter = GetPictureExtensionsAsFilter();
+        QCOMPARE(form->PictureFilter(), filter);
+        QCOMPARE(form->LoadPictureDialog.Filter, "Picture (" + filter + ")|" + filter);
+        QCOMPARE(form->LoadPictureDialog.QtFilter, PictureDialogFilter(filter));
     }
 
     void loadPictureStartsInThePictureFolderWithThePictureFilter()
