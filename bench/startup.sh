@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# Start-up time and idle memory of Mosavo against a bare Qt Widgets window of the same size.
+#
+#   bench/startup.sh [-n N] [-d DISPLAY_SIZE] [BUILD_DIR]
+#
+# Starts Mosavo and BareWindow (bench/BareWindow.cpp) in turn, N times each (default 15), on a
+# private Xvfb display (default 1920x1080x24), and prints the median time from starting the
+# process to its window being mapped, both medians' ratio, and the median resident memory of each
+# one second after its window appeared. One unmeasured start of each comes first, so that both
+# meet warm caches.
+#
+# The moment of the map comes from X itself: xev listens to the root window's MapNotify events,
+# so the wait costs nothing and is exact to the scheduler (xdotool's --sync polls only every half
+# second). xdotool then checks the mapped window's name and size. Mosavo runs from a copy in a
+# temporary folder, with a private lock folder, so neither a running game nor the options file in
+# the build folder interferes.
+set -euo pipefail
+
+runs=15
+screen=1920x1080x24
+while getopts "n:d:" option; do
+    case $option in
+    n) runs=$OPTARG ;;
+    d) screen=$OPTARG ;;
+    *) echo "usage: $0 [-n N] [-d WxHxDEPTH] [BUILD_DIR]" >&2; exit 2 ;;
+    esac
+done
+shift $((OPTIND - 1))
+build=$(realpath "${1:-$(dirname "$0")/../build}")
+for tool in Xvfb xev xdotool; do
+    command -v "$tool" >/dev/null || { echo "$0: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
+done
+for program in "$build/Mosavo" "$build/bench/BareWindow"; do
+    [ -x "$program" ] || { echo "$0: $program is missing; build the Mosavo and BareWindow targets" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+xev_pid=
+cleanup() {
+    [ -n "$xev_pid" ] && kill "$xev_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+mkdir -p "$work/game" "$work/runtime"
+chmod 700 "$work/runtime"
+cp "$build/Mosavo" "$work/game/Mosavo"
+export XDG_RUNTIME_DIR=$work/runtime
+export QT_QPA_PLATFORM=xcb
+
+# A free display number, chosen by the server itself.
+exec {display_fd}<> <(:)
+Xvfb -displayfd "$display_fd" -screen 0 "$screen" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+read -r -t 10 -u "$display_fd" display_number || { echo "$0: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$display_number
+
+coproc XEV { exec xev -root -event substructure; }
+xev_pid=$XEV_PID
+xev_out=${XEV[0]}
+sleep 0.3
+
+drain_events() {
+    while read -r -t 0.2 -u "$xev_out" _; do :; done
+}
+
+# Starts a program and waits for its first window to map; one second later reads its resident
+# memory, then ends it. Appends "label seconds kB" to the results and keeps the window's name
+# and size.
+measure() {
+    local label=$1 line started mapped window pid rss
+    shift
+    drain_events
+    started=$EPOCHREALTIME
+    "$@" >>"$work/program.log" 2>&1 &
+    pid=$!
+    while read -r -u "$xev_out" line; do
+        if [[ $line == MapNotify* ]]; then
+            mapped=$EPOCHREALTIME
+            read -r -u "$xev_out" line
+            window=${line##*window }
+            window=${window%%,*}
+            break
+        fi
+    done
+    sleep 1
+    rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status")
+    echo "$label $(echo "$mapped - $started" | bc -l) $rss" >>"$work/results"
+    window_name=$(xdotool getwindowname "$window")
+    window_size=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { print $2 }')
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+}
+
+median() {
+    sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+column_of() {
+    awk -v label="$1" -v column="$2" '$1 == label { print $column }' "$work/results"
+}
+
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+
+# The bare window takes the size of Mosavo's window on this display.
+measure warmup "$work/game/Mosavo"
+mosavo_name=$window_name
+mosavo_size=$window_size
+width=${mosavo_size%x*}
+height=${mosavo_size#*x}
+measure warmup "$build/bench/BareWindow" "$width" "$height"
+[ "$window_size" = "$mosavo_size" ] || { echo "$0: bare window is $window_size, not $mosavo_size" >&2; exit 1; }
+
+for ((run = 0; run < runs; ++run)); do
+    measure mosavo "$work/game/Mosavo"
+    [ "$window_name" = "$mosavo_name" ] || { echo "$0: mapped \"$window_name\", not Mosavo's window" >&2; exit 1; }
+    measure bare "$build/bench/BareWindow" "$width" "$height"
+done
+
+mosavo_time=$(column_of mosavo 2 | median)
+bare_time=$(column_of bare 2 | median)
+mosavo_rss=$(column_of mosavo 3 | median)
+bare_rss=$(column_of bare 3 | median)
+
+cpu=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
+echo "machine: $(nproc) x $cpu; load average before $load_before, after $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "display: Xvfb $screen; windows ${mosavo_size} (\"$mosavo_name\" and the bare window); $runs starts each, interleaved"
+printf 'Mosavo:      start to window median %.4f s (min %.4f, max %.4f); idle resident memory median %.1f MB\n' \
+    "$mosavo_time" "$(column_of mosavo 2 | sort -g | head -1)" "$(column_of mosavo 2 | sort -g | tail -1)" \
+    "$(echo "$mosavo_rss / 1024" | bc -l)"
+printf 'bare window: start to window median %.4f s (min %.4f, max %.4f); idle resident memory median %.1f MB\n' \
+    "$bare_time" "$(column_of bare 2 | sort -g | head -1)" "$(column_of bare 2 | sort -g | tail -1)" \
+    "$(echo "$bare_rss / 1024" | bc -l)"
+printf 'ratio Mosavo / bare window: %.2f\n' "$(echo "$mosavo_time / $bare_time" | bc -l)"
