@@ -6,6 +6,7 @@ packages=(
     qt6-base-dev qt6-image-formats-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdg-utils libglib2.0-bin desktop-file-utils fonts-dejavu-core
+    x11-utils xdotool
 )
 missing=()
 for p in "${packages[@]}"; do
