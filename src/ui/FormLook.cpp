@@ -3,15 +3,18 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFontDatabase>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -119,6 +122,68 @@ QPixmap disabledImage(const QPixmap &normal)
     return QPixmap::fromImage(image);
 }
 
+// Stands for a style's standard icon and asks the style for it at the first real use.
+class TDeferredStandardIcon : public QIconEngine
+{
+public:
+    TDeferredStandardIcon(
+        const QStyle *style, QStyle::StandardPixmap pixmap, Qt::LayoutDirection direction)
+        : Style(const_cast<QStyle *>(style)), Pixmap(pixmap), Direction(direction)
+    { }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(
+        const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return Icon().pixmap(size, scale, mode, state);
+    }
+    void addPixmap(const QPixmap &pixmap, QIcon::Mode mode, QIcon::State state) override
+    {
+        Icon().addPixmap(pixmap, mode, state);
+    }
+    void addFile(
+        const QString &fileName, const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        Icon().addFile(fileName, size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().availableSizes(mode, state);
+    }
+    QString iconName() override { return Icon().name(); }
+    bool isNull() override { return Icon().isNull(); }
+    QString key() const override { return QStringLiteral("TDeferredStandardIcon"); }
+    QIconEngine *clone() const override { return new TDeferredStandardIcon(*this); }
+
+private:
+    QIcon &Icon()
+    {
+        if (!Loaded) {
+            QStyleOption option;
+            option.direction = Direction;
+            const QStyle *style = Style ? Style.data() : QApplication::style();
+            Loaded = style->standardIcon(Pixmap, &option, nullptr);
+        }
+        return *Loaded;
+    }
+
+    QPointer<QStyle> Style;
+    QStyle::StandardPixmap Pixmap;
+    Qt::LayoutDirection Direction;
+    std::optional<QIcon> Loaded;
+};
+
 QWidget *ownerWindow(const QWidget *dialog)
 {
     if (dialog->parentWidget())
@@ -176,6 +241,12 @@ QIcon ButtonGlyph(TGlyph glyph)
     icon.addPixmap(normal, QIcon::Normal);
     icon.addPixmap(disabledImage(normal), QIcon::Disabled);
     return icon;
+}
+
+QIcon DeferredStandardIcon(
+    const QStyle *style, QStyle::StandardPixmap pixmap, Qt::LayoutDirection direction)
+{
+    return QIcon(new TDeferredStandardIcon(style, pixmap, direction));
 }
 
 void CentreOverMainWindow(QWidget *dialog)

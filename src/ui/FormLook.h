@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QStyle>
 
 class QWidget;
 
@@ -19,6 +20,13 @@ void FitCaption(QPushButton *button);
 bool CaptionFits(const QPushButton *button);
 
 enum class TGlyph { Okay, OkayNoErrors, Cancel, Terminate, Log };
+
+// The icon `style` gives for `pixmap`, read from its files only when it is first drawn or
+// measured: widgets ask for icons they may never show (the menu bar's extension button), and
+// reading one loads every image plugin. `direction` picks the left-to-right or right-to-left
+// image, as the style's own option would.
+QIcon DeferredStandardIcon(
+    const QStyle *style, QStyle::StandardPixmap pixmap, Qt::LayoutDirection direction);
 
 // A 16 x 16 glyph drawn at run time, with its own normal and disabled images.
 QIcon ButtonGlyph(TGlyph glyph);

@@ -38,10 +38,24 @@ namespace {
 constexpr const char *GameQtFilter = "Mosavo game (*.mzg)";
 
 // Hints appear after 400 ms, and a hint that follows another within 200 ms appears at once.
+// The menu bar asks for its extension button's icon when it is built, though the button shows
+// only when the menu does not fit; that icon is read when first drawn (see DeferredStandardIcon).
 class THintTimingStyle : public QProxyStyle
 {
 public:
     using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(
+        StandardPixmap pixmap, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (pixmap != SP_ToolBarHorizontalExtensionButton
+            && pixmap != SP_ToolBarVerticalExtensionButton)
+            return QProxyStyle::standardIcon(pixmap, option, widget);
+        // For these the base style reads only the direction, from the option or else from the
+        // application.
+        return DeferredStandardIcon(baseStyle(), pixmap,
+            option != nullptr ? option->direction : QGuiApplication::layoutDirection());
+    }
 
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
         QStyleHintReturn *returnData) const override

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QProxyStyle>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -569,6 +570,28 @@ private slots:
         QCOMPARE(boxes.Calls.size(), size_t(1));
         boxes.Answer = mbrNo;
         QVERIFY(form->close());
+    }
+
+    void theMenuBarsExtensionIconsAreTheBaseStylesOwn()
+    {
+        const auto *style = qobject_cast<const QProxyStyle *>(QApplication::style());
+        QVERIFY(style != nullptr);
+        for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+            QStyleOption option;
+            option.direction = direction;
+            for (const QStyle::StandardPixmap pixmap : {QStyle::SP_ToolBarHorizontalExtensionButton,
+                     QStyle::SP_ToolBarVerticalExtensionButton}) {
+                const QIcon shown = style->standardIcon(pixmap, &option, form->menuBar());
+                const QIcon own
+                    = style->baseStyle()->standardIcon(pixmap, &option, form->menuBar());
+                QCOMPARE(shown.isNull(), own.isNull());
+                QCOMPARE(shown.availableSizes(), own.availableSizes());
+                for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled})
+                    for (const int size : {8, 16, 24})
+                        QCOMPARE(
+                            shown.pixmap(size, mode).toImage(), own.pixmap(size, mode).toImage());
+            }
+        }
     }
 
     void theDecodersAreListedOnlyWhenThePictureFilterIsFirstNeeded()
