@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -12,6 +14,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <qdrawutil.h>
 
 #include <algorithm>
 #include <optional>
@@ -241,6 +244,40 @@ QIcon ButtonGlyph(TGlyph glyph)
     icon.addPixmap(normal, QIcon::Normal);
     icon.addPixmap(disabledImage(normal), QIcon::Disabled);
     return icon;
+}
+
+bool DrawFusionGroupBoxFrame(
+    const QStyle *style, const QStyleOption *option, QPainter *painter, const QWidget *widget)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 4, 0) && QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    if (style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
+        return false;
+    static const QImage frame = [] {
+        QImageReader reader(
+            QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"),
+            "png");
+        reader.setAutoDetectImageFormat(false);
+        return reader.read();
+    }();
+    if (frame.isNull())
+        return false;
+    // The frame starts below the title or the check box, where there is one.
+    constexpr int fusionTopMargin = 3;
+    int top = fusionTopMargin;
+    const auto *box = qobject_cast<const QGroupBox *>(widget);
+    if (box == nullptr || box->isCheckable() || !box->title().isEmpty())
+        top += std::max(
+            style->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight), option->fontMetrics.height());
+    qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
+        QPixmap::fromImage(frame));
+    return true;
+#else
+    Q_UNUSED(style);
+    Q_UNUSED(option);
+    Q_UNUSED(painter);
+    Q_UNUSED(widget);
+    return false;
+#endif
 }
 
 QIcon DeferredStandardIcon(

@@ -31,6 +31,12 @@ QIcon DeferredStandardIcon(
 // A 16 x 16 glyph drawn at run time, with its own normal and disabled images.
 QIcon ButtonGlyph(TGlyph glyph);
 
+// Draws a group box's frame as Qt 6.4's Fusion style does, reading the style's frame picture with
+// the built-in PNG reader: read by auto-detection, as the style does, it loads every image plugin
+// at the first paint. False, with nothing drawn, for other styles and other Qt versions.
+bool DrawFusionGroupBoxFrame(
+    const QStyle *style, const QStyleOption *option, QPainter *painter, const QWidget *widget);
+
 // When a dialog builds its controls: at once, or when it is first shown. The program's own dialogs
 // wait, since most runs never show them and the first window appears sooner without them; they
 // look and behave the same either way.

@@ -38,8 +38,10 @@ namespace {
 constexpr const char *GameQtFilter = "Mosavo game (*.mzg)";
 
 // Hints appear after 400 ms, and a hint that follows another within 200 ms appears at once.
-// The menu bar asks for its extension button's icon when it is built, though the button shows
-// only when the menu does not fit; that icon is read when first drawn (see DeferredStandardIcon).
+// Nothing that the first window draws loads the image plugins: the menu bar asks for its extension
+// button's icon when it is built, though the button shows only when the menu does not fit, so that
+// icon is read when first drawn (see DeferredStandardIcon); the group boxes' frame picture is read
+// with the built-in PNG reader (see DrawFusionGroupBoxFrame).
 class THintTimingStyle : public QProxyStyle
 {
 public:
@@ -55,6 +57,15 @@ public:
         // application.
         return DeferredStandardIcon(baseStyle(), pixmap,
             option != nullptr ? option->direction : QGuiApplication::layoutDirection());
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+        const QWidget *widget) const override
+    {
+        if (element == PE_FrameGroupBox
+            && DrawFusionGroupBoxFrame(baseStyle(), option, painter, widget))
+            return;
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
 
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QProxyStyle>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QtTest>
@@ -590,6 +591,28 @@ private slots:
                     for (const int size : {8, 16, 24})
                         QCOMPARE(
                             shown.pixmap(size, mode).toImage(), own.pixmap(size, mode).toImage());
+            }
+        }
+    }
+
+    void groupBoxesLookAsTheBaseStyleDrawsThem()
+    {
+        auto *program = qobject_cast<QProxyStyle *>(QApplication::style());
+        QVERIFY(program != nullptr);
+        // A style of its own: the program's base style draws through the program's style.
+        const std::unique_ptr<QStyle> base(QStyleFactory::create(program->baseStyle()->name()));
+        QVERIFY(base != nullptr);
+        for (const QString &title : {QString("Puzzle picture"), QString()}) {
+            for (const bool checkable : {false, true}) {
+                QImage drawn[2];
+                for (QStyle *style : {static_cast<QStyle *>(program), base.get()}) {
+                    QGroupBox box(title);
+                    box.setCheckable(checkable);
+                    box.setStyle(style);
+                    box.resize(240, 120);
+                    drawn[style == program ? 0 : 1] = box.grab().toImage();
+                }
+                QCOMPARE(drawn[0], drawn[1]);
             }
         }
     }
