@@ -5,8 +5,9 @@
 #
 # Starts Mosavo and BareWindow (bench/BareWindow.cpp) in turn, N times each (default 15), on a
 # private Xvfb display (default 1920x1080x24), and prints the median time from starting the
-# process to its window being mapped, both medians' ratio, and the median resident memory of each
-# one second after its window appeared. One unmeasured start of each comes first, so that both
+# process to its window being mapped, both medians' ratio, the median resident memory of each
+# one second after its window appeared, and the CPU time each had had when its window mapped (the
+# steadier figure on a shared machine). One unmeasured start of each comes first, so that both
 # meet warm caches.
 #
 # The moment of the map comes from X itself: xev listens to the root window's MapNotify events,
@@ -67,11 +68,21 @@ drain_events() {
     while read -r -t 0.2 -u "$xev_out" _; do :; done
 }
 
+# The CPU time all threads of a process have had, in nanoseconds; read with shell builtins only,
+# so that the process gets no further before it is read.
+cpu_ns() {
+    local total=0 ran _ task
+    for task in /proc/"$1"/task/*/schedstat; do
+        read -r ran _ <"$task" && total=$((total + ran))
+    done
+    echo "$total"
+}
+
 # Starts a program and waits for its first window to map; one second later reads its resident
-# memory, then ends it. Appends "label seconds kB" to the results and keeps the window's name
-# and size.
+# memory, then ends it. Appends "label seconds kB cpu-seconds" to the results and keeps the
+# window's name and size.
 measure() {
-    local label=$1 line started mapped window pid rss
+    local label=$1 line started mapped window pid rss cpu
     shift
     drain_events
     started=$EPOCHREALTIME
@@ -80,6 +91,7 @@ measure() {
     while read -r -u "$xev_out" line; do
         if [[ $line == MapNotify* ]]; then
             mapped=$EPOCHREALTIME
+            cpu=$(cpu_ns "$pid")
             read -r -u "$xev_out" line
             window=${line##*window }
             window=${window%%,*}
@@ -88,7 +100,7 @@ measure() {
     done
     sleep 1
     rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status")
-    echo "$label $(echo "$mapped - $started" | bc -l) $rss" >>"$work/results"
+    echo "$label $(echo "$mapped - $started" | bc -l) $rss $(echo "$cpu / 1000000000" | bc -l)" >>"$work/results"
     window_name=$(xdotool getwindowname "$window")
     window_size=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { print $2 }')
     kill "$pid"
@@ -120,6 +132,8 @@ for ((run = 0; run < runs; ++run)); do
     measure bare "$build/bench/BareWindow" "$width" "$height"
 done
 
+mosavo_cpu=$(column_of mosavo 4 | median)
+bare_cpu=$(column_of bare 4 | median)
 mosavo_time=$(column_of mosavo 2 | median)
 bare_time=$(column_of bare 2 | median)
 mosavo_rss=$(column_of mosavo 3 | median)
@@ -135,3 +149,5 @@ printf 'bare window: start to window median %.4f s (min %.4f, max %.4f); idle re
     "$bare_time" "$(column_of bare 2 | sort -g | head -1)" "$(column_of bare 2 | sort -g | tail -1)" \
     "$(echo "$bare_rss / 1024" | bc -l)"
 printf 'ratio Mosavo / bare window: %.2f\n' "$(echo "$mosavo_time / $bare_time" | bc -l)"
+printf 'CPU time of all threads until the map, medians: Mosavo %.4f s, bare window %.4f s, ratio %.2f\n' \
+    "$mosavo_cpu" "$bare_cpu" "$(echo "$mosavo_cpu / $bare_cpu" | bc -l)"
