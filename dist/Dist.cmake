@@ -1,5 +1,5 @@
 # The shipped folder: `cmake --build <dir> --target dist` makes <dir>/dist/Mosavo holding the
-# program under the installer's name, the read-me and the shortcuts' icon.
+# program under the installer's name, the read-me, the shortcuts' icon and the sample pictures.
 
 find_package(Qt6 REQUIRED COMPONENTS Gui)
 add_executable(mosavo_make_icon ${CMAKE_CURRENT_LIST_DIR}/MakeIcon.cpp)
@@ -20,6 +20,8 @@ add_custom_target(dist
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Mosavo> ${MOSAVO_DIST_DIR}/Install
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/Readme.txt ${MOSAVO_DIST_DIR}/Readme.txt
     COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_ICON} ${MOSAVO_DIST_DIR}/Mosavo.png
-    DEPENDS Mosavo ${MOSAVO_ICON} ${CMAKE_CURRENT_LIST_DIR}/Readme.txt
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${MOSAVO_DIST_DIR}/Pictures
+    COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_SAMPLE_PICTURES} ${MOSAVO_DIST_DIR}/Pictures
+    DEPENDS Mosavo ${MOSAVO_ICON} ${CMAKE_CURRENT_LIST_DIR}/Readme.txt ${MOSAVO_SAMPLE_PICTURES}
     COMMENT "Making the shipped folder ${MOSAVO_DIST_DIR}"
     VERBATIM)
