@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QAction;
 class QImage;
@@ -23,6 +24,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QMouseEvent;
+class THelpForm;
 class TImage;
 class TStoredTextList;
 
@@ -41,6 +43,8 @@ public:
     QString QtFilter;
     // The proposed file, with its folder; a name with wildcards only chooses the folder.
     std::string FileName;
+    // Folders offered in the side bar besides the toolkit's own.
+    std::vector<std::string> Places;
 
     // True when the user chose a file, which is then in FileName.
     bool Execute(QWidget *parent);
@@ -79,6 +83,9 @@ public:
     // such file; false when the user cancelled the save question and nothing changed.
     bool LoadPicture(const std::string &path, bool reset);
     void LoadGameFromPicture(const std::string &path);
+    // Where the Load picture dialog opens: at the current picture, or among the sample pictures
+    // while the player's picture folder holds none of their own.
+    std::string PictureDialogStart() const;
     void ReadGridSize();
     void ClearMoves();
     void SetCaption(const std::string &title);
@@ -142,6 +149,10 @@ public:
     std::string LastGame;
     std::string PictureFilter;
     std::string HelpFile;
+    // The help page in the program's resources; without it Help falls back to HelpFile.
+    std::string HelpPage;
+    // The folder of the sample pictures, ending with the delimiter; empty when there is none.
+    std::string SamplePicturesDir;
     std::unique_ptr<TStoredTextList> OptionsList;
     std::unique_ptr<TStoredTextList> GameList;
 
@@ -186,6 +197,8 @@ public:
     QAction *GameWallpapersMenu;
     QAction *HelpMenu;
     QAction *AboutMenu;
+    // Made at the first Help; none before.
+    THelpForm *HelpForm = nullptr;
 
 public slots:
     void LoadPictureMenuClick();
@@ -220,6 +233,7 @@ private:
     void ApplyWindowFont();
     void ResizeClientArea(int width, int height);
     void ReplaceBackupPicture();
+    void ShowHelpPage();
     // The room for each picture inside its group box.
     QSize PuzzleArea() const;
     QSize OriginalArea() const;
