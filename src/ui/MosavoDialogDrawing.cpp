@@ -27,10 +27,12 @@ constexpr QRgb KeyboardFrameLight = qRgb(255, 255, 255);
 constexpr QRgb KeyboardFrameDark = qRgb(0, 64, 255);
 constexpr int KeyboardFrameWidth = 2;
 constexpr int KeyboardFrameDash = 4;
-// A lifted piece: its cell darkened, its image raised up and left over a shadow.
-constexpr QRgb LiftedCellShade = qRgba(0, 0, 0, 150);
-constexpr QRgb RaisedPieceShadow = qRgba(0, 0, 0, 110);
-constexpr int RaisedPieceOffset = 3;
+// A lifted piece: its cell darkened, its image raised up and left over a shadow, with a light
+// edge that sets it off from the pieces below.
+constexpr QRgb LiftedCellShade = qRgba(0, 0, 0, 160);
+constexpr QRgb RaisedPieceShadow = qRgba(0, 0, 0, 150);
+constexpr QRgb RaisedPieceEdge = qRgb(255, 255, 255);
+constexpr int MaxRaisedPieceOffset = 6;
 
 // The pixels of a 32-bit image, addressed without a detach check per access.
 class TPixels
@@ -268,10 +270,14 @@ void TMosavoForm::PaintLiftedPiece(QPainter &painter) const
     const QRect source = PuzzleCellRect(Board.SourceColumn, Board.SourceRow);
     const QImage piece = std::as_const(*PuzzlePictureImage).Picture().copy(source);
     painter.fillRect(source, QColor::fromRgba(LiftedCellShade));
-    const QRect target = PuzzleCellRect(FKeyboardColumn, FKeyboardRow);
-    painter.fillRect(target.translated(RaisedPieceOffset, RaisedPieceOffset),
-        QColor::fromRgba(RaisedPieceShadow));
-    painter.drawImage(target.topLeft() - QPoint(RaisedPieceOffset, RaisedPieceOffset), piece);
+    const QRect cell = PuzzleCellRect(FKeyboardColumn, FKeyboardRow);
+    const int offset
+        = std::clamp(std::min(cell.width(), cell.height()) / 10, 2, MaxRaisedPieceOffset);
+    painter.fillRect(cell.translated(offset, offset), QColor::fromRgba(RaisedPieceShadow));
+    const QRect raised = cell.translated(-offset, -offset);
+    painter.drawImage(raised.topLeft(), piece);
+    painter.setPen(QColor::fromRgb(RaisedPieceEdge));
+    painter.drawRect(raised.adjusted(-1, -1, 0, 0));
 }
 
 void TMosavoForm::HighlightCell(int32_t column, int32_t row)

@@ -550,6 +550,11 @@ private slots:
         QVERIFY(form->PieceLifted()); // the drop on its own cell was refused
         pressKeys({Qt::Key_Right, Qt::Key_V});
         QVERIFY(form->Board.Pieces[0][0].FlipVertical); // V mirrors the lifted piece
+        QTest::keyPress(form->PuzzlePictureImage, Qt::Key_Question, Qt::ShiftModifier);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QString("Column 2; Row 1; Flip horiz NO; Flip vert YES"));
+        QTest::keyRelease(form->PuzzlePictureImage, Qt::Key_Question, Qt::ShiftModifier);
+        QTRY_VERIFY(!QToolTip::isVisible());
         // The lifted piece's cell is shaded; the keyboard cell's frame starts with a blue dash.
         const QImage shown = form->PuzzlePictureImage->grab().toImage();
         const QPoint inSource = cellCentre(*form, 0, 0) + QPoint(0, 20);
