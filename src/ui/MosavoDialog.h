@@ -107,6 +107,8 @@ public:
     int32_t OriginalColumnAt(int32_t x) const;
     int32_t OriginalRowAt(int32_t y) const;
     void UpdateCursor(int32_t column, int32_t row);
+    // The cell under the pointer or the keyboard cell, counted from 1, in the panel.
+    void ShowPosition(int32_t column, int32_t row);
     void PuzzlePictureImageMouseMove(TShiftState shift, int32_t x, int32_t y);
     void PuzzlePictureImageMouseDown(
         Qt::MouseButton button, TShiftState shift, int32_t x, int32_t y);
@@ -298,6 +300,9 @@ private:
     // The piece the keys H, V and ? act on: the lifted one, else the one under the keyboard cell.
     QPoint KeyboardPieceCell() const;
     void ShowKeyboardPieceHint();
+    // The keys, beside the keyboard cell; the first key that plays takes them away.
+    void ShowKeyboardHint();
+    void HideKeyboardHint();
     // A click on the puzzle takes the keyboard there.
     void FocusKeyboardCell(int32_t column, int32_t row);
 

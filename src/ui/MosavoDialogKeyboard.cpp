@@ -10,9 +10,7 @@
 
 #include <QCheckBox>
 #include <QKeyEvent>
-#include <QLabel>
-
-#include <string>
+#include <QToolTip>
 
 namespace {
 
@@ -25,7 +23,8 @@ bool isQuestionMarkKey(int key)
 } // namespace
 
 // Each new puzzle picture joins the tab order after the check boxes. A piece lifted on the old
-// picture is put back, and the focus the old picture had goes to the new one.
+// picture is put back. When the old picture had the focus, its deletion left the window without
+// one, and the new picture takes it.
 void TMosavoForm::AttachKeyboardPlay()
 {
     TImage *image = PuzzlePictureImage;
@@ -44,9 +43,7 @@ void TMosavoForm::MoveKeyboardCell(int32_t column, int32_t row)
 {
     FKeyboardColumn = Board.ColumnInPlay(column);
     FKeyboardRow = Board.RowInPlay(row);
-    SetLabelText(PositionLabel,
-        "Column " + std::to_string(FKeyboardColumn + 1) + ". Row "
-            + std::to_string(FKeyboardRow + 1) + ".");
+    ShowPosition(FKeyboardColumn, FKeyboardRow);
     if (FQuestionHeld)
         ShowKeyboardPieceHint();
     else
@@ -83,8 +80,24 @@ void TMosavoForm::KeyboardEnter()
         PickUpPiece(FKeyboardColumn, FKeyboardRow);
 }
 
+void TMosavoForm::ShowKeyboardHint()
+{
+    if (PuzzlePictureImage == nullptr || !PuzzlePictureImage->hasFocus())
+        return;
+    const QRect cell = PuzzleCellRect(FKeyboardColumn, FKeyboardRow);
+    QToolTip::showText(PuzzlePictureImage->mapToGlobal(QPoint(cell.center().x(), cell.bottom())),
+        KeyboardHint, PuzzlePictureImage);
+}
+
+void TMosavoForm::HideKeyboardHint()
+{
+    if (QToolTip::isVisible() && QToolTip::text() == KeyboardHint)
+        QToolTip::hideText();
+}
+
 bool TMosavoForm::PuzzleKeyPress(const QKeyEvent &key)
 {
+    HideKeyboardHint();
     if (key.key() == Qt::Key_Question) {
         FQuestionHeld = true;
         ShowKeyboardPieceHint();
@@ -151,10 +164,16 @@ bool TMosavoForm::HandleKeyboardEvent(QEvent *event)
         }
         return false;
     }
-    case QEvent::FocusIn:
+    case QEvent::FocusIn: {
         PuzzlePictureImage->setToolTip(KeyboardHint);
+        // A player who arrives by Tab may have no pointer to hover with: the keys show at once,
+        // once the focus change is over (a hint hides at every focus event).
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            QMetaObject::invokeMethod(this, &TMosavoForm::ShowKeyboardHint, Qt::QueuedConnection);
         PuzzlePictureImage->update();
         return false;
+    }
     case QEvent::FocusOut:
         FQuestionHeld = false;
         PuzzlePictureImage->setToolTip({});

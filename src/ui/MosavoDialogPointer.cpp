@@ -31,11 +31,6 @@ std::string yesNo(bool value)
     return value ? "YES" : "NO";
 }
 
-std::string positionText(int32_t column, int32_t row)
-{
-    return "Column " + std::to_string(column + 1) + ". Row " + std::to_string(row + 1) + ".";
-}
-
 // Pointer positions outside the image (a held button keeps reporting them) stay on the board.
 int32_t puzzleColumnAt(const TPuzzleBoard &board, int32_t x)
 {
@@ -71,6 +66,12 @@ int32_t TMosavoForm::OriginalRowAt(int32_t y) const
     return Board.RowInPlay(y / cellHeight);
 }
 
+void TMosavoForm::ShowPosition(int32_t column, int32_t row)
+{
+    SetLabelText(PositionLabel,
+        "Column " + std::to_string(column + 1) + ". Row " + std::to_string(row + 1) + ".");
+}
+
 void TMosavoForm::UpdateCursor(int32_t column, int32_t row)
 {
     if (PuzzlePictureImage == nullptr)
@@ -100,7 +101,7 @@ void TMosavoForm::PuzzlePictureImageMouseMove(TShiftState shift, int32_t x, int3
     const int32_t column = puzzleColumnAt(Board, x);
     const int32_t row = puzzleRowAt(Board, y);
     UpdateCursor(column, row);
-    SetLabelText(PositionLabel, positionText(column, row));
+    ShowPosition(column, row);
     if (ShiftStateIs(shift, ssCtrl, ssAlt))
         ShowPieceHint(column, row, PuzzlePictureImage->mapToGlobal(QPoint(x, y)));
     else
@@ -112,7 +113,7 @@ void TMosavoForm::OriginalPictureImageMouseMove(TShiftState, int32_t x, int32_t 
 {
     const int32_t column = OriginalColumnAt(x);
     const int32_t row = OriginalRowAt(y);
-    SetLabelText(PositionLabel, positionText(column, row));
+    ShowPosition(column, row);
     UpdateCursor(column, row);
     if (FPieceLifted)
         UpdateLiftedCursor(OriginalPictureImage, column, row);

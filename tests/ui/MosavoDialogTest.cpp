@@ -505,8 +505,11 @@ private slots:
         QTest::keyClick(form->LightGridCheckBox, Qt::Key_Tab);
         QVERIFY(form->PuzzlePictureImage->hasFocus());
         QVERIFY(form->PuzzlePictureImage->toolTip().startsWith("Keyboard:"));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), form->PuzzlePictureImage->toolTip());
 
         pressKeys({Qt::Key_Up, Qt::Key_Left});
+        QTRY_VERIFY(!QToolTip::isVisible());
         QCOMPARE(QPoint(form->KeyboardColumn(), form->KeyboardRow()), QPoint(0, 0));
         // (1,0)'s piece onto (2,0): a wrong move that sends (0,0)'s piece home.
         pressKeys({Qt::Key_Return, Qt::Key_Right, Qt::Key_Right, Qt::Key_Return});
