@@ -29,6 +29,8 @@ void TImage::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.drawImage(event->rect().topLeft(), Bitmap, event->rect());
+    if (PaintOverlay)
+        PaintOverlay(painter);
 }
 
 TWaitCursor::TWaitCursor()
