@@ -55,10 +55,13 @@ TEST_F(TDataLocationsTest, AReadOnlyOrInstalledProgramKeepsItsFilesElsewhere)
 
     // Root can write /usr/bin, but what the install rules put there stays a system install.
     const std::string bin = temp / "usr/bin/";
+    const std::string selfInstalled = temp / "usr/Mosavo/";
     fs::create_directories(bin);
+    fs::create_directories(selfInstalled);
     EXPECT_TRUE(KeepsFilesBesideProgram(bin));
     WriteTextFile(temp / "usr/share/applications/org.mosavo.Mosavo.desktop", "[Desktop Entry]\n");
     EXPECT_FALSE(KeepsFilesBesideProgram(bin));
+    EXPECT_TRUE(KeepsFilesBesideProgram(selfInstalled));
 }
 
 TEST_F(TDataLocationsTest, UserFoldersFollowTheXdgVariablesAndAreCreated)

@@ -34,12 +34,15 @@ std::string userFolder(const char *variable, const std::string &homeRelative)
     return base.empty() ? std::string() : AddTrailingBackslash(base) + ProgramFolderName + '/';
 }
 
+// <prefix>/bin (or /usr/games, where the Debian package puts it) beside <prefix>/share.
 bool isInstalledByInstallRules(const std::string &programDir)
 {
+    const std::string folder = GetFileNamePart(programDir.substr(0, programDir.size() - 1));
     struct stat status
     {
     };
-    return stat((programDir + InstalledDesktopEntry).c_str(), &status) == 0;
+    return (folder == "bin" || folder == "games")
+        && stat((programDir + InstalledDesktopEntry).c_str(), &status) == 0;
 }
 
 } // namespace
