@@ -183,6 +183,7 @@ void TMosavoForm::LoadSavedGamePicture(const std::string &path)
         Board.PieceHeight, puzzleArea.width(), puzzleArea.height(), columns, rows, true, picture,
         PuzzlePictureImage, cutColumns, cutRows);
     AttachPointerHandlers(PuzzlePictureImage);
+    AttachKeyboardPlay();
     ReplaceBackupPicture();
     LoadOriginalPicture(OriginalPictureGroupBox, PictureImageLeft, PictureImageTop, columns, rows,
         originalArea.width(), originalArea.height(), true, picture, OriginalPictureImage);
@@ -191,6 +192,7 @@ void TMosavoForm::LoadSavedGamePicture(const std::string &path)
 
 void TMosavoForm::HidePictures()
 {
+    PutPieceBack();
     for (TImage *image : {PuzzlePictureImage, OriginalPictureImage})
         if (image != nullptr)
             image->hide();
