@@ -141,20 +141,14 @@ TEST_F(TInstanceChannelTest, ASocketThatIsNotTheInstancesOwnIsNeverWrittenTo)
     EXPECT_EQ(ReadTextFile(socket), "");
 }
 
-TEST_F(TInstanceChannelTest, AStartWithoutAFileLeavesAtOnce)
+// The other instance has taken the lock but opens its channel only later.
+TEST_F(TInstanceChannelTest, AStartWaitsForTheRunningInstanceToOpenItsChannelOnlyWithAFile)
 {
     TOtherInstance other(name);
     ASSERT_EQ(other.Read(), "l");
     const auto started = std::chrono::steady_clock::now();
     EXPECT_FALSE(TakeProgramInstance(name, ""));
     EXPECT_LT(std::chrono::steady_clock::now() - started, 1s);
-}
-
-// The other instance has taken the lock but opens its channel only later.
-TEST_F(TInstanceChannelTest, AFileWaitsForTheRunningInstanceToOpenItsChannel)
-{
-    TOtherInstance other(name);
-    ASSERT_EQ(other.Read(), "l");
     std::thread opener([&] {
         std::this_thread::sleep_for(300ms);
         other.Tell('o');
