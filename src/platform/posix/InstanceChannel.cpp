@@ -18,7 +18,7 @@ namespace {
 // A file name is far shorter; a longer text is no text of ours.
 constexpr std::size_t MaxTextLength = 65536;
 // A sender writes its whole text at once; one that stalls is dropped, not waited for.
-constexpr int ReadTimeoutMs = 2000;
+constexpr int TransferTimeoutMs = 2000;
 constexpr int Backlog = 16;
 
 struct TChannel
@@ -70,7 +70,7 @@ bool waitUntil(int fd, short events, int timeoutMs)
 bool readText(int connection, std::string &text)
 {
     char buffer[4096];
-    while (waitUntil(connection, POLLIN, ReadTimeoutMs)) {
+    while (waitUntil(connection, POLLIN, TransferTimeoutMs)) {
         const ssize_t count = read(connection, buffer, sizeof buffer);
         if (count == 0)
             return true;
@@ -107,7 +107,7 @@ bool writeAll(int fd, const std::string &text)
 {
     std::size_t written = 0;
     while (written < text.size()) {
-        if (!waitUntil(fd, POLLOUT, ReadTimeoutMs))
+        if (!waitUntil(fd, POLLOUT, TransferTimeoutMs))
             return false;
         const ssize_t count = send(fd, text.data() + written, text.size() - written, MSG_NOSIGNAL);
         if (count < 0 && errno != EINTR && errno != EAGAIN)
