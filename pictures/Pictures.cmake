@@ -1,5 +1,6 @@
 # The sample pictures. The program looks for them in a Pictures folder beside itself, so the
-# build folder gets one too; a system install keeps them in share/mosavo/pictures.
+# build folder gets one too; a system install keeps them in share/mosavo/pictures
+# (dist/linux/Install.cmake).
 
 file(GLOB MOSAVO_SAMPLE_PICTURES CONFIGURE_DEPENDS
     ${CMAKE_CURRENT_LIST_DIR}/*.jpg ${CMAKE_CURRENT_LIST_DIR}/*.png)
@@ -18,6 +19,3 @@ foreach(picture ${MOSAVO_SAMPLE_PICTURES})
 endforeach()
 add_custom_target(mosavo_pictures ALL DEPENDS ${copied_pictures})
 add_dependencies(Mosavo mosavo_pictures)
-
-include(GNUInstallDirs)
-install(FILES ${MOSAVO_SAMPLE_PICTURES} DESTINATION ${CMAKE_INSTALL_DATADIR}/mosavo/pictures)

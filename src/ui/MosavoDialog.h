@@ -162,7 +162,7 @@ public:
     void WriteGame(TStoredTextList &list);
     void ReadOptions(TStoredTextList &list);
     void WriteOptions(TStoredTextList &list);
-    // Creates OptionsList for the options file beside the program and loads it.
+    // Creates OptionsList for the options file where DataLocations() keeps it, and loads it.
     void LoadOptions();
     // Writes the options file when the window closes.
     void SaveOptions();
@@ -170,6 +170,17 @@ public:
     void LoadSavedGamePicture(const std::string &path);
     // Hides pictures that no longer belong to the board.
     void HidePictures();
+
+    // ---- Files from outside the dialogs (MosavoDialogOpenFile.cpp) ----
+    // Opens a picture as a new game or a ".mzg" game, as if it had been chosen in the Load
+    // picture or Load game dialog.
+    void OpenFile(const std::string &path);
+    // A file handed over by a later start: raises the window and opens the file once no dialog,
+    // menu or drag is in progress.
+    void OpenFileFromOtherStart(const std::string &path);
+    // Passes the files that later starts hand over to OpenFileFromOtherStart on the GUI thread,
+    // until the entry point closes the instance channel.
+    void ListenForOtherStarts();
 
     // ---- The model and the state ----
     TPuzzleBoard Board;
@@ -298,6 +309,7 @@ private:
     void PressWithLiftedPiece(TShiftState withoutLeft, int32_t column, int32_t row);
     void UpdateLiftedCursor(TImage *image, int32_t column, int32_t row);
     bool HandleDragEvent(QEvent *event);
+    void OpenFileWhenIdle(const std::string &path);
     // While a drag or a lift lasts, every event of the application passes here first.
     void UpdateApplicationWatch();
     bool ApplicationEvent(QObject *watched, QEvent *event);

@@ -7,6 +7,7 @@
 #include "core/File.h"
 #include "core/GameFile.h"
 #include "core/StoredTextList.h"
+#include "platform/DataLocations.h"
 #include "platform/File.h"
 #include "platform/Program.h"
 #include "ui/AboutDialog.h"
@@ -105,7 +106,7 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     SamplePicturesDir = GetSamplePicturesDir();
     LoadGameDialog.Filter = GameFileFilter;
     LoadGameDialog.QtFilter = GameQtFilter;
-    LoadGameDialog.FileName = GetProgramDir() + GamesFolderName + PathDelimiter + GameFileMask;
+    LoadGameDialog.FileName = DataLocations().GamesFolder + GameFileMask;
     SaveGameDialog.Filter = LoadGameDialog.Filter;
     SaveGameDialog.QtFilter = LoadGameDialog.QtFilter;
     SaveGameDialog.FileName = LoadGameDialog.FileName;
@@ -306,7 +307,7 @@ void TMosavoForm::BeforeRun()
         }
         SetLastSystemError(0);
         std::error_code ignored;
-        std::filesystem::create_directory(GetProgramDir() + GamesFolderName, ignored);
+        std::filesystem::create_directory(DataLocations().GamesFolder, ignored);
         LoadOptions();
         ArrangeWindow();
     });

@@ -7,8 +7,8 @@
 #include "core/GameFile.h"
 #include "core/Options.h"
 #include "core/StoredTextList.h"
+#include "platform/DataLocations.h"
 #include "platform/File.h"
-#include "platform/Program.h"
 #include "ui/MyControls.h"
 #include "ui/Picture.h"
 
@@ -252,7 +252,7 @@ void TMosavoForm::WriteOptions(TStoredTextList &list)
 
 void TMosavoForm::LoadOptions()
 {
-    OptionsList = std::make_unique<TStoredTextList>(GetProgramDir() + OptionsFileName);
+    OptionsList = std::make_unique<TStoredTextList>(DataLocations().OptionsFile);
     OptionsList->OnLoad = [this](TStoredTextList &list) { ReadOptions(list); };
     OptionsList->OnSave = [this](TStoredTextList &list) { WriteOptions(list); };
     OptionsList->Load();
