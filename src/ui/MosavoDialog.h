@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QAction;
 class QImage;
@@ -26,6 +27,7 @@ class QMenu;
 class QKeyEvent;
 class QMouseEvent;
 class QPainter;
+class THelpForm;
 class TImage;
 class TStoredTextList;
 
@@ -44,6 +46,8 @@ public:
     QString QtFilter;
     // The proposed file, with its folder; a name with wildcards only chooses the folder.
     std::string FileName;
+    // Folders offered in the side bar besides the toolkit's own.
+    std::vector<std::string> Places;
 
     // True when the user chose a file, which is then in FileName.
     bool Execute(QWidget *parent);
@@ -82,6 +86,9 @@ public:
     // such file; false when the user cancelled the save question and nothing changed.
     bool LoadPicture(const std::string &path, bool reset);
     void LoadGameFromPicture(const std::string &path);
+    // Where the Load picture dialog opens: at the current picture, or among the sample pictures
+    // while the player's picture folder holds none of their own.
+    std::string PictureDialogStart() const;
     void ReadGridSize();
     void ClearMoves();
     void SetCaption(const std::string &title);
@@ -181,6 +188,10 @@ public:
     std::string LastGame;
     std::string PictureFilter;
     std::string HelpFile;
+    // The help page in the program's resources; without it Help falls back to HelpFile.
+    std::string HelpPage;
+    // The folder of the sample pictures, ending with the delimiter; empty when there is none.
+    std::string SamplePicturesDir;
     std::unique_ptr<TStoredTextList> OptionsList;
     std::unique_ptr<TStoredTextList> GameList;
 
@@ -225,6 +236,8 @@ public:
     QAction *GameWallpapersMenu;
     QAction *HelpMenu;
     QAction *AboutMenu;
+    // Made at the first Help; none before.
+    THelpForm *HelpForm = nullptr;
 
 public slots:
     void LoadPictureMenuClick();
@@ -259,6 +272,7 @@ private:
     void ApplyWindowFont();
     void ResizeClientArea(int width, int height);
     void ReplaceBackupPicture();
+    void ShowHelpPage();
     // The room for each picture inside its group box.
     QSize PuzzleArea() const;
     QSize OriginalArea() const;

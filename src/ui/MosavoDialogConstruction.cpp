@@ -12,7 +12,9 @@
 #include "platform/Program.h"
 #include "ui/AboutDialog.h"
 #include "ui/FormLook.h"
+#include "ui/HelpDialog.h"
 #include "ui/Picture.h"
+#include "ui/SamplePictures.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,6 +86,7 @@ TMosavoForm::TMosavoForm(QWidget *parent)
 
     installHintTiming();
     HelpFile = GetProgramDir() + "Help.hlp";
+    HelpPage = THelpForm::PagePath;
     SetLabelText(PositionLabel, "");
     Board.SourceColumn = -1;
     Board.SourceRow = -1;
@@ -100,6 +103,7 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     PictureFilter = GetPictureExtensionsAsFilter();
     LoadPictureDialog.Filter = "Picture (" + PictureFilter + ")|" + PictureFilter;
     LoadPictureDialog.QtFilter = PictureDialogFilter(PictureFilter);
+    SamplePicturesDir = GetSamplePicturesDir();
     LoadGameDialog.Filter = GameFileFilter;
     LoadGameDialog.QtFilter = GameQtFilter;
     LoadGameDialog.FileName = DataLocations().GamesFolder + GameFileMask;
@@ -159,6 +163,9 @@ void TMosavoForm::CreateMenu()
     connect(GameWallpapersMenu, &QAction::triggered, this, &TMosavoForm::GameWallpapersMenuClick);
 
     HelpMenu = menuBar()->addAction("&Help");
+    HelpMenu->setShortcut(Qt::Key_F1);
+    HelpMenu->setShortcutContext(Qt::WindowShortcut);
+    addAction(HelpMenu);
     connect(HelpMenu, &QAction::triggered, this, &TMosavoForm::HelpMenuClick);
     AboutMenu = menuBar()->addAction("&About");
     AboutMenu->setToolTip("Display information about the program");

@@ -124,6 +124,7 @@ void TMosavoForm::LoadGameFrom(const std::string &path)
         RaiseError(HERE, "There is no such file", path, {}, 0);
     if (!CheckSave())
         return;
+    const TWaitCursor busy;
     const TGameInPlay before = GameInPlay(*this);
     if (!GameList->LoadFrom(path))
         return;

@@ -35,3 +35,13 @@ protected:
 private:
     QImage Bitmap;
 };
+
+// Shows the wait cursor over every window of the program while it lives.
+class TWaitCursor
+{
+public:
+    TWaitCursor();
+    ~TWaitCursor();
+    TWaitCursor(const TWaitCursor &) = delete;
+    TWaitCursor &operator=(const TWaitCursor &) = delete;
+};

@@ -1,6 +1,7 @@
 #include "ui/MosavoDialog.h"
 
 #include "core/Dialogs.h"
+#include "ui/HelpDialog.h"
 #include "ui/MyControls.h"
 
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QToolTip>
 #include <QtTest>
 
@@ -733,8 +735,32 @@ private slots:
         QVERIFY(form->PuzzlePictureImage != nullptr);
     }
 
-    void helpWithoutAHelpFileSaysSoPlainly()
+    void f1OpensTheHelpWindowWithThePage()
     {
+        TScriptedBoxes boxes;
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClick(form.get(), Qt::Key_F1);
+        QVERIFY(boxes.Calls.empty());
+        QVERIFY(form->HelpForm != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(form->HelpForm));
+        QCOMPARE(form->HelpForm->windowTitle(), QString("Mosavo Help"));
+        const QString page = form->HelpForm->Browser->toPlainText();
+        for (const char *topic : {"How to play", "Ctrl+F5", "Shift-click", "Ctrl+Alt",
+                 "wrong moves", "$XDG_STATE_HOME/Mosavo/Errors.log", "/Uninstall"})
+            QVERIFY2(page.contains(topic), topic);
+
+        // Help again brings the same window back instead of opening another.
+        THelpForm *shown = form->HelpForm;
+        shown->close();
+        form->HelpMenu->trigger();
+        QCOMPARE(form->HelpForm, shown);
+        QVERIFY(shown->isVisible());
+    }
+
+    void helpInABuildWithoutThePageSaysTheHelpFileIsMissing()
+    {
+        form->HelpPage = ":/help/Missing.html";
         form->HelpFile = dir.filePath("Help.hlp").toStdString();
         TScriptedBoxes boxes;
         form->HelpMenu->trigger();
