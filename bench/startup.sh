@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Start-up time and idle memory of Mosavo against a bare Qt Widgets window of the same size.
 #
-#   bench/startup.sh [-n N] [-d DISPLAY_SIZE] [BUILD_DIR]
+#   bench/startup.sh [-n N] [-d DISPLAY_SIZE] [-c OTHER_MOSAVO] [BUILD_DIR]
 #
 # Starts Mosavo and BareWindow (bench/BareWindow.cpp) in turn, N times each (default 15), on a
 # private Xvfb display (default 1920x1080x24), and prints the median time from starting the
 # process to its window being mapped, both medians' ratio, the median resident memory of each
 # one second after its window appeared, and the CPU time each had had when its window mapped (the
 # steadier figure on a shared machine). One unmeasured start of each comes first, so that both
-# meet warm caches.
+# meet warm caches. The bare window with one line of text takes its turn too: any window that
+# shows text pays for the font database first. With -c, another build of the program (say, of the main branch) takes its
+# turn as well, for a before and after in one run.
 #
 # The moment of the map comes from X itself: xev listens to the root window's MapNotify events,
 # so the wait costs nothing and is exact to the scheduler (xdotool's --sync polls only every half
@@ -19,11 +21,13 @@ set -euo pipefail
 
 runs=15
 screen=1920x1080x24
-while getopts "n:d:" option; do
+other=
+while getopts "n:d:c:" option; do
     case $option in
     n) runs=$OPTARG ;;
     d) screen=$OPTARG ;;
-    *) echo "usage: $0 [-n N] [-d WxHxDEPTH] [BUILD_DIR]" >&2; exit 2 ;;
+    c) other=$(realpath "$OPTARG") ;;
+    *) echo "usage: $0 [-n N] [-d WxHxDEPTH] [-c OTHER_MOSAVO] [BUILD_DIR]" >&2; exit 2 ;;
     esac
 done
 shift $((OPTIND - 1))
@@ -46,9 +50,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-mkdir -p "$work/game" "$work/runtime"
+mkdir -p "$work/game" "$work/other" "$work/runtime"
 chmod 700 "$work/runtime"
 cp "$build/Mosavo" "$work/game/Mosavo"
+[ -z "$other" ] || cp "$other" "$work/other/Mosavo"
 export XDG_RUNTIME_DIR=$work/runtime
 export QT_QPA_PLATFORM=xcb
 
@@ -126,10 +131,17 @@ height=${mosavo_size#*x}
 measure warmup "$build/bench/BareWindow" "$width" "$height"
 [ "$window_size" = "$mosavo_size" ] || { echo "$0: bare window is $window_size, not $mosavo_size" >&2; exit 1; }
 
+[ -z "$other" ] || measure warmup "$work/other/Mosavo"
+
 for ((run = 0; run < runs; ++run)); do
     measure mosavo "$work/game/Mosavo"
     [ "$window_name" = "$mosavo_name" ] || { echo "$0: mapped \"$window_name\", not Mosavo's window" >&2; exit 1; }
     measure bare "$build/bench/BareWindow" "$width" "$height"
+    measure text "$build/bench/BareWindow" "$width" "$height" "Press [F5] to load a picture."
+    if [ -n "$other" ]; then
+        measure other "$work/other/Mosavo"
+        [ "$window_name" = "$mosavo_name" ] || { echo "$0: mapped \"$window_name\", not Mosavo's window" >&2; exit 1; }
+    fi
 done
 
 mosavo_cpu=$(column_of mosavo 4 | median)
@@ -151,3 +163,15 @@ printf 'bare window: start to window median %.4f s (min %.4f, max %.4f); idle re
 printf 'ratio Mosavo / bare window: %.2f\n' "$(echo "$mosavo_time / $bare_time" | bc -l)"
 printf 'CPU time of all threads until the map, medians: Mosavo %.4f s, bare window %.4f s, ratio %.2f\n' \
     "$mosavo_cpu" "$bare_cpu" "$(echo "$mosavo_cpu / $bare_cpu" | bc -l)"
+text_time=$(column_of text 2 | median)
+text_cpu=$(column_of text 4 | median)
+printf 'bare window with one line of text: start to window median %.4f s, Mosavo / it %.2f; CPU until the map %.4f s, Mosavo / it %.2f; idle resident memory median %.1f MB\n' \
+    "$text_time" "$(echo "$mosavo_time / $text_time" | bc -l)" "$text_cpu" \
+    "$(echo "$mosavo_cpu / $text_cpu" | bc -l)" "$(echo "$(column_of text 3 | median) / 1024" | bc -l)"
+if [ -n "$other" ]; then
+    other_time=$(column_of other 2 | median)
+    other_cpu=$(column_of other 4 | median)
+    printf 'other Mosavo (%s): start to window median %.4f s, ratio to the bare window %.2f; CPU until the map %.4f s, ratio %.2f; idle resident memory median %.1f MB\n' \
+        "$other" "$other_time" "$(echo "$other_time / $bare_time" | bc -l)" "$other_cpu" \
+        "$(echo "$other_cpu / $bare_cpu" | bc -l)" "$(echo "$(column_of other 3 | median) / 1024" | bc -l)"
+fi
