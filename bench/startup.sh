@@ -154,10 +154,10 @@ bare_rss=$(column_of bare 3 | median)
 cpu=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 echo "machine: $(nproc) x $cpu; load average before $load_before, after $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "display: Xvfb $screen; windows ${mosavo_size} (\"$mosavo_name\" and the bare window); $runs starts each, interleaved"
-printf 'Mosavo:      start to window median %.4f s (min %.4f, max %.4f); idle resident memory median %.1f MB\n' \
+printf 'Mosavo:      start to window median %.4f s (min %.4f, max %.4f); idle resident memory median %.1f MiB\n' \
     "$mosavo_time" "$(column_of mosavo 2 | sort -g | head -1)" "$(column_of mosavo 2 | sort -g | tail -1)" \
     "$(echo "$mosavo_rss / 1024" | bc -l)"
-printf 'bare window: start to window median %.4f s (min %.4f, max %.4f); idle resident memory median %.1f MB\n' \
+printf 'bare window: start to window median %.4f s (min %.4f, max %.4f); idle resident memory median %.1f MiB\n' \
     "$bare_time" "$(column_of bare 2 | sort -g | head -1)" "$(column_of bare 2 | sort -g | tail -1)" \
     "$(echo "$bare_rss / 1024" | bc -l)"
 printf 'ratio Mosavo / bare window: %.2f\n' "$(echo "$mosavo_time / $bare_time" | bc -l)"
@@ -165,13 +165,13 @@ printf 'CPU time of all threads until the map, medians: Mosavo %.4f s, bare wind
     "$mosavo_cpu" "$bare_cpu" "$(echo "$mosavo_cpu / $bare_cpu" | bc -l)"
 text_time=$(column_of text 2 | median)
 text_cpu=$(column_of text 4 | median)
-printf 'bare window with one line of text: start to window median %.4f s, Mosavo / it %.2f; CPU until the map %.4f s, Mosavo / it %.2f; idle resident memory median %.1f MB\n' \
+printf 'bare window with one line of text: start to window median %.4f s, Mosavo / it %.2f; CPU until the map %.4f s, Mosavo / it %.2f; idle resident memory median %.1f MiB\n' \
     "$text_time" "$(echo "$mosavo_time / $text_time" | bc -l)" "$text_cpu" \
     "$(echo "$mosavo_cpu / $text_cpu" | bc -l)" "$(echo "$(column_of text 3 | median) / 1024" | bc -l)"
 if [ -n "$other" ]; then
     other_time=$(column_of other 2 | median)
     other_cpu=$(column_of other 4 | median)
-    printf 'other Mosavo (%s): start to window median %.4f s, ratio to the bare window %.2f; CPU until the map %.4f s, ratio %.2f; idle resident memory median %.1f MB\n' \
+    printf 'other Mosavo (%s): start to window median %.4f s, ratio to the bare window %.2f; CPU until the map %.4f s, ratio %.2f; idle resident memory median %.1f MiB\n' \
         "$other" "$other_time" "$(echo "$other_time / $bare_time" | bc -l)" "$other_cpu" \
         "$(echo "$other_cpu / $bare_cpu" | bc -l)" "$(echo "$(column_of other 3 | median) / 1024" | bc -l)"
 fi
