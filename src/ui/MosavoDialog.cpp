@@ -95,9 +95,22 @@ bool TMosavoForm::CheckSave()
     return goOn;
 }
 
+bool TMosavoForm::DecodeShowablePicture(const std::string &path, TDecodedPicture &picture)
+{
+    picture = DecodePicture(path, PuzzleArea().expandedTo(OriginalArea()));
+    if (!picture.Refused())
+        return true;
+    WarningDialog(picture.RefusalMessage(path));
+    return false;
+}
+
 bool TMosavoForm::LoadPicture(const std::string &path, bool reset)
 {
     FUNCTION_NAME("TMosavoForm::LoadPicture");
+    // Decoded before the save question: a picture that cannot be shown changes nothing.
+    TDecodedPicture picture;
+    if (PathExists(path) && !DecodeShowablePicture(path, picture))
+        return false;
     if (!CheckSave())
         return false;
     SetLabelText(PositionLabel, "");
@@ -112,8 +125,6 @@ bool TMosavoForm::LoadPicture(const std::string &path, bool reset)
 
     const QSize puzzleArea = PuzzleArea();
     const QSize originalArea = OriginalArea();
-    const TDecodedPicture picture = DecodePicture(path, puzzleArea.expandedTo(originalArea));
-
     LoadPuzzlePicture(PuzzlePictureGroupBox, PictureImageLeft, PictureImageTop, Board.PieceWidth,
         Board.PieceHeight, puzzleArea.width(), puzzleArea.height(), MaxGridSize, MaxGridSize, true,
         picture, PuzzlePictureImage, Board.ResultedColumns, Board.ResultedRows);

@@ -25,6 +25,7 @@ class QMenu;
 class QMouseEvent;
 class TImage;
 class TStoredTextList;
+struct TDecodedPicture;
 
 // An open or save file dialog that keeps its file name and filter between uses.
 class TFileDialog
@@ -131,8 +132,9 @@ public:
     void LoadOptions();
     // Writes the options file when the window closes.
     void SaveOptions();
-    // Loads the picture of a game just read, cut into the game's own grid.
-    void LoadSavedGamePicture(const std::string &path);
+    // Loads the picture of a game just read, cut into the game's own grid. False when the
+    // picture cannot be shown: the player has been told, and nothing has changed.
+    bool LoadSavedGamePicture(const std::string &path);
     // Hides pictures that no longer belong to the board.
     void HidePictures();
 
@@ -220,6 +222,8 @@ private:
     void ApplyWindowFont();
     void ResizeClientArea(int width, int height);
     void ReplaceBackupPicture();
+    // Decodes the picture for both areas; when it cannot be shown, warns and gives false.
+    bool DecodeShowablePicture(const std::string &path, TDecodedPicture &picture);
     // The room for each picture inside its group box.
     QSize PuzzleArea() const;
     QSize OriginalArea() const;

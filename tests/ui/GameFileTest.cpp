@@ -369,6 +369,32 @@ private slots:
         verifyPiecesDrawn(*form);
     }
 
+    void aGameWhosePictureCannotBeShownSaysWhyAndLeavesTheGameInPlay()
+    {
+        startShuffledGame(*form, widePicture);
+        const TPuzzleBoard before = form->Board;
+        const QString caption = form->windowTitle();
+        const std::string broken = picturesDir + "broken.png";
+        writeBytes(broken, "not a picture");
+        writeBytes(gamesDir + "broken.mzg",
+            gameText({"[MosavoGame]", "ColumnsCount=20", "PictureTitle=" + broken,
+                "ResultedColumns=3", "ResultedRows=3"}));
+        answers = {mbrNo};
+        form->LoadGameFrom(gamesDir + "broken.mzg");
+        QCOMPARE(questions.size(), size_t(2));
+        QCOMPARE(questions[1],
+            "The picture \"" + broken + "\" cannot be shown: not a picture this program can read.");
+        QVERIFY(errors.Reports.empty());
+        QVERIFY(sameGame(form->Board, before));
+        QVERIFY(form->Board.Modified);
+        QCOMPARE(form->CurrentPicture, widePicture);
+        QCOMPARE(form->ColumnsCountComboBox->currentText(), QString("7"));
+        QCOMPARE(form->LastGame, gamesDir + "*.mzg");
+        QCOMPARE(form->windowTitle(), caption);
+        QVERIFY(form->PicturesShown());
+        verifyPiecesDrawn(*form);
+    }
+
     void aGameWithoutAPictureFileHidesTheOldPictures()
     {
         startShuffledGame(*form, widePicture);
@@ -460,6 +486,24 @@ private slots:
         QVERIFY(errors.Reports.empty());
         QVERIFY(sameGame(form->Board, saved));
         verifyPiecesDrawn(*form);
+    }
+
+    void aReloadedGameLooksExactlyAsItWasSaved()
+    {
+        form->ColumnsCountComboBox->setCurrentText("9");
+        form->RowsCountComboBox->setCurrentText("6");
+        startShuffledGame(*form, tallPicture);
+        const QImage puzzle = form->PuzzlePictureImage->Picture().copy();
+        const QImage original = form->OriginalPictureImage->Picture().copy();
+        dialogChoices = {gamesDir + "looks.mzg"};
+        form->SaveGameMenuClick();
+        QVERIFY(form->close());
+
+        form = startForm();
+        form->LoadLastGameMenuClick();
+        QVERIFY(errors.Reports.empty());
+        QCOMPARE(form->PuzzlePictureImage->Picture(), puzzle);
+        QCOMPARE(form->OriginalPictureImage->Picture(), original);
     }
 
     void closingWithCancelKeepsTheWindowAndWritesNoOptions()

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -556,6 +557,37 @@ private slots:
         QCOMPARE(form->CurrentPicture, other.toStdString());
         QVERIFY(!form->Board.Modified);
         QCOMPARE(form->Board.WrongMoves, 0);
+    }
+
+    void aPictureThatCannotBeShownSaysWhyAndChangesNothing()
+    {
+        loadPicture(picture);
+        swapAndRedraw(*form, 0, 0, 1, 0);
+        TImage *puzzleImage = form->PuzzlePictureImage;
+        const QImage shown = puzzleImage->Picture().copy();
+        const QString caption = form->windowTitle();
+        const QString broken = dir.filePath("broken.jpg");
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a picture") > 0);
+        file.close();
+
+        // Asked nothing about saving: the one box is the warning.
+        TScriptedBoxes boxes(mbrCancel);
+        form->LoadGameFromPicture(broken.toStdString());
+        QCOMPARE(boxes.Calls.size(), size_t(1));
+        QCOMPARE(boxes.Calls[0].Caption, std::string("Warning"));
+        QCOMPARE(boxes.Calls[0].Text,
+            "The picture \"" + broken.toStdString()
+                + "\" cannot be shown: not a picture this program can read.");
+        QVERIFY(form->PuzzlePictureImage == puzzleImage);
+        QCOMPARE(puzzleImage->Picture(), shown);
+        QCOMPARE(form->CurrentPicture, picture.toStdString());
+        QCOMPARE(form->windowTitle(), caption);
+        QVERIFY(form->Board.Modified);
+        QCOMPARE(form->Board.Pieces[0][0].Column, 1);
+        // Randomize still shuffles the game in play rather than a black piece.
+        form->RandomizeMenuClick();
+        QVERIFY(form->Board.CountMisplacedPieces() > 0);
     }
 
     void closingAModifiedGameWithCancelKeepsTheWindowOpen()

@@ -219,14 +219,15 @@ private slots:
         QCOMPARE(QImageReader(QString::fromStdString(hugeJpeg)).size(), QSize(30000, 30000));
         const std::string hugePng = writtenFile("huge.png", pngHeaderClaiming(100000, 100000));
         QCOMPARE(QImageReader(QString::fromStdString(hugePng)).size(), QSize(100000, 100000));
-        const std::string cases[] = {
-            writtenFile("empty.png", {}),
-            writtenFile("text.png", "This is not a picture.\n"),
-            hugePng,
-            hugeJpeg,
-            writtenFile("forged.jpg", pngHeaderClaiming(100000, 100000)),
+        const std::pair<std::string, TPictureRefusal> cases[] = {
+            {writtenFile("empty.png", {}), TPictureRefusal::NotReadable},
+            {writtenFile("text.png", "This is not a picture.\n"), TPictureRefusal::NotReadable},
+            {hugePng, TPictureRefusal::Damaged},
+            {hugeJpeg, TPictureRefusal::TooLarge},
+            {writtenFile("forged.jpg", pngHeaderClaiming(100000, 100000)),
+                TPictureRefusal::Damaged},
         };
-        for (const std::string &picture : cases) {
+        for (const auto &[picture, refusal] : cases) {
             resetPeakResident();
             const qint64 before = peakResidentKb();
             QElapsedTimer timer;
@@ -236,7 +237,10 @@ private slots:
             QVERIFY2(peakResidentKb() - before < 64 * 1024, picture.c_str());
             QCOMPARE(decoded.Size, QSize(0, 0));
             QVERIFY(decoded.Image.isNull());
+            QCOMPARE(decoded.Refusal, refusal);
         }
+        QCOMPARE(DecodePicture(hugeJpeg, QSize(1200, 900)).RefusalMessage(hugeJpeg),
+            "The picture \"" + hugeJpeg + "\" cannot be shown: too large: 900 megapixels.");
     }
 
     void refusedDecodersAreNotUsedWhateverTheFileName()
@@ -245,8 +249,8 @@ private slots:
         const std::string disguised = writtenFile("picture-tga.png", tgaPicture(40, 30));
         QVERIFY(!QImage(QString::fromStdString(tga)).isNull());
         QCOMPARE(QImageReader(QString::fromStdString(disguised)).format(), QByteArray("tga"));
-        QCOMPARE(DecodePicture(tga, QSize(600, 500)).Size, QSize(0, 0));
-        QCOMPARE(DecodePicture(disguised, QSize(600, 500)).Size, QSize(0, 0));
+        QCOMPARE(DecodePicture(tga, QSize(600, 500)).Refusal, TPictureRefusal::NotReadable);
+        QCOMPARE(DecodePicture(disguised, QSize(600, 500)).Refusal, TPictureRefusal::NotReadable);
     }
 
     void truncatedJpegStillLoadsAtItsSize()
