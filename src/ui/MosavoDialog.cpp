@@ -50,6 +50,8 @@ bool TFileDialog::Execute(QWidget *parent)
     QFileDialog dialog(parent, {}, QString::fromStdString(GetFileDir(FileName)), QtFilter);
     dialog.setAcceptMode(Kind == SaveFile ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(Kind == SaveFile ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The game asks itself before it writes over a file; a second question would be one too many.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const std::string name = GetFileNamePart(FileName);
     if (!name.empty() && !hasWildcard(name))
         dialog.selectFile(QString::fromStdString(name));

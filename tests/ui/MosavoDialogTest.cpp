@@ -8,12 +8,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolTip>
 #include <QtTest>
 
@@ -588,6 +591,42 @@ private slots:
         // Randomize still shuffles the game in play rather than a black piece.
         form->RandomizeMenuClick();
         QVERIFY(form->Board.CountMisplacedPieces() > 0);
+    }
+
+    void savingOverAnExistingGameAsksOnlyTheGamesOwnQuestion()
+    {
+        loadPicture(picture);
+        const QString existing = dir.filePath("existing.mzg");
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") > 0);
+        file.close();
+        form->SaveGameDialog.FileName = existing.toStdString();
+        TFileDialog::SetExecuteHook({});
+        // Chooses the existing file in the real dialog; any box the toolkit asks is counted.
+        int toolkitQuestions = 0;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                ++toolkitQuestions;
+                if (QAbstractButton *yes = box->button(QMessageBox::Yes))
+                    yes->click();
+                else
+                    box->reject();
+            } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+                dialog->selectFile(existing);
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            }
+        });
+        answer.start(50);
+        TScriptedBoxes boxes(mbrYes);
+        form->SaveGameMenuClick();
+        answer.stop();
+        QCOMPARE(toolkitQuestions, 0);
+        QCOMPARE(boxes.Calls.size(), size_t(1));
+        QCOMPARE(boxes.Calls[0].Text,
+            "File \"" + existing.toStdString() + "\"already exists.\nOverwrite it?");
+        QCOMPARE(form->LastGame, existing.toStdString());
     }
 
     void closingAModifiedGameWithCancelKeepsTheWindowOpen()
