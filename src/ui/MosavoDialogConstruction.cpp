@@ -37,8 +37,11 @@ namespace {
 // The game dialogs' filter as Qt's file dialog spells it.
 constexpr const char *GameQtFilter = "Mosavo game (*.mzg)";
 
-// Hints appear after 400 ms, and a hint that follows another within 200 ms appears at once.
-class THintTimingStyle : public QProxyStyle
+// The desktop's style with the window's own behaviour: hints appear after 400 ms, and a hint
+// that follows another within 200 ms appears at once; lists drop down below their box and show
+// the rows they are given, also where the style would open them over the box like a menu (which
+// shows every item and ignores the number of rows).
+class TWindowStyle : public QProxyStyle
 {
 public:
     using QProxyStyle::QProxyStyle;
@@ -50,14 +53,16 @@ public:
             return 400;
         if (hint == SH_ToolTip_FallAsleepDelay)
             return 200;
+        if (hint == SH_ComboBox_Popup)
+            return 0;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
 
-void installHintTiming()
+void installWindowStyle()
 {
-    if (dynamic_cast<THintTimingStyle *>(QApplication::style()) == nullptr)
-        QApplication::setStyle(new THintTimingStyle(QApplication::style()->name()));
+    if (dynamic_cast<TWindowStyle *>(QApplication::style()) == nullptr)
+        QApplication::setStyle(new TWindowStyle(QApplication::style()->name()));
 }
 
 } // namespace
@@ -81,7 +86,7 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     CreatePictureAreas();
     LayOutAreas(DesignClientWidth, DesignClientHeight);
 
-    installHintTiming();
+    installWindowStyle();
     HelpFile = GetProgramDir() + "Help.hlp";
     SetLabelText(PositionLabel, "");
     Board.SourceColumn = -1;

@@ -3,6 +3,7 @@
 #include "core/Dialogs.h"
 #include "ui/MyControls.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -627,6 +628,27 @@ private slots:
         QCOMPARE(boxes.Calls[0].Text,
             "File \"" + existing.toStdString() + "\"already exists.\nOverwrite it?");
         QCOMPARE(form->LastGame, existing.toStdString());
+    }
+
+    void gridSizeListsShowTwentyRowsUnderFusionToo()
+    {
+        form.reset();
+        QApplication::setStyle("Fusion");
+        form = std::make_unique<TMosavoForm>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        for (QComboBox *box : {form->ColumnsCountComboBox, form->RowsCountComboBox}) {
+            box->showPopup();
+            QAbstractItemView *list = box->view();
+            QTRY_VERIFY(list->isVisible());
+            int shown = 0;
+            for (int row = 0; row < box->count(); ++row)
+                if (list->viewport()->rect().contains(
+                        list->visualRect(box->model()->index(row, 0))))
+                    ++shown;
+            box->hidePopup();
+            QCOMPARE(shown, 20);
+        }
     }
 
     void closingAModifiedGameWithCancelKeepsTheWindowOpen()
