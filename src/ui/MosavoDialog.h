@@ -6,6 +6,7 @@
 #include "ui/Input.h"
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QPoint>
 #include <QString>
 
@@ -88,7 +89,11 @@ public:
     void ShowWrongMoves();
 
     // ---- Layout and drawing ----
+    // Fits the whole window, its frame included, to the screen's work area.
     void ArrangeWindow();
+    // Arranges the window again when the frame's extent has become known and differs from the
+    // one ArrangeWindow allowed for.
+    void FitFrameToScreen();
     void ComputePieceSize();
     void DrawPiece(int32_t homeColumn, int32_t homeRow, int32_t column, int32_t row,
         bool flipHorizontal, bool flipVertical);
@@ -227,6 +232,9 @@ private:
     // The room for each picture inside its group box.
     QSize PuzzleArea() const;
     QSize OriginalArea() const;
+    // The frame's extent on each side, as the window system tells it; none before it is known.
+    QMargins FrameExtent() const;
+    void WatchFrame();
     // The drawing itself, without asking the image to repaint.
     void PaintPiece(int32_t homeColumn, int32_t homeRow, int32_t column, int32_t row,
         bool flipHorizontal, bool flipVertical);
@@ -254,6 +262,9 @@ private:
     bool IsTarget(int32_t column, int32_t row) const;
     void DropOnCell(int32_t column, int32_t row);
     bool HandleDragEvent(QEvent *event);
+
+    bool FrameWatched = false;
+    QMargins ArrangedFrame;
 
     bool FDragging = false;
     bool FDropAccepted = false;

@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <filesystem>
@@ -310,6 +311,29 @@ void TMosavoForm::BeforeRun()
     });
 }
 
+namespace {
+
+// The window system tells the frame's extent only once it has framed the window, which happens
+// when the window is first shown: then the window is fitted again.
+class TFrameWatcher : public QObject
+{
+public:
+    explicit TFrameWatcher(TMosavoForm *form) : QObject(form), Form(form) { }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && Form->windowHandle()->isExposed())
+            Form->FitFrameToScreen();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    TMosavoForm *Form;
+};
+
+} // namespace
+
 void TMosavoForm::ArrangeWindow()
 {
     const QScreen *screen
@@ -318,9 +342,39 @@ void TMosavoForm::ArrangeWindow()
         = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, DesignClientWidth, 540);
     const int windowWidth = std::max(760, static_cast<int>(workArea.width() * 0.95));
     const int windowHeight = std::max(540, static_cast<int>(workArea.height() * 0.95));
-    move((workArea.width() - windowWidth) / 2, (workArea.height() - windowHeight) / 2);
-    LayOutAreas(windowWidth, windowHeight - menuBar()->sizeHint().height());
+    // W x H is the whole window, the frame of the window system included.
+    ArrangedFrame = FrameExtent();
+    LayOutAreas(windowWidth - ArrangedFrame.left() - ArrangedFrame.right(),
+        windowHeight - ArrangedFrame.top() - ArrangedFrame.bottom()
+            - menuBar()->sizeHint().height());
+    // The window is placed by its inside: where a window manager puts a frame it has not drawn
+    // yet varies, while the frame's corner plus its extent is exact once the extent is known.
+    const QPoint frameCorner(
+        (workArea.width() - windowWidth) / 2, (workArea.height() - windowHeight) / 2);
+    setGeometry(QRect(frameCorner + QPoint(ArrangedFrame.left(), ArrangedFrame.top()), size()));
+    WatchFrame();
     ComputePieceSize();
+}
+
+QMargins TMosavoForm::FrameExtent() const
+{
+    return windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+}
+
+void TMosavoForm::WatchFrame()
+{
+    if (FrameWatched)
+        return;
+    create();
+    windowHandle()->installEventFilter(new TFrameWatcher(this));
+    FrameWatched = true;
+}
+
+void TMosavoForm::FitFrameToScreen()
+{
+    // The pictures keep the size they were cut to, so a window that shows them stays as it is.
+    if (FrameWatched && FrameExtent() != ArrangedFrame && !PicturesShown())
+        ArrangeWindow();
 }
 
 void TMosavoForm::LayOutAreas(int clientWidth, int clientHeight)
