@@ -152,6 +152,19 @@ class GameFileTest : public QObject
             }
     }
 
+    // The shuffled game of the wide picture is still in play, drawn, modified and unnamed.
+    void verifyGameInPlayKept(const TPuzzleBoard &before, const QString &caption)
+    {
+        QVERIFY(sameGame(form->Board, before));
+        QVERIFY(form->Board.Modified);
+        QCOMPARE(form->CurrentPicture, widePicture);
+        QCOMPARE(form->ColumnsCountComboBox->currentText(), QString("7"));
+        QCOMPARE(form->LastGame, gamesDir + "*.mzg");
+        QCOMPARE(form->windowTitle(), caption);
+        QVERIFY(form->PicturesShown());
+        verifyPiecesDrawn(*form);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -359,14 +372,7 @@ private slots:
         QCOMPARE(errors.Reports.size(), size_t(1));
         QVERIFY(errors.Reports[0].find("Failed to load game.") != std::string::npos);
         QVERIFY(errors.Reports[0].find("There is no such file.") != std::string::npos);
-        QVERIFY(sameGame(form->Board, before));
-        QVERIFY(form->Board.Modified);
-        QCOMPARE(form->CurrentPicture, widePicture);
-        QCOMPARE(form->ColumnsCountComboBox->currentText(), QString("7"));
-        QCOMPARE(form->LastGame, gamesDir + "*.mzg");
-        QCOMPARE(form->windowTitle(), caption);
-        QVERIFY(form->PicturesShown());
-        verifyPiecesDrawn(*form);
+        verifyGameInPlayKept(before, caption);
     }
 
     void aGameWhosePictureCannotBeShownSaysWhyAndLeavesTheGameInPlay()
@@ -385,14 +391,7 @@ private slots:
         QCOMPARE(questions[1],
             "The picture \"" + broken + "\" cannot be shown: not a picture this program can read.");
         QVERIFY(errors.Reports.empty());
-        QVERIFY(sameGame(form->Board, before));
-        QVERIFY(form->Board.Modified);
-        QCOMPARE(form->CurrentPicture, widePicture);
-        QCOMPARE(form->ColumnsCountComboBox->currentText(), QString("7"));
-        QCOMPARE(form->LastGame, gamesDir + "*.mzg");
-        QCOMPARE(form->windowTitle(), caption);
-        QVERIFY(form->PicturesShown());
-        verifyPiecesDrawn(*form);
+        verifyGameInPlayKept(before, caption);
     }
 
     void aGameWithoutAPictureFileHidesTheOldPictures()

@@ -6,6 +6,7 @@
 
 #include "core/Dialogs.h"
 #include "support/CraftedPictures.h"
+#include "support/QuadrantPicture.h"
 #include "support/RecordingErrorDialog.h"
 #include "ui/MyControls.h"
 
@@ -16,7 +17,6 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QImageWriter>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -95,18 +95,6 @@ int LoadOnePicture(int argc, char **argv)
 }
 
 // ---- The corpus ------------------------------------------------------------------------------
-
-QImage Quadrants(int width, int height, QImage::Format format = QImage::Format_RGB32)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    QPainter painter(&image);
-    painter.fillRect(0, 0, width / 2, height / 2, Qt::red);
-    painter.fillRect(width / 2, 0, width - width / 2, height / 2, Qt::green);
-    painter.fillRect(0, height / 2, width / 2, height - height / 2, Qt::blue);
-    painter.fillRect(width / 2, height / 2, width - width / 2, height - height / 2, Qt::yellow);
-    painter.end();
-    return image.convertToFormat(format);
-}
 
 std::string Encoded(const QImage &image, const char *format,
     QImageIOHandler::Transformations transformation = QImageIOHandler::TransformationNone)
