@@ -9,15 +9,19 @@
 #include "core/GameFile.h"
 #include "platform/File.h"
 #include "ui/AboutDialog.h"
+#include "ui/HelpDialog.h"
 #include "ui/MyControls.h"
 #include "ui/Picture.h"
+#include "ui/SamplePictures.h"
 #include "ui/Utilities.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QUrl>
 
 #include <utility>
 
@@ -55,6 +59,14 @@ bool TFileDialog::Execute(QWidget *parent)
     const std::string name = GetFileNamePart(FileName);
     if (!name.empty() && !hasWildcard(name))
         dialog.selectFile(QString::fromStdString(name));
+    if (!Places.empty()) {
+        // Only the toolkit's own dialog takes extra places; the desktop's would drop them.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        QList<QUrl> sideBar = dialog.sidebarUrls();
+        for (const std::string &place : Places)
+            sideBar << QUrl::fromLocalFile(QDir::cleanPath(QString::fromStdString(place)));
+        dialog.setSidebarUrls(sideBar);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     FileName = dialog.selectedFiles().constFirst().toStdString();
@@ -120,6 +132,7 @@ bool TMosavoForm::LoadPicture(const std::string &path, bool reset)
         ClearMoves();
     if (!PathExists(path))
         RaiseError(HERE, "There is no such file.");
+    const TWaitCursor busy;
     CurrentPicture = path;
     SetCaption("");
     ReadGridSize();
@@ -131,6 +144,7 @@ bool TMosavoForm::LoadPicture(const std::string &path, bool reset)
         Board.PieceHeight, puzzleArea.width(), puzzleArea.height(), MaxGridSize, MaxGridSize, true,
         picture, PuzzlePictureImage, Board.ResultedColumns, Board.ResultedRows);
     AttachPointerHandlers(PuzzlePictureImage);
+    AttachKeyboardPlay();
     ReplaceBackupPicture();
     LoadOriginalPicture(OriginalPictureGroupBox, PictureImageLeft, PictureImageTop,
         Board.ResultedColumns, Board.ResultedRows, originalArea.width(), originalArea.height(),
@@ -157,6 +171,15 @@ void TMosavoForm::LoadGameFromPicture(const std::string &path)
         Board.WrongMoves = 0;
         SetLabelText(WrongMovesLabel, "");
     });
+}
+
+std::string TMosavoForm::PictureDialogStart() const
+{
+    const std::string folder = GetFileDir(CurrentPicture);
+    if (SamplePicturesDir.empty() || !IsSameFile(folder, GetMyPicturesPath())
+        || FolderHoldsPictures(folder, PictureFilter))
+        return CurrentPicture;
+    return SamplePicturesDir + "*";
 }
 
 void TMosavoForm::ReadGridSize()
@@ -208,7 +231,10 @@ void TMosavoForm::LoadPictureMenuClick()
 {
     FUNCTION_NAME("TMosavoForm::LoadPictureMenuClick");
     ErrorGuardShow(HERE, "Failed to load file.", [&] {
-        LoadPictureDialog.FileName = CurrentPicture;
+        LoadPictureDialog.FileName = PictureDialogStart();
+        LoadPictureDialog.Places.clear();
+        if (!SamplePicturesDir.empty())
+            LoadPictureDialog.Places.push_back(SamplePicturesDir);
         if (LoadPictureDialog.Execute(this))
             LoadGameFromPicture(LoadPictureDialog.FileName);
     });
@@ -238,6 +264,7 @@ void TMosavoForm::RandomizeMenuClick()
 {
     if (PuzzlePictureImage == nullptr || PuzzlePictureImage->isHidden())
         return;
+    PutPieceBack();
     ClearMoves();
     Board.ShufflePieces(AllowFlipCheckBox->isChecked());
     DrawAllPieces();
@@ -262,6 +289,10 @@ void TMosavoForm::HelpMenuClick()
 {
     FUNCTION_NAME("TMosavoForm::HelpMenuClick");
     ErrorGuardShow(HERE, "Failed to open help.", [&] {
+        if (THelpForm::PageAvailable(QString::fromStdString(HelpPage))) {
+            ShowHelpPage();
+            return;
+        }
         if (!PathExists(HelpFile)) {
             MessageDialog("The help file is missing:\n" + HelpFile);
             return;
@@ -269,6 +300,15 @@ void TMosavoForm::HelpMenuClick()
         RunFile(HelpFile, "", "", false, true);
         ShowCalleeFailure(HERE, "Failed to open help.");
     });
+}
+
+void TMosavoForm::ShowHelpPage()
+{
+    if (HelpForm == nullptr)
+        HelpForm = new THelpForm(QString::fromStdString(HelpPage), this);
+    HelpForm->show();
+    HelpForm->raise();
+    HelpForm->activateWindow();
 }
 
 void TMosavoForm::AboutMenuClick()

@@ -7,11 +7,14 @@
 #include "core/File.h"
 #include "core/GameFile.h"
 #include "core/StoredTextList.h"
+#include "platform/DataLocations.h"
 #include "platform/File.h"
 #include "platform/Program.h"
 #include "ui/AboutDialog.h"
 #include "ui/FormLook.h"
+#include "ui/HelpDialog.h"
 #include "ui/Picture.h"
+#include "ui/SamplePictures.h"
 
 #include <QAction>
 #include <QApplication>
@@ -89,6 +92,7 @@ TMosavoForm::TMosavoForm(QWidget *parent)
 
     installWindowStyle();
     HelpFile = GetProgramDir() + "Help.hlp";
+    HelpPage = THelpForm::PagePath;
     SetLabelText(PositionLabel, "");
     Board.SourceColumn = -1;
     Board.SourceRow = -1;
@@ -105,9 +109,10 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     PictureFilter = GetPictureExtensionsAsFilter();
     LoadPictureDialog.Filter = "Picture (" + PictureFilter + ")|" + PictureFilter;
     LoadPictureDialog.QtFilter = PictureDialogFilter(PictureFilter);
+    SamplePicturesDir = GetSamplePicturesDir();
     LoadGameDialog.Filter = GameFileFilter;
     LoadGameDialog.QtFilter = GameQtFilter;
-    LoadGameDialog.FileName = GetProgramDir() + GamesFolderName + PathDelimiter + GameFileMask;
+    LoadGameDialog.FileName = DataLocations().GamesFolder + GameFileMask;
     SaveGameDialog.Filter = LoadGameDialog.Filter;
     SaveGameDialog.QtFilter = LoadGameDialog.QtFilter;
     SaveGameDialog.FileName = LoadGameDialog.FileName;
@@ -164,6 +169,9 @@ void TMosavoForm::CreateMenu()
     connect(GameWallpapersMenu, &QAction::triggered, this, &TMosavoForm::GameWallpapersMenuClick);
 
     HelpMenu = menuBar()->addAction("&Help");
+    HelpMenu->setShortcut(Qt::Key_F1);
+    HelpMenu->setShortcutContext(Qt::WindowShortcut);
+    addAction(HelpMenu);
     connect(HelpMenu, &QAction::triggered, this, &TMosavoForm::HelpMenuClick);
     AboutMenu = menuBar()->addAction("&About");
     AboutMenu->setToolTip("Display information about the program");
@@ -305,7 +313,7 @@ void TMosavoForm::BeforeRun()
         }
         SetLastSystemError(0);
         std::error_code ignored;
-        std::filesystem::create_directory(GetProgramDir() + GamesFolderName, ignored);
+        std::filesystem::create_directory(DataLocations().GamesFolder, ignored);
         LoadOptions();
         ArrangeWindow();
     });

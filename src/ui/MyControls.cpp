@@ -1,5 +1,6 @@
 #include "ui/MyControls.h"
 
+#include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -28,4 +29,16 @@ void TImage::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.drawImage(event->rect().topLeft(), Bitmap, event->rect());
+    if (PaintOverlay)
+        PaintOverlay(painter);
+}
+
+TWaitCursor::TWaitCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+TWaitCursor::~TWaitCursor()
+{
+    QApplication::restoreOverrideCursor();
 }
