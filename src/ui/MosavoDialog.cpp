@@ -111,9 +111,13 @@ bool TMosavoForm::CheckSave()
 
 bool TMosavoForm::DecodeShowablePicture(const std::string &path, TDecodedPicture &picture)
 {
-    picture = DecodePicture(path, PuzzleArea().expandedTo(OriginalArea()));
+    {
+        const TWaitCursor busy;
+        picture = DecodePicture(path, PuzzleArea().expandedTo(OriginalArea()));
+    }
     if (!picture.Refused())
         return true;
+    const TNormalCursor answering;
     WarningDialog(picture.RefusalMessage(path));
     return false;
 }

@@ -104,6 +104,9 @@ public:
     // Arranges the window again when the frame's extent has become known and differs from the
     // one ArrangeWindow allowed for.
     void FitFrameToScreen();
+    // The window system shows the window: fits it to its frame, then opens the file waiting for
+    // that.
+    void WindowExposed();
     void ComputePieceSize();
     void DrawPiece(int32_t homeColumn, int32_t homeRow, int32_t column, int32_t row,
         bool flipHorizontal, bool flipVertical);
@@ -188,6 +191,9 @@ public:
     // Passes the files that later starts hand over to OpenFileFromOtherStart on the GUI thread,
     // until the entry point closes the instance channel.
     void ListenForOtherStarts();
+    // A file named on the command line: opened once the window is on the screen and fitted to
+    // its frame, so that its pictures are cut for the window's final size.
+    void OpenFileOnceShown(const std::string &path);
 
     // ---- The model and the state ----
     TPuzzleBoard Board;
@@ -346,6 +352,8 @@ private:
 
     bool FrameWatched = false;
     QMargins ArrangedFrame;
+    bool ShownOnScreen = false;
+    std::string FileOnceShown;
 
     bool FDragging = false;
     bool FDropAccepted = false;

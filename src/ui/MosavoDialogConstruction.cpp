@@ -332,7 +332,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Expose && Form->windowHandle()->isExposed())
-            Form->FitFrameToScreen();
+            Form->WindowExposed();
         return QObject::eventFilter(watched, event);
     }
 
@@ -383,6 +383,14 @@ void TMosavoForm::FitFrameToScreen()
     // The pictures keep the size they were cut to, so a window that shows them stays as it is.
     if (FrameWatched && FrameExtent() != ArrangedFrame && !PicturesShown())
         ArrangeWindow();
+}
+
+void TMosavoForm::WindowExposed()
+{
+    FitFrameToScreen();
+    ShownOnScreen = true;
+    if (!FileOnceShown.empty())
+        OpenFileOnceShown(std::exchange(FileOnceShown, {}));
 }
 
 void TMosavoForm::LayOutAreas(int clientWidth, int clientHeight)

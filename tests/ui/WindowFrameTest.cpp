@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
@@ -18,16 +19,20 @@ namespace {
 constexpr const char *MeasureOption = "--measure-window";
 
 // The child, started by the window manager once it runs: arranges and shows the window as the
-// entry point does, waits until the window manager has framed it, and writes "<screen>
-// <frame> <client area>" as x y width height each to the result file.
+// entry point does, with a picture named on the command line if one is given, waits until the
+// window manager has framed it, and writes "<screen> <frame> <client area>" as x y width height
+// each to the result file.
 int MeasureWindow(int argc, char **argv)
 {
     QApplication application(argc, argv);
     TMosavoForm form;
     form.ArrangeWindow();
+    if (argc == 4)
+        form.OpenFileOnceShown(argv[3]);
     form.show();
     const bool framed = QTest::qWaitForWindowExposed(&form)
-        && QTest::qWaitFor([&] { return form.frameGeometry() != form.geometry(); }, 5000);
+        && QTest::qWaitFor([&] { return form.frameGeometry() != form.geometry(); }, 5000)
+        && (argc == 3 || QTest::qWaitFor([&] { return form.PicturesShown(); }, 5000));
     QTest::qWait(300); // the second arrangement, once the frame is known
     QFile result(argv[2]);
     if (!framed || !result.open(QIODevice::WriteOnly))
@@ -61,7 +66,7 @@ class WindowFrameTest : public QObject
 
     // Starts an X server of `screen` size and a window manager whose start-up runs the child;
     // gives the child's measurements.
-    QString MeasureOn(const QString &screen)
+    QString MeasureOn(const QString &screen, const QString &picture)
     {
         QProcess server;
         server.start(
@@ -69,7 +74,8 @@ class WindowFrameTest : public QObject
         if (!server.waitForReadyRead(10000))
             return {};
         const QString display = ":" + QString::fromLatin1(server.readAllStandardOutput()).trimmed();
-        const QString result = Folder.filePath(screen + ".txt");
+        const QString result
+            = Folder.filePath(screen + (picture.isEmpty() ? "" : "-picture") + ".txt");
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("DISPLAY", display);
         environment.insert("QT_QPA_PLATFORM", "xcb");
@@ -78,7 +84,7 @@ class WindowFrameTest : public QObject
         manager.start("openbox",
             {"--sm-disable", "--startup",
                 "\"" + QCoreApplication::applicationFilePath() + "\" " + MeasureOption + " \""
-                    + result + "\""});
+                    + result + "\"" + (picture.isEmpty() ? "" : " \"" + picture + "\"")});
         const bool measured = QTest::qWaitFor([&] { return QFile(result).size() > 0; }, 20000);
         manager.kill();
         manager.waitForFinished();
@@ -101,14 +107,25 @@ private slots:
     void theWholeWindowFitsSmallScreensFrameIncluded_data()
     {
         QTest::addColumn<QString>("screen");
-        QTest::newRow("800 x 600") << "800x600";
-        QTest::newRow("1024 x 768") << "1024x768";
+        QTest::addColumn<bool>("withPicture");
+        QTest::newRow("800 x 600") << "800x600" << false;
+        QTest::newRow("1024 x 768") << "1024x768" << false;
+        // The picture opens only once the window is fitted, and is cut for that size.
+        QTest::newRow("800 x 600, picture on the command line") << "800x600" << true;
     }
 
     void theWholeWindowFitsSmallScreensFrameIncluded()
     {
         QFETCH(QString, screen);
-        const QString measured = MeasureOn(screen);
+        QFETCH(bool, withPicture);
+        QString picture;
+        if (withPicture) {
+            picture = Folder.filePath("picture.png");
+            QImage image(400, 300, QImage::Format_RGB32);
+            image.fill(Qt::darkGreen);
+            QVERIFY(image.save(picture));
+        }
+        const QString measured = MeasureOn(screen, picture);
         const QList<QRect> rects = Rects(measured);
         QVERIFY2(rects.size() == 3, qPrintable("measured: " + measured));
         const QRect &display = rects[0];
@@ -127,7 +144,7 @@ private slots:
 
 int main(int argc, char **argv)
 {
-    if (argc == 3 && std::string(argv[1]) == MeasureOption)
+    if ((argc == 3 || argc == 4) && std::string(argv[1]) == MeasureOption)
         return MeasureWindow(argc, argv);
     QApplication application(argc, argv);
     WindowFrameTest test;
