@@ -54,6 +54,8 @@ bool TFileDialog::Execute(QWidget *parent)
     QFileDialog dialog(parent, {}, QString::fromStdString(GetFileDir(FileName)), QtFilter);
     dialog.setAcceptMode(Kind == SaveFile ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(Kind == SaveFile ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The game asks itself before it writes over a file; a second question would be one too many.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const std::string name = GetFileNamePart(FileName);
     if (!name.empty() && !hasWildcard(name))
         dialog.selectFile(QString::fromStdString(name));
@@ -107,9 +109,26 @@ bool TMosavoForm::CheckSave()
     return goOn;
 }
 
+bool TMosavoForm::DecodeShowablePicture(const std::string &path, TDecodedPicture &picture)
+{
+    {
+        const TWaitCursor busy;
+        picture = DecodePicture(path, PuzzleArea().expandedTo(OriginalArea()));
+    }
+    if (!picture.Refused())
+        return true;
+    const TNormalCursor answering;
+    WarningDialog(picture.RefusalMessage(path));
+    return false;
+}
+
 bool TMosavoForm::LoadPicture(const std::string &path, bool reset)
 {
     FUNCTION_NAME("TMosavoForm::LoadPicture");
+    // Decoded before the save question: a picture that cannot be shown changes nothing.
+    TDecodedPicture picture;
+    if (PathExists(path) && !DecodeShowablePicture(path, picture))
+        return false;
     if (!CheckSave())
         return false;
     SetLabelText(PositionLabel, "");
@@ -125,8 +144,6 @@ bool TMosavoForm::LoadPicture(const std::string &path, bool reset)
 
     const QSize puzzleArea = PuzzleArea();
     const QSize originalArea = OriginalArea();
-    const TDecodedPicture picture = DecodePicture(path, puzzleArea.expandedTo(originalArea));
-
     LoadPuzzlePicture(PuzzlePictureGroupBox, PictureImageLeft, PictureImageTop, Board.PieceWidth,
         Board.PieceHeight, puzzleArea.width(), puzzleArea.height(), MaxGridSize, MaxGridSize, true,
         picture, PuzzlePictureImage, Board.ResultedColumns, Board.ResultedRows);

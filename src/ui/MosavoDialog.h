@@ -6,6 +6,7 @@
 #include "ui/Input.h"
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -31,6 +32,7 @@ class QPainter;
 class THelpForm;
 class TImage;
 class TStoredTextList;
+struct TDecodedPicture;
 
 // An open or save file dialog that keeps its file name and filter between uses.
 class TFileDialog
@@ -98,7 +100,14 @@ public:
     void ShowWrongMoves();
 
     // ---- Layout and drawing ----
+    // Fits the whole window, its frame included, to the screen's work area.
     void ArrangeWindow();
+    // Arranges the window again when the frame's extent has become known and differs from the
+    // one ArrangeWindow allowed for.
+    void FitFrameToScreen();
+    // The window system shows the window: fits it to its frame, then opens the file waiting for
+    // that.
+    void WindowExposed();
     void ComputePieceSize();
     void DrawPiece(int32_t homeColumn, int32_t homeRow, int32_t column, int32_t row,
         bool flipHorizontal, bool flipVertical);
@@ -167,8 +176,9 @@ public:
     void LoadOptions();
     // Writes the options file when the window closes.
     void SaveOptions();
-    // Loads the picture of a game just read, cut into the game's own grid.
-    void LoadSavedGamePicture(const std::string &path);
+    // Loads the picture of a game just read, cut into the game's own grid. False when the
+    // picture cannot be shown: the player has been told, and nothing has changed.
+    bool LoadSavedGamePicture(const std::string &path);
     // Hides pictures that no longer belong to the board.
     void HidePictures();
 
@@ -182,6 +192,9 @@ public:
     // Passes the files that later starts hand over to OpenFileFromOtherStart on the GUI thread,
     // until the entry point closes the instance channel.
     void ListenForOtherStarts();
+    // A file named on the command line: opened once the window is on the screen and fitted to
+    // its frame, so that its pictures are cut for the window's final size.
+    void OpenFileOnceShown(const std::string &path);
 
     // ---- The model and the state ----
     TPuzzleBoard Board;
@@ -276,10 +289,15 @@ private:
     void ApplyWindowFont();
     void ResizeClientArea(int width, int height);
     void ReplaceBackupPicture();
+    // Decodes the picture for both areas; when it cannot be shown, warns and gives false.
+    bool DecodeShowablePicture(const std::string &path, TDecodedPicture &picture);
     void ShowHelpPage();
     // The room for each picture inside its group box.
     QSize PuzzleArea() const;
     QSize OriginalArea() const;
+    // The frame's extent on each side, as the window system tells it; none before it is known.
+    QMargins FrameExtent() const;
+    void WatchFrame();
     // The drawing itself, without asking the image to repaint.
     void PaintPiece(int32_t homeColumn, int32_t homeRow, int32_t column, int32_t row,
         bool flipHorizontal, bool flipVertical);
@@ -337,6 +355,11 @@ private:
     void FocusKeyboardCell(int32_t column, int32_t row);
 
     std::optional<std::string> FPictureFilter;
+    bool FrameWatched = false;
+    QMargins ArrangedFrame;
+    bool ShownOnScreen = false;
+    std::string FileOnceShown;
+
     bool FDragging = false;
     bool FDropAccepted = false;
     bool FHintShown = false;

@@ -42,3 +42,13 @@ TWaitCursor::~TWaitCursor()
 {
     QApplication::restoreOverrideCursor();
 }
+
+TNormalCursor::TNormalCursor()
+{
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+}
+
+TNormalCursor::~TNormalCursor()
+{
+    QApplication::restoreOverrideCursor();
+}
