@@ -152,7 +152,7 @@ bool TMosavoForm::LoadPicture(const std::string &path, bool reset)
     ReplaceBackupPicture();
     LoadOriginalPicture(OriginalPictureGroupBox, PictureImageLeft, PictureImageTop,
         Board.ResultedColumns, Board.ResultedRows, originalArea.width(), originalArea.height(),
-        true, picture, OriginalPictureImage);
+        true, picture, OriginalPictureImage, PuzzlePictureImage->Picture());
     AttachPointerHandlers(OriginalPictureImage);
     if (reset)
         Board.InitPieces(Board.ResultedColumns, Board.ResultedRows);

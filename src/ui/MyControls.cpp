@@ -14,14 +14,17 @@ TImage::TImage(QWidget *parent) : QWidget(parent)
     SetBounds(0, 0, 0, 0);
 }
 
-void TImage::SetBounds(int left, int top, int width, int height)
+void TImage::SetBounds(int left, int top, int width, int height, QImage bitmap)
 {
     width = std::max(width, 0);
     height = std::max(height, 0);
     move(left, top);
     setFixedSize(width, height);
-    Bitmap = QImage(width, height, QImage::Format_RGB32);
-    Bitmap.fill(Qt::black);
+    if (bitmap.isNull()) {
+        bitmap = QImage(width, height, QImage::Format_RGB32);
+        bitmap.fill(Qt::black);
+    }
+    Bitmap = std::move(bitmap);
     update();
 }
 

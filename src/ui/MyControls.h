@@ -18,9 +18,9 @@ class TImage : public QWidget
 public:
     explicit TImage(QWidget *parent);
 
-    // Moves and sizes the control. The bitmap is made anew at that size, filled black, in
-    // QImage::Format_RGB32.
-    void SetBounds(int left, int top, int width, int height);
+    // Moves and sizes the control. The bitmap becomes `bitmap`, which has that size and
+    // QImage::Format_RGB32; without one it is made anew, filled black.
+    void SetBounds(int left, int top, int width, int height, QImage bitmap = QImage());
 
     QImage &Picture() { return Bitmap; }
     const QImage &Picture() const { return Bitmap; }

@@ -39,7 +39,8 @@ struct TDecodedPicture
 {
     // The picture's own size, upright; 0 x 0 when it was refused.
     QSize Size {0, 0};
-    // The pixels, at no more than the size of the largest box the picture is drawn into.
+    // The pixels, as the decoder gave them: a JPEG at the reduced scale that covers the picture's
+    // fit into the largest box it is drawn into, other pictures at no more than that fit.
     QImage Image;
     TPictureRefusal Refusal = TPictureRefusal::None;
     // The refused picture's own pixel count, where its header told it.
@@ -73,10 +74,12 @@ void LoadPuzzlePicture(QWidget *parent, int32_t left, int32_t top, int32_t piece
     int32_t &resultedRows);
 
 // Replaces `image` with a new control in `parent` at (left, top), holding the picture fitted
-// into maxWidth x maxHeight, cut down to whole multiples of columns x rows.
+// into maxWidth x maxHeight, cut down to whole multiples of columns x rows. `puzzlePicture`, the
+// puzzle image just loaded from the same picture before anything is drawn on it, is scaled
+// instead of the decoded picture where it holds enough pixels.
 void LoadOriginalPicture(QWidget *parent, int32_t left, int32_t top, int32_t columns, int32_t rows,
     int32_t maxWidth, int32_t maxHeight, bool enlarge, const TDecodedPicture &picture,
-    TImage *&image);
+    TImage *&image, const QImage &puzzlePicture = QImage());
 // As above, decoding the file itself.
 void LoadOriginalPicture(QWidget *parent, int32_t left, int32_t top, int32_t columns, int32_t rows,
     int32_t maxWidth, int32_t maxHeight, bool enlarge, const std::string &path, TImage *&image);
