@@ -53,6 +53,16 @@ TPictureSize PictureDecodeSize(const TPictureSize &picture, const TPictureSize &
     return {AtLeastOne(fitted.Width), AtLeastOne(fitted.Height)};
 }
 
+// ---- Device pixels -----------------------------------------------------------------------------
+
+int32_t DeviceLength(int32_t logical, double ratio)
+{
+    if (logical <= 0)
+        return 0;
+    const double scaled = std::round(logical * (ratio > 1 ? ratio : 1.0));
+    return int32_t(std::clamp<double>(scaled, 1, INT32_MAX));
+}
+
 // ---- Refused pictures --------------------------------------------------------------------------
 
 std::string PictureRefusalReason(TPictureRefusal refusal, int64_t pixels)

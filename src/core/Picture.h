@@ -28,6 +28,15 @@ TPictureSize OriginalPictureSize(const TPictureSize &fitted, int32_t columns, in
 // aspect-kept fit into that box without enlarging, and never below 1 x 1.
 TPictureSize PictureDecodeSize(const TPictureSize &picture, const TPictureSize &largestBox);
 
+// ---- Device pixels ----
+
+// The device pixels that stand for `logical` pixels on a screen with `ratio` device pixels to a
+// logical one: rounded to a whole number, and at least 1 for a length above 0. A picture's cells
+// all have the same logical size, so at any ratio they are the same whole number of device
+// pixels, and pieces are cut, mirrored and framed in whole device pixels. A ratio below 1 counts
+// as 1: bitmaps never hold fewer pixels than they show.
+int32_t DeviceLength(int32_t logical, double ratio);
+
 // ---- Refused pictures ----
 
 // Why a picture cannot be shown.

@@ -113,7 +113,8 @@ bool TMosavoForm::DecodeShowablePicture(const std::string &path, TDecodedPicture
 {
     {
         const TWaitCursor busy;
-        picture = DecodePicture(path, PuzzleArea().expandedTo(OriginalArea()));
+        picture = DecodePicture(
+            path, DeviceSize(PuzzleArea().expandedTo(OriginalArea()), devicePixelRatioF()));
     }
     if (!picture.Refused())
         return true;

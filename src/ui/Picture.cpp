@@ -270,6 +270,18 @@ const QImage &OriginalSource(const QImage &decoded, const QImage &puzzle, const 
     return puzzleReduces && puzzleCovers ? puzzle : decoded;
 }
 
+// A bitmap of columns x rows cells of `cell` logical pixels, in whole device pixels per cell.
+QSize DeviceGridSize(const QSize &cell, int32_t columns, int32_t rows, qreal ratio)
+{
+    return {columns * DeviceLength(cell.width(), ratio), rows * DeviceLength(cell.height(), ratio)};
+}
+
+// Decoded for a box of the parent's screen.
+TDecodedPicture DecodeForParent(const std::string &path, const QWidget *parent, const QSize &box)
+{
+    return DecodePicture(path, DeviceSize(box, parent->devicePixelRatioF()));
+}
+
 TPictureSize FittedSize(
     const TDecodedPicture &picture, int32_t maxWidth, int32_t maxHeight, bool enlarge)
 {
@@ -298,6 +310,11 @@ QString PictureDialogFilter(const std::string &pictureFilter)
     return "Picture (" + (patterns.isEmpty() ? QString("*") : patterns) + ")";
 }
 
+QSize DeviceSize(const QSize &logical, qreal ratio)
+{
+    return {DeviceLength(logical.width(), ratio), DeviceLength(logical.height(), ratio)};
+}
+
 TDecodedPicture DecodePicture(const std::string &path, const QSize &largestBox)
 {
     QImageReader reader(QString::fromStdString(path));
@@ -319,8 +336,10 @@ void LoadPuzzlePicture(QWidget *parent, int32_t left, int32_t top, int32_t piece
         pieceWidth, pieceHeight, maxColumns, maxRows);
     resultedColumns = grid.Columns;
     resultedRows = grid.Rows;
-    const QSize size(grid.Columns * pieceWidth, grid.Rows * pieceHeight);
-    image->SetBounds(left, top, size.width(), size.height(), Stretched(picture.Image, size));
+    const QSize device = DeviceGridSize(
+        QSize(pieceWidth, pieceHeight), grid.Columns, grid.Rows, image->DeviceRatio());
+    image->SetBounds(left, top, grid.Columns * pieceWidth, grid.Rows * pieceHeight,
+        Stretched(picture.Image, device));
     image->show();
 }
 
@@ -330,8 +349,8 @@ void LoadPuzzlePicture(QWidget *parent, int32_t left, int32_t top, int32_t piece
     int32_t &resultedRows)
 {
     LoadPuzzlePicture(parent, left, top, pieceWidth, pieceHeight, maxWidth, maxHeight, maxColumns,
-        maxRows, enlarge, DecodePicture(path, QSize(maxWidth, maxHeight)), image, resultedColumns,
-        resultedRows);
+        maxRows, enlarge, DecodeForParent(path, parent, QSize(maxWidth, maxHeight)), image,
+        resultedColumns, resultedRows);
 }
 
 void LoadOriginalPicture(QWidget *parent, int32_t left, int32_t top, int32_t columns, int32_t rows,
@@ -341,8 +360,12 @@ void LoadOriginalPicture(QWidget *parent, int32_t left, int32_t top, int32_t col
     ReplaceImage(parent, image);
     const TPictureSize size
         = OriginalPictureSize(FittedSize(picture, maxWidth, maxHeight, enlarge), columns, rows);
+    columns = std::max(columns, 1);
+    rows = std::max(rows, 1);
+    const QSize device = DeviceGridSize(
+        QSize(size.Width / columns, size.Height / rows), columns, rows, image->DeviceRatio());
     image->SetBounds(left, top, size.Width, size.Height,
-        Stretched(OriginalSource(picture.Image, puzzlePicture, ToQSize(size)), ToQSize(size)));
+        Stretched(OriginalSource(picture.Image, puzzlePicture, device), device));
     image->show();
 }
 
@@ -350,5 +373,5 @@ void LoadOriginalPicture(QWidget *parent, int32_t left, int32_t top, int32_t col
     int32_t maxWidth, int32_t maxHeight, bool enlarge, const std::string &path, TImage *&image)
 {
     LoadOriginalPicture(parent, left, top, columns, rows, maxWidth, maxHeight, enlarge,
-        DecodePicture(path, QSize(maxWidth, maxHeight)), image);
+        DecodeForParent(path, parent, QSize(maxWidth, maxHeight)), image);
 }

@@ -34,6 +34,9 @@ inline QSize ToQSize(const TPictureSize &size)
     return {size.Width, size.Height};
 }
 
+// The device pixels of a logical size on a screen of `ratio` (DeviceLength each way).
+QSize DeviceSize(const QSize &logical, qreal ratio);
+
 // A picture decoded once for both images of a load, or the reason it cannot be shown.
 struct TDecodedPicture
 {
@@ -55,14 +58,15 @@ struct TDecodedPicture
 };
 
 // Decodes the picture at `path` for drawing into boxes no larger than `largestBox` (pass the
-// union of the puzzle and original areas). Formats that allow it are decoded at that reduced
-// size. A file that no decoder in use reads, a damaged one, or one whose decode would take more
-// than PictureDecodeBudget is refused: the result holds no picture and says why.
+// union of the puzzle and original areas, in device pixels). Formats that allow it are decoded at
+// that reduced size. A file that no decoder in use reads, a damaged one, or one whose decode would
+// take more than PictureDecodeBudget is refused: the result holds no picture and says why.
 TDecodedPicture DecodePicture(const std::string &path, const QSize &largestBox);
 
 // Replaces `image` with a new control in `parent` at (left, top), holding the picture fitted
 // into maxWidth x maxHeight and stretched over whole pieces; the pieces it spans in each
-// direction (1..max) are the results.
+// direction (1..max) are the results. Sizes are logical pixels; the bitmap has whole device
+// pixels per piece for the parent's screen.
 void LoadPuzzlePicture(QWidget *parent, int32_t left, int32_t top, int32_t pieceWidth,
     int32_t pieceHeight, int32_t maxWidth, int32_t maxHeight, int32_t maxColumns, int32_t maxRows,
     bool enlarge, const TDecodedPicture &picture, TImage *&image, int32_t &resultedColumns,

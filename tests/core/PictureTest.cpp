@@ -64,6 +64,19 @@ TEST(PictureTest, OriginalPictureIsAWholeMultipleOfTheGrid)
     EXPECT_EQ(OriginalPictureSize({20, 300}, 0, 0), (TPictureSize {20, 300}));
 }
 
+TEST(PictureTest, DeviceLengthsAreWholePixelsThatNeverShrink)
+{
+    EXPECT_EQ(DeviceLength(59, 1), 59);
+    EXPECT_EQ(DeviceLength(59, 2), 118);
+    // At 1.5 a 59-pixel piece is 89 device pixels, and every piece the same: 7 make 623.
+    EXPECT_EQ(DeviceLength(59, 1.5), 89);
+    EXPECT_EQ(DeviceLength(1, 1.5), 2);
+    EXPECT_EQ(DeviceLength(1, 1.25), 1);
+    EXPECT_EQ(DeviceLength(10, 0.5), 10);
+    EXPECT_EQ(DeviceLength(0, 2), 0);
+    EXPECT_EQ(DeviceLength(-3, 2), 0);
+}
+
 TEST(PictureTest, ARefusalNamesTheFileAndTheReason)
 {
     EXPECT_EQ(PictureRefusalMessage("/p/a.jpg", TPictureRefusal::NotReadable, 0),
