@@ -225,6 +225,12 @@ bool TMemIniFile::SectionExists(const std::string &section) const
     return findSection(section) != nullptr;
 }
 
+bool TMemIniFile::ValueExists(const std::string &section, const std::string &key) const
+{
+    const TIniSection *found = findSection(section);
+    return found && firstLineOfKey(*found, key) != std::string::npos;
+}
+
 std::string TMemIniFile::ReadString(
     const std::string &section, const std::string &key, const std::string &defaultValue) const
 {
@@ -506,6 +512,11 @@ TMemIniFile &TStoredTextList::requireDocument() const
     if (!document)
         RaiseError(HERE, "The file has not been loaded.", fileName);
     return *document;
+}
+
+bool TStoredTextList::ValueExists(const std::string &section, const std::string &key) const
+{
+    return requireDocument().ValueExists(section, key);
 }
 
 void TStoredTextList::ReadText(const std::string &section, const std::string &key, bool allowEmpty,
