@@ -6,6 +6,7 @@
 #include "core/Error.h"
 #include "core/File.h"
 #include "core/GameFile.h"
+#include "core/Options.h"
 #include "core/StoredTextList.h"
 #include "platform/File.h"
 #include "platform/Program.h"
@@ -91,21 +92,25 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     Board.WrongMoves = 0;
     SetLabelText(WrongMovesLabel, "");
     Board.InitPieces(MaxGridSize, MaxGridSize);
-    Board.ColumnsCount = DefaultGridSize;
-    Board.RowsCount = DefaultGridSize;
-    ColumnsCountComboBox->setCurrentText(QString::number(DefaultGridSize));
-    RowsCountComboBox->setCurrentText(QString::number(DefaultGridSize));
-    CurrentPicture = AddTrailingBackslash(GetMyPicturesPath()) + "*";
+    const TWindowSettings firstStart
+        = FirstStartSettings(GetMyPicturesPath(), GetProgramDir() + GamesFolderName);
+    Board.ColumnsCount = firstStart.ColumnsBox;
+    Board.RowsCount = firstStart.RowsBox;
+    ColumnsCountComboBox->setCurrentText(QString::number(firstStart.ColumnsBox));
+    RowsCountComboBox->setCurrentText(QString::number(firstStart.RowsBox));
+    LightGridCheckBox->setChecked(firstStart.LightGrid);
+    AllowFlipCheckBox->setChecked(firstStart.AllowFlip);
+    CurrentPicture = firstStart.CurrentPicture;
+    LastGame = firstStart.LastGame;
     PictureFilter = GetPictureExtensionsAsFilter();
     LoadPictureDialog.Filter = "Picture (" + PictureFilter + ")|" + PictureFilter;
     LoadPictureDialog.QtFilter = PictureDialogFilter(PictureFilter);
     LoadGameDialog.Filter = GameFileFilter;
     LoadGameDialog.QtFilter = GameQtFilter;
-    LoadGameDialog.FileName = GetProgramDir() + GamesFolderName + PathDelimiter + GameFileMask;
+    LoadGameDialog.FileName = LastGame;
     SaveGameDialog.Filter = LoadGameDialog.Filter;
     SaveGameDialog.QtFilter = LoadGameDialog.QtFilter;
-    SaveGameDialog.FileName = LoadGameDialog.FileName;
-    LastGame = LoadGameDialog.FileName;
+    SaveGameDialog.FileName = LastGame;
     GameList = std::make_unique<TStoredTextList>(GetProgramDir());
     GameList->OnLoad = [this](TStoredTextList &list) { ReadGame(list); };
     GameList->OnSave = [this](TStoredTextList &list) { WriteGame(list); };

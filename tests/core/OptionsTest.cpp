@@ -22,8 +22,7 @@ protected:
     TTempFolder temp;
     const fs::path folder = temp.Path();
     TPuzzleBoard board;
-    TWindowSettings window {DefaultGridSize, DefaultGridSize, false, false, "/home/me/Pictures/*",
-        "/opt/Mosavo/MosavoGames/*.mzg"};
+    TWindowSettings window = FirstStartSettings("/home/me/Pictures/", "/opt/Mosavo/MosavoGames");
     std::unique_ptr<TStoredTextList> options;
 
     void SetUp() override
