@@ -320,16 +320,20 @@ private:
 void TReplacementFile::Create()
 {
     FUNCTION_NAME("TMemIniFile::UpdateFile");
-    // Exclusive creation, so that a stale temporary file of another writer is never reused.
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        path = target;
-        path += attempt == 0 ? ".tmp" : ".tmp" + std::to_string(attempt);
+    // One temporary name per target: what a save that was killed left there is taken away, so
+    // that temporaries never pile up. Creation is exclusive, so that a link put in its place is
+    // removed rather than written through.
+    path = target;
+    path += ".tmp";
+    for (int attempt = 0; attempt < 2; ++attempt) {
         SetLastSystemError(0);
         file.reset(std::fopen(path.c_str(), "wbx"));
         if (file)
             return;
         if (LastSystemError() != EEXIST)
             break;
+        std::error_code ignored;
+        fs::remove(path, ignored);
     }
     const uint32_t code = LastSystemError();
     const std::string tried = path.string();
