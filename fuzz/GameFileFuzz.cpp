@@ -1,6 +1,6 @@
 // Reads arbitrary ini text as a game file. ReadGame must not crash; a file it refuses must leave
-// the game in play untouched; a file it takes must give only cells of the grid it read, and must
-// read back the same after WriteGame.
+// the game in play untouched; a file it takes must give only cells of the grid it read, and (for
+// grids of up to 100 cells) must read back the same after WriteGame.
 
 #include "core/Error.h"
 #include "core/GameFile.h"
@@ -100,7 +100,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     checkWithinItsGrid(game);
 
-    // The game as WriteGame stores it reads back as the same game.
+    // The game as WriteGame stores it reads back as the same game. Grids of up to 100 cells run
+    // through the same code as the largest at a fraction of the cost, so the fuzzer gets further.
+    if (game.Board.ResultedColumns * game.Board.ResultedRows > 100)
+        return 0;
     list->Document()->SetText({});
     WriteGame(*list, game.Board, game.Window);
     const std::string written = list->Document()->GetText();

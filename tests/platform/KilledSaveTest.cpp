@@ -192,7 +192,7 @@ TEST_F(KilledSaveTest, EveryKillLeavesWholeFilesAndAtMostOneTemporaryPerTarget)
     std::mt19937 random(seed);
     // Long enough for a few saves, so that kills fall before, inside and between them; half the
     // kills wait for a file to be written, since most of a save is spent building its text.
-    std::uniform_int_distribution<int> delayMicroseconds(0, 100'000);
+    std::uniform_int_distribution<int> delayMicroseconds(0, 60'000);
     std::uniform_int_distribution<int> writeDelayMicroseconds(0, 300);
     const std::set<std::string> allowedLeftovers
         = {"game.mzg.tmp", std::string(OptionsFileName) + ".tmp"};
