@@ -62,7 +62,7 @@ std::string treeRootName(std::string path)
     while (path.size() > 1) {
         if (path.back() == PathDelimiter)
             path.pop_back();
-        else if (path.size() >= 2 && path.ends_with(std::string(1, PathDelimiter) + "."))
+        else if (path.ends_with(std::string(1, PathDelimiter) + "."))
             path.resize(path.size() - 1);
         else
             break;
