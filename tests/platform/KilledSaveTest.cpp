@@ -14,7 +14,9 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <map>
+#include <poll.h>
 #include <random>
 #include <set>
 #include <sys/wait.h>
@@ -83,9 +85,16 @@ private:
 };
 
 // A killed process loses nothing that the kernel already holds, so the child does not flush to the
-// disk: saves stay short and the kills spread over every step of them.
-[[noreturn]] void SaveForever(const std::string &folder, int firstVersion)
+// disk: saves stay short and the kills spread over every step of them. Each time a save starts to
+// write a file, a byte on `writing` tells the parent.
+[[noreturn]] void SaveForever(const std::string &folder, int firstVersion, int writing)
 {
+    SetFileWriteHook([writing](std::FILE *file, const char *data, size_t size) {
+        const char mark = 'w';
+        // A full pipe only means that the parent is not waiting.
+        [[maybe_unused]] const ssize_t told = write(writing, &mark, 1);
+        return std::fwrite(data, 1, size, file);
+    });
     TSaver saver(folder);
     for (int version = firstVersion;; ++version)
         if (!saver.Save(version))
@@ -99,12 +108,16 @@ struct TVersionTexts
     std::string Options;
 };
 
-TVersionTexts WrittenTexts(int version, const std::string &scratch)
+TVersionTexts WrittenTexts(int version)
 {
-    fs::remove_all(scratch);
-    fs::create_directories(scratch);
-    TSaver(scratch).Save(version);
-    return {ReadTextFile(scratch + "/game.mzg"), ReadTextFile(scratch + "/" + OptionsFileName)};
+    const TGameVersion game = MakeVersion(version);
+    TStoredTextList list; // without a file: its document stays in memory
+    list.Load();
+    WriteGame(list, game.Board, game.Window);
+    const std::string gameText = list.Document()->GetText();
+    list.Load();
+    WriteOptions(list, game.Board, game.Window);
+    return {gameText, list.Document()->GetText()};
 }
 
 // The version a file on disk names; -1 when it names none.
@@ -123,7 +136,6 @@ class KilledSaveTest : public ::testing::Test
 protected:
     TTempFolder temp;
     const std::string folder = temp / "program";
-    const std::string scratch = temp / "scratch";
     const std::string gameFile = folder + "/game.mzg";
     const std::string optionsFile = folder + "/" + OptionsFileName;
     std::map<int, TVersionTexts> written;
@@ -145,29 +157,11 @@ protected:
         if (!written.count(found)) {
             if (written.size() > 4) // versions only move forward
                 written.clear();
-            written[found] = WrittenTexts(found, scratch);
+            written[found] = WrittenTexts(found);
         }
         EXPECT_EQ(ReadTextFile(path), isGame ? written[found].Game : written[found].Options)
             << path << " differs from version " << found;
         version = found;
-    }
-
-    // Waits until the child of `round` has saved once (which takes away what earlier kills
-    // left) and then begins to write a file; false when that takes more than two seconds.
-    bool WaitForAWriteOf(int round) const
-    {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-        const auto writing
-            = [&] { return fs::exists(gameFile + ".tmp") || fs::exists(optionsFile + ".tmp"); };
-        const auto savedOnce
-            = [&] { return VersionOnDisk(optionsFile) / VersionsPerRound == round; };
-        for (bool saved = false; std::chrono::steady_clock::now() < deadline;) {
-            saved = saved || savedOnce();
-            if (saved && writing())
-                return true;
-            std::this_thread::sleep_for(std::chrono::microseconds(20));
-        }
-        return false;
     }
 
     // The names in the folder other than the two targets: at most each target's temporary.
@@ -183,6 +177,18 @@ protected:
     }
 };
 
+// Waits for the child's count-th file write; false when none comes within two seconds.
+bool WaitForWrites(int writing, int count)
+{
+    for (int seen = 0; seen < count; ++seen) {
+        pollfd ready {writing, POLLIN, 0};
+        char mark = 0;
+        if (poll(&ready, 1, 2000) != 1 || read(writing, &mark, 1) != 1)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 TEST_F(KilledSaveTest, EveryKillLeavesWholeFilesAndAtMostOneTemporaryPerTarget)
@@ -191,8 +197,10 @@ TEST_F(KilledSaveTest, EveryKillLeavesWholeFilesAndAtMostOneTemporaryPerTarget)
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
     // Long enough for a few saves, so that kills fall before, inside and between them; half the
-    // kills wait for a file to be written, since most of a save is spent building its text.
+    // kills come just after one of the first file writes, since most of a save is spent building
+    // its text.
     std::uniform_int_distribution<int> delayMicroseconds(0, 60'000);
+    std::uniform_int_distribution<int> writeCount(1, 4);
     std::uniform_int_distribution<int> writeDelayMicroseconds(0, 300);
     const std::set<std::string> allowedLeftovers
         = {"game.mzg.tmp", std::string(OptionsFileName) + ".tmp"};
@@ -205,15 +213,20 @@ TEST_F(KilledSaveTest, EveryKillLeavesWholeFilesAndAtMostOneTemporaryPerTarget)
     const auto start = std::chrono::steady_clock::now();
     int kills = 0;
     for (int round = 1; round <= Kills && !HasFailure(); ++round) {
+        int writes[2] = {-1, -1};
+        ASSERT_EQ(pipe2(writes, O_CLOEXEC), 0);
+        fcntl(writes[1], F_SETFL, O_NONBLOCK);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0)
-            SaveForever(folder, round * VersionsPerRound);
-        if (round % 2 == 0 && WaitForAWriteOf(round))
+            SaveForever(folder, round * VersionsPerRound, writes[1]);
+        close(writes[1]);
+        if (round % 2 == 0 && WaitForWrites(writes[0], writeCount(random)))
             std::this_thread::sleep_for(std::chrono::microseconds(writeDelayMicroseconds(random)));
         else
             std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
         kill(child, SIGKILL);
+        close(writes[0]);
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
         ++kills;
