@@ -1,16 +1,32 @@
-# The shipped folder: `cmake --build <dir> --target dist` makes <dir>/dist/Mosavo holding the
-# program under the installer's name, the read-me and the shortcuts' icon.
+# The program's icon, drawn once as SVG and rendered at every size the desktop asks for, and the
+# self-installer's shipped folder: `cmake --build <dir> --target dist` makes <dir>/dist/Mosavo
+# holding the program under the installer's name, the read-me and the shortcuts' icon.
 
-find_package(Qt6 REQUIRED COMPONENTS Gui)
 add_executable(mosavo_make_icon ${CMAKE_CURRENT_LIST_DIR}/MakeIcon.cpp)
-target_link_libraries(mosavo_make_icon PRIVATE Qt6::Gui)
+find_program(MOSAVO_RSVG_CONVERT rsvg-convert REQUIRED)
 
-set(MOSAVO_ICON ${PROJECT_BINARY_DIR}/icon/Mosavo.png)
-add_custom_command(OUTPUT ${MOSAVO_ICON}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/icon
-    COMMAND mosavo_make_icon ${MOSAVO_ICON}
+set(MOSAVO_ICON_DIR ${PROJECT_BINARY_DIR}/icon)
+set(MOSAVO_ICON_SVG ${MOSAVO_ICON_DIR}/org.mosavo.Mosavo.svg)
+set(MOSAVO_ICON_SIZES 16 32 48 64 128 256)
+add_custom_command(OUTPUT ${MOSAVO_ICON_SVG}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${MOSAVO_ICON_DIR}
+    COMMAND mosavo_make_icon ${MOSAVO_ICON_SVG}
     DEPENDS mosavo_make_icon
     COMMENT "Drawing the program's icon")
+set(MOSAVO_ICON_PNGS)
+foreach(size ${MOSAVO_ICON_SIZES})
+    set(png ${MOSAVO_ICON_DIR}/${size}/org.mosavo.Mosavo.png)
+    add_custom_command(OUTPUT ${png}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${MOSAVO_ICON_DIR}/${size}
+        COMMAND ${MOSAVO_RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${MOSAVO_ICON_SVG}
+        DEPENDS ${MOSAVO_ICON_SVG}
+        COMMENT "Rendering the icon at ${size} pixels"
+        VERBATIM)
+    list(APPEND MOSAVO_ICON_PNGS ${png})
+endforeach()
+add_custom_target(mosavo_icons ALL DEPENDS ${MOSAVO_ICON_SVG} ${MOSAVO_ICON_PNGS})
+# The shortcuts' icon of the shipped folder.
+set(MOSAVO_ICON ${MOSAVO_ICON_DIR}/64/org.mosavo.Mosavo.png)
 
 set(MOSAVO_DIST_DIR ${PROJECT_BINARY_DIR}/dist/Mosavo)
 # Made afresh each time, so that nothing of an earlier build or an installer run is shipped.
@@ -20,6 +36,6 @@ add_custom_target(dist
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Mosavo> ${MOSAVO_DIST_DIR}/Install
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/Readme.txt ${MOSAVO_DIST_DIR}/Readme.txt
     COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_ICON} ${MOSAVO_DIST_DIR}/Mosavo.png
-    DEPENDS Mosavo ${MOSAVO_ICON} ${CMAKE_CURRENT_LIST_DIR}/Readme.txt
+    DEPENDS Mosavo mosavo_icons ${MOSAVO_ICON} ${CMAKE_CURRENT_LIST_DIR}/Readme.txt
     COMMENT "Making the shipped folder ${MOSAVO_DIST_DIR}"
     VERBATIM)

@@ -1,7 +1,10 @@
-// The entry point: one instance at a time, the windows in their order, preparation, event loop.
+// The entry point: one instance at a time (a later start hands its file to it), the windows in
+// their order, preparation, event loop.
 
 #include "core/Error.h"
+#include "platform/DataLocations.h"
 #include "platform/Install.h"
+#include "platform/InstanceChannel.h"
 #include "platform/Program.h"
 #include "ui/AboutDialog.h"
 #include "ui/Application.h"
@@ -15,7 +18,8 @@
 int main(int argc, char *argv[])
 {
     FUNCTION_NAME("WinMain");
-    if (IsProgramInstanceRunning("Mosavo"))
+    const std::string fileToOpen = GetCommandLineFile();
+    if (!TakeProgramInstance("Mosavo", fileToOpen))
         return 0;
     Err.Raised = false;
     // Declared outside the guard so that the error dialog can still show what went wrong; the
@@ -28,15 +32,20 @@ int main(int argc, char *argv[])
     ErrorGuardShow(HERE, "Failed to perform.", [&] {
         application = std::make_unique<TApplication>(argc, argv);
         QApplication::setApplicationName("Mosavo");
+        // Lets the desktop match the window to the installed menu entry and its icon.
+        QGuiApplication::setDesktopFileName("org.mosavo.Mosavo");
         InstallQtMessageBoxes();
         InstallLocaleDateTimeFormatters();
         // Started as "Install" or with "/Uninstall", the installer window takes the main
         // window's place.
         const bool installMode = IsInstallMode();
-        if (installMode)
+        if (installMode) {
             installForm = std::make_unique<TInstallForm>();
-        else
+        } else {
+            // Settled before any window asks where the options, the log and the games live.
+            DataLocations();
             mainForm = std::make_unique<TMosavoForm>();
+        }
         errorForm = std::make_unique<TErrorForm>();
         aboutForm = std::make_unique<TAboutForm>();
         if (installMode) {
@@ -45,9 +54,14 @@ int main(int argc, char *argv[])
         } else {
             mainForm->BeforeRun();
             mainForm->show();
+            mainForm->ListenForOtherStarts();
+            if (!fileToOpen.empty())
+                QMetaObject::invokeMethod(
+                    mainForm.get(), [&] { mainForm->OpenFile(fileToOpen); }, Qt::QueuedConnection);
         }
         application->exec();
     });
+    CloseInstanceChannel();
     aboutForm.reset();
     errorForm.reset();
     mainForm.reset();

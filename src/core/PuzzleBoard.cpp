@@ -2,6 +2,7 @@
 
 #include "core/MyRandom.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -22,6 +23,16 @@ bool TPuzzleBoard::IsPieceInPlace(int32_t column, int32_t row) const
 {
     const TPiece &piece = Pieces[column][row];
     return piece.Column == column && piece.Row == row;
+}
+
+int32_t TPuzzleBoard::ColumnInPlay(int32_t column) const
+{
+    return std::clamp(column, 0, std::max(ResultedColumns - 1, 0));
+}
+
+int32_t TPuzzleBoard::RowInPlay(int32_t row) const
+{
+    return std::clamp(row, 0, std::max(ResultedRows - 1, 0));
 }
 
 int32_t TPuzzleBoard::CountMisplacedPieces() const
@@ -83,6 +94,28 @@ void TPuzzleBoard::MovePiece(int32_t targetColumn, int32_t targetRow)
         return;
     SwapPieces(targetColumn, targetRow, SourceColumn, SourceRow);
     ++MovesCount;
+}
+
+bool TPuzzleBoard::CanPickUp(int32_t column, int32_t row) const
+{
+    return !IsPieceInPlace(column, row);
+}
+
+bool TPuzzleBoard::AcceptsDrop(int32_t column, int32_t row) const
+{
+    const bool hasSource = SourceColumn >= 0 && SourceRow >= 0;
+    const bool isSource = column == SourceColumn && row == SourceRow;
+    return hasSource && !isSource && !IsPieceInPlace(column, row);
+}
+
+bool TPuzzleBoard::DropPiece(int32_t column, int32_t row)
+{
+    if (!AcceptsDrop(column, row))
+        return false;
+    MovePiece(column, row);
+    if (!IsPieceInPlace(column, row))
+        ++WrongMoves;
+    return true;
 }
 
 void TPuzzleBoard::ClearMoves()

@@ -44,6 +44,9 @@ public:
 
     void InitPieces(int32_t columns, int32_t rows);
     bool IsPieceInPlace(int32_t column, int32_t row) const;
+    // The nearest column or row in play.
+    int32_t ColumnInPlay(int32_t column) const;
+    int32_t RowInPlay(int32_t row) const;
     int32_t CountMisplacedPieces() const;
     void SwapPieces(int32_t column1, int32_t row1, int32_t column2, int32_t row2);
     void FlipPieceHorizontally(int32_t column, int32_t row);
@@ -51,6 +54,16 @@ public:
     void ShufflePieces(bool allowFlip);
     void MovePiece(int32_t targetColumn, int32_t targetRow);
     void ClearMoves();
+
+    // The rules every way of moving a piece shares (drag, click and click, keyboard): only a
+    // misplaced piece can be taken, and it may go onto any cell but its own and one whose piece
+    // is home.
+    bool CanPickUp(int32_t column, int32_t row) const;
+    bool AcceptsDrop(int32_t column, int32_t row) const;
+    // The piece of the source cell dropped on (column, row): refused (false) where the cell does
+    // not accept it; otherwise swapped in, counted as a move, and as a wrong move too when it did
+    // not land home.
+    bool DropPiece(int32_t column, int32_t row);
 
     // The Randomize command's new game: counters cleared, pieces shuffled.
     void Randomize(bool allowFlip);

@@ -5,6 +5,7 @@
 #include "core/Error.h"
 #include "core/StoredTextList.h"
 #include "platform/File.h"
+#include "platform/InstanceChannel.h"
 #include "platform/Program.h"
 
 #include <filesystem>
@@ -70,6 +71,8 @@ void saveShortcut(const std::string &target, const std::string &linkPath,
 
 void startInstalledProgram(const std::string &programFile)
 {
+    // The channel goes with the lock: the started program opens its own under the same name.
+    CloseInstanceChannel();
     CloseProgramInstance();
     RunFile(programFile, "", "", false, true);
 }

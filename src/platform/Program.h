@@ -37,6 +37,10 @@ std::string GetProgramDir();
 std::string GetProgramFileName();
 // Command-line argument n; 0 is GetProgramPath; empty beyond the last.
 std::string GetProgramParam(int32_t n);
+// The file to open that the command line names: its first argument, unless that is an option
+// (it begins with "-") or "/Uninstall". A full name, a relative one taken from the current
+// folder; empty when there is none.
+std::string GetCommandLineFile();
 
 // Milliseconds since the system started, from the kernel's coarse clock: a few nanoseconds a read,
 // so that the random source can take it on every draw.

@@ -1,5 +1,6 @@
 #include "ui/Error.h"
 
+#include "platform/DataLocations.h"
 #include "platform/File.h"
 #include "platform/Program.h"
 #include "ui/FormLook.h"
@@ -192,7 +193,7 @@ void TErrorForm::LogButtonClick()
 
 std::string TErrorForm::LogFileName() const
 {
-    return GetProgramDir() + "Errors.log";
+    return DataLocations().ErrorLog;
 }
 
 void TErrorForm::Beep()

@@ -118,6 +118,7 @@ bool TMosavoForm::LoadPicture(const std::string &path, bool reset)
         Board.PieceHeight, puzzleArea.width(), puzzleArea.height(), MaxGridSize, MaxGridSize, true,
         picture, PuzzlePictureImage, Board.ResultedColumns, Board.ResultedRows);
     AttachPointerHandlers(PuzzlePictureImage);
+    AttachKeyboardPlay();
     ReplaceBackupPicture();
     LoadOriginalPicture(OriginalPictureGroupBox, PictureImageLeft, PictureImageTop,
         Board.ResultedColumns, Board.ResultedRows, originalArea.width(), originalArea.height(),
@@ -225,6 +226,7 @@ void TMosavoForm::RandomizeMenuClick()
 {
     if (PuzzlePictureImage == nullptr || PuzzlePictureImage->isHidden())
         return;
+    PutPieceBack();
     ClearMoves();
     Board.ShufflePieces(AllowFlipCheckBox->isChecked());
     DrawAllPieces();

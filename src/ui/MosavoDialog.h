@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <cstdint>
@@ -22,7 +23,9 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QMenu;
+class QKeyEvent;
 class QMouseEvent;
+class QPainter;
 class TImage;
 class TStoredTextList;
 
@@ -104,6 +107,8 @@ public:
     int32_t OriginalColumnAt(int32_t x) const;
     int32_t OriginalRowAt(int32_t y) const;
     void UpdateCursor(int32_t column, int32_t row);
+    // The cell under the pointer or the keyboard cell, counted from 1, in the panel.
+    void ShowPosition(int32_t column, int32_t row);
     void PuzzlePictureImageMouseMove(TShiftState shift, int32_t x, int32_t y);
     void PuzzlePictureImageMouseDown(
         Qt::MouseButton button, TShiftState shift, int32_t x, int32_t y);
@@ -118,6 +123,29 @@ public:
     void OriginalPictureGroupBoxMouseMove(TShiftState shift, int32_t x, int32_t y);
     bool Dragging() const { return FDragging; }
 
+    // ---- Moves shared by the pointer and the keyboard (MosavoDialogMoves.cpp) ----
+    // Lifts a misplaced piece until a click or Enter drops it; false for a piece in place.
+    bool PickUpPiece(int32_t column, int32_t row);
+    // Drops the lifted piece as a drag would; nothing happens where the cell does not accept it.
+    void DropLiftedPiece(int32_t column, int32_t row);
+    // Ends the lift with nothing moved and nothing counted.
+    void PutPieceBack();
+    bool PieceLifted() const { return FPieceLifted; }
+    // Mirrors a misplaced piece; a piece in place is never mirrored.
+    void FlipPiece(int32_t column, int32_t row, bool horizontally);
+    // The red mark, in both pictures.
+    void MarkCell(int32_t column, int32_t row);
+
+    // ---- Keyboard play (MosavoDialogKeyboard.cpp) ----
+    static constexpr const char *KeyboardHint
+        = "Keyboard: the arrow keys, Home and End move the dashed frame. Enter picks up the "
+          "piece and drops it, Escape puts it back.\nH and V mirror the piece, M marks the "
+          "cell, and holding ? shows where the piece belongs.";
+    // Moves the keyboard cell, kept inside the board.
+    void MoveKeyboardCell(int32_t column, int32_t row);
+    int32_t KeyboardColumn() const { return FKeyboardColumn; }
+    int32_t KeyboardRow() const { return FKeyboardRow; }
+
     // ---- Game and options files (MosavoDialogGameFile.cpp) ----
     void LoadGameFrom(const std::string &path);
     void SaveGame(const std::string &path);
@@ -127,7 +155,7 @@ public:
     void WriteGame(TStoredTextList &list);
     void ReadOptions(TStoredTextList &list);
     void WriteOptions(TStoredTextList &list);
-    // Creates OptionsList for the options file beside the program and loads it.
+    // Creates OptionsList for the options file where DataLocations() keeps it, and loads it.
     void LoadOptions();
     // Writes the options file when the window closes.
     void SaveOptions();
@@ -135,6 +163,17 @@ public:
     void LoadSavedGamePicture(const std::string &path);
     // Hides pictures that no longer belong to the board.
     void HidePictures();
+
+    // ---- Files from outside the dialogs (MosavoDialogOpenFile.cpp) ----
+    // Opens a picture as a new game or a ".mzg" game, as if it had been chosen in the Load
+    // picture or Load game dialog.
+    void OpenFile(const std::string &path);
+    // A file handed over by a later start: raises the window and opens the file once no dialog,
+    // menu or drag is in progress.
+    void OpenFileFromOtherStart(const std::string &path);
+    // Passes the files that later starts hand over to OpenFileFromOtherStart on the GUI thread,
+    // until the entry point closes the instance channel.
+    void ListenForOtherStarts();
 
     // ---- The model and the state ----
     TPuzzleBoard Board;
@@ -229,6 +268,10 @@ private:
     void PaintCellFrame(QImage &picture, int32_t cellWidth, int32_t cellHeight, int32_t column,
         int32_t row, bool marked);
     void PaintGrid(TImage *image, int32_t cellWidth, int32_t cellHeight);
+    QRect PuzzleCellRect(int32_t column, int32_t row) const;
+    // What the puzzle shows over its board: the lifted piece and the keyboard cell.
+    void PaintPuzzleOverlay(QPainter &painter) const;
+    void PaintLiftedPiece(QPainter &painter) const;
     void AttachPointerHandlers(TImage *image);
     void FitLabel(QLabel *label);
     void SetLabelText(QLabel *label, const std::string &text);
@@ -248,14 +291,46 @@ private:
     void HidePieceHint();
     QPixmap DraggedPiecePixmap() const;
     bool IsTarget(int32_t column, int32_t row) const;
-    void DropOnCell(int32_t column, int32_t row);
+    bool InSourceCell(QPoint globalPosition) const;
+    void PressWithLiftedPiece(TShiftState withoutLeft, int32_t column, int32_t row);
+    void UpdateLiftedCursor(TImage *image, int32_t column, int32_t row);
     bool HandleDragEvent(QEvent *event);
+    void OpenFileWhenIdle(const std::string &path);
+    // While a drag or a lift lasts, every event of the application passes here first.
+    void UpdateApplicationWatch();
+    bool ApplicationEvent(QObject *watched, QEvent *event);
+
+    // Moves helpers (MosavoDialogMoves.cpp).
+    void DropOnCell(int32_t column, int32_t row);
+    void EndLift();
+
+    // Keyboard play helpers (MosavoDialogKeyboard.cpp).
+    void AttachKeyboardPlay();
+    bool HandleKeyboardEvent(QEvent *event);
+    bool PuzzleKeyPress(const QKeyEvent &key);
+    void KeyboardEnter();
+    // The piece the keys H, V and ? act on: the lifted one, else the one under the keyboard cell.
+    QPoint KeyboardPieceCell() const;
+    void ShowKeyboardPieceHint();
+    // The keys, beside the keyboard cell; the first key that plays takes them away.
+    void ShowKeyboardHint();
+    void HideKeyboardHint();
+    // A click on the puzzle takes the keyboard there.
+    void FocusKeyboardCell(int32_t column, int32_t row);
 
     bool FDragging = false;
     bool FDropAccepted = false;
     bool FHintShown = false;
     QPoint FDragHotSpot;
     QWidget *FDragImage = nullptr;
+    // A press and release that never left the pressed cell lifts the piece instead.
+    bool FDragLeftSource = false;
+    // The lifted piece lies in the source cell (Board.SourceColumn, Board.SourceRow).
+    bool FPieceLifted = false;
+    std::unique_ptr<QObject> FApplicationWatch;
+    int32_t FKeyboardColumn = 0;
+    int32_t FKeyboardRow = 0;
+    bool FQuestionHeld = false;
 };
 
 // The program's main window; nullptr until the entry point creates it.

@@ -8,6 +8,7 @@
 #include "core/GameFile.h"
 #include "core/Options.h"
 #include "core/StoredTextList.h"
+#include "platform/DataLocations.h"
 #include "platform/File.h"
 #include "platform/Program.h"
 #include "ui/AboutDialog.h"
@@ -93,7 +94,7 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     SetLabelText(WrongMovesLabel, "");
     Board.InitPieces(MaxGridSize, MaxGridSize);
     const TWindowSettings firstStart
-        = FirstStartSettings(GetMyPicturesPath(), GetProgramDir() + GamesFolderName);
+        = FirstStartSettings(GetMyPicturesPath(), DataLocations().GamesFolder);
     Board.ColumnsCount = firstStart.ColumnsBox;
     Board.RowsCount = firstStart.RowsBox;
     ColumnsCountComboBox->setCurrentText(QString::number(firstStart.ColumnsBox));
@@ -304,7 +305,7 @@ void TMosavoForm::BeforeRun()
         }
         SetLastSystemError(0);
         std::error_code ignored;
-        std::filesystem::create_directory(GetProgramDir() + GamesFolderName, ignored);
+        std::filesystem::create_directory(DataLocations().GamesFolder, ignored);
         LoadOptions();
         ArrangeWindow();
     });

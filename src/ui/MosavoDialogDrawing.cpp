@@ -1,6 +1,7 @@
 // Drawing the board: pieces cut from the backup picture with their mirrorings, and cell frames.
 // Both work on the 32-bit pixels of the images directly; a full redraw of a 30 x 30 board is
-// 900 row-wise copies and 1800 small frames.
+// 900 row-wise copies and 1800 small frames. Over the board, and never into it, the puzzle shows
+// a lifted piece and the keyboard cell's frame.
 
 #include "ui/MosavoDialog.h"
 
@@ -9,6 +10,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QImage>
+#include <QPainter>
 
 #include <algorithm>
 #include <cstring>
@@ -20,6 +22,17 @@ constexpr QRgb YellowFrame = qRgb(255, 255, 0);
 constexpr QRgb RedFrame = qRgb(255, 0, 0);
 constexpr QRgb SilverFrame = qRgb(192, 192, 192);
 constexpr QRgb BlackFrame = qRgb(0, 0, 0);
+// The keyboard cell's frame: dashes of white and blue, unlike every frame of the grid.
+constexpr QRgb KeyboardFrameLight = qRgb(255, 255, 255);
+constexpr QRgb KeyboardFrameDark = qRgb(0, 64, 255);
+constexpr int KeyboardFrameWidth = 2;
+constexpr int KeyboardFrameDash = 4;
+// A lifted piece: its cell darkened, its image raised up and left over a shadow, with a light
+// edge that sets it off from the pieces below.
+constexpr QRgb LiftedCellShade = qRgba(0, 0, 0, 160);
+constexpr QRgb RaisedPieceShadow = qRgba(0, 0, 0, 150);
+constexpr QRgb RaisedPieceEdge = qRgb(255, 255, 255);
+constexpr int MaxRaisedPieceOffset = 6;
 
 // The pixels of a 32-bit image, addressed without a detach check per access.
 class TPixels
@@ -62,6 +75,34 @@ private:
     int width;
     int height;
 };
+
+// A strip along one side of the keyboard cell: light, with dark dashes.
+void paintDashedStrip(QPainter &painter, const QRect &strip, bool horizontal)
+{
+    painter.fillRect(strip, QColor::fromRgb(KeyboardFrameLight));
+    const int length = horizontal ? strip.width() : strip.height();
+    for (int start = 0; start < length; start += 2 * KeyboardFrameDash) {
+        const int dash = std::min(KeyboardFrameDash, length - start);
+        const QRect part = horizontal
+            ? QRect(strip.left() + start, strip.top(), dash, strip.height())
+            : QRect(strip.left(), strip.top() + start, strip.width(), dash);
+        painter.fillRect(part, QColor::fromRgb(KeyboardFrameDark));
+    }
+}
+
+// Over the outermost pixels of the cell, where its grid frame lies.
+void paintKeyboardFrame(QPainter &painter, const QRect &cell)
+{
+    const int side = std::min({KeyboardFrameWidth, cell.width(), cell.height()});
+    if (side <= 0)
+        return;
+    paintDashedStrip(painter, QRect(cell.left(), cell.top(), cell.width(), side), true);
+    paintDashedStrip(
+        painter, QRect(cell.left(), cell.bottom() - side + 1, cell.width(), side), true);
+    paintDashedStrip(painter, QRect(cell.left(), cell.top(), side, cell.height()), false);
+    paintDashedStrip(
+        painter, QRect(cell.right() - side + 1, cell.top(), side, cell.height()), false);
+}
 
 const QRgb *constRow(const QImage &image, int y)
 {
@@ -208,6 +249,35 @@ void TMosavoForm::PaintGrid(TImage *image, int32_t cellWidth, int32_t cellHeight
         for (int32_t column = 0; column < Board.ResultedColumns; ++column)
             PaintCellFrame(picture, cellWidth, cellHeight, column, row, false);
     image->update();
+}
+
+QRect TMosavoForm::PuzzleCellRect(int32_t column, int32_t row) const
+{
+    return {
+        column * Board.PieceWidth, row * Board.PieceHeight, Board.PieceWidth, Board.PieceHeight};
+}
+
+void TMosavoForm::PaintPuzzleOverlay(QPainter &painter) const
+{
+    if (FPieceLifted)
+        PaintLiftedPiece(painter);
+    if (PuzzlePictureImage->hasFocus())
+        paintKeyboardFrame(painter, PuzzleCellRect(FKeyboardColumn, FKeyboardRow));
+}
+
+void TMosavoForm::PaintLiftedPiece(QPainter &painter) const
+{
+    const QRect source = PuzzleCellRect(Board.SourceColumn, Board.SourceRow);
+    const QImage piece = std::as_const(*PuzzlePictureImage).Picture().copy(source);
+    painter.fillRect(source, QColor::fromRgba(LiftedCellShade));
+    const QRect cell = PuzzleCellRect(FKeyboardColumn, FKeyboardRow);
+    const int offset
+        = std::clamp(std::min(cell.width(), cell.height()) / 10, 2, MaxRaisedPieceOffset);
+    painter.fillRect(cell.translated(offset, offset), QColor::fromRgba(RaisedPieceShadow));
+    const QRect raised = cell.translated(-offset, -offset);
+    painter.drawImage(raised.topLeft(), piece);
+    painter.setPen(QColor::fromRgb(RaisedPieceEdge));
+    painter.drawRect(raised.adjusted(-1, -1, 0, 0));
 }
 
 void TMosavoForm::HighlightCell(int32_t column, int32_t row)

@@ -7,8 +7,8 @@
 #include "core/GameFile.h"
 #include "core/Options.h"
 #include "core/StoredTextList.h"
+#include "platform/DataLocations.h"
 #include "platform/File.h"
-#include "platform/Program.h"
 #include "ui/MyControls.h"
 #include "ui/Picture.h"
 
@@ -183,6 +183,7 @@ void TMosavoForm::LoadSavedGamePicture(const std::string &path)
         Board.PieceHeight, puzzleArea.width(), puzzleArea.height(), columns, rows, true, picture,
         PuzzlePictureImage, cutColumns, cutRows);
     AttachPointerHandlers(PuzzlePictureImage);
+    AttachKeyboardPlay();
     ReplaceBackupPicture();
     LoadOriginalPicture(OriginalPictureGroupBox, PictureImageLeft, PictureImageTop, columns, rows,
         originalArea.width(), originalArea.height(), true, picture, OriginalPictureImage);
@@ -191,6 +192,7 @@ void TMosavoForm::LoadSavedGamePicture(const std::string &path)
 
 void TMosavoForm::HidePictures()
 {
+    PutPieceBack();
     for (TImage *image : {PuzzlePictureImage, OriginalPictureImage})
         if (image != nullptr)
             image->hide();
@@ -249,7 +251,7 @@ void TMosavoForm::WriteOptions(TStoredTextList &list)
 
 void TMosavoForm::LoadOptions()
 {
-    OptionsList = std::make_unique<TStoredTextList>(GetProgramDir() + OptionsFileName);
+    OptionsList = std::make_unique<TStoredTextList>(DataLocations().OptionsFile);
     OptionsList->OnLoad = [this](TStoredTextList &list) { ReadOptions(list); };
     OptionsList->OnSave = [this](TStoredTextList &list) { WriteOptions(list); };
     OptionsList->Load();

@@ -1,7 +1,8 @@
 // Mouse play on the two pictures: position text, cursor, the Ctrl+Alt hint, dragging pieces,
-// flipping them and marking cells. A drag follows the pointer by itself (no platform drag and
-// drop): the pressed piece's image floats under the cursor, and the cursor shows whether the
-// cell below accepts the drop.
+// lifting them with a click, flipping them and marking cells. A drag follows the pointer by
+// itself (no platform drag and drop): the pressed piece's image floats under the cursor, and the
+// cursor shows whether the cell below accepts the drop. A press and release that stays in the
+// pressed cell lifts the piece instead; the next plain click drops it.
 
 #include "ui/MosavoDialog.h"
 
@@ -16,6 +17,8 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -28,25 +31,15 @@ std::string yesNo(bool value)
     return value ? "YES" : "NO";
 }
 
-std::string positionText(int32_t column, int32_t row)
-{
-    return "Column " + std::to_string(column + 1) + ". Row " + std::to_string(row + 1) + ".";
-}
-
-int32_t clampToBoard(int32_t value, int32_t count)
-{
-    return std::clamp(value, 0, std::max(count - 1, 0));
-}
-
 // Pointer positions outside the image (a held button keeps reporting them) stay on the board.
 int32_t puzzleColumnAt(const TPuzzleBoard &board, int32_t x)
 {
-    return board.PieceWidth > 0 ? clampToBoard(x / board.PieceWidth, board.ResultedColumns) : 0;
+    return board.PieceWidth > 0 ? board.ColumnInPlay(x / board.PieceWidth) : 0;
 }
 
 int32_t puzzleRowAt(const TPuzzleBoard &board, int32_t y)
 {
-    return board.PieceHeight > 0 ? clampToBoard(y / board.PieceHeight, board.ResultedRows) : 0;
+    return board.PieceHeight > 0 ? board.RowInPlay(y / board.PieceHeight) : 0;
 }
 
 } // namespace
@@ -60,7 +53,7 @@ int32_t TMosavoForm::OriginalColumnAt(int32_t x) const
     const int32_t cellWidth = OriginalPictureImage->width() / std::max(Board.ResultedColumns, 1);
     if (cellWidth <= 0)
         return 0;
-    return clampToBoard(x / cellWidth, Board.ResultedColumns);
+    return Board.ColumnInPlay(x / cellWidth);
 }
 
 int32_t TMosavoForm::OriginalRowAt(int32_t y) const
@@ -70,15 +63,35 @@ int32_t TMosavoForm::OriginalRowAt(int32_t y) const
     const int32_t cellHeight = OriginalPictureImage->height() / std::max(Board.ResultedRows, 1);
     if (cellHeight <= 0)
         return 0;
-    return clampToBoard(y / cellHeight, Board.ResultedRows);
+    return Board.RowInPlay(y / cellHeight);
+}
+
+void TMosavoForm::ShowPosition(int32_t column, int32_t row)
+{
+    SetLabelText(PositionLabel,
+        "Column " + std::to_string(column + 1) + ". Row " + std::to_string(row + 1) + ".");
 }
 
 void TMosavoForm::UpdateCursor(int32_t column, int32_t row)
 {
     if (PuzzlePictureImage == nullptr)
         return;
+    if (FPieceLifted) {
+        UpdateLiftedCursor(PuzzlePictureImage, column, row);
+        return;
+    }
     PuzzlePictureImage->setCursor(
         Board.IsPieceInPlace(column, row) ? Qt::ArrowCursor : Qt::PointingHandCursor);
+}
+
+// With a piece lifted, the hand shows where a click does something: a drop, or on the piece's
+// own cell putting it back.
+void TMosavoForm::UpdateLiftedCursor(TImage *image, int32_t column, int32_t row)
+{
+    const bool ownCell
+        = image == PuzzlePictureImage && column == Board.SourceColumn && row == Board.SourceRow;
+    image->setCursor(
+        ownCell || Board.AcceptsDrop(column, row) ? Qt::PointingHandCursor : Qt::ForbiddenCursor);
 }
 
 // ---- Pointer moves -----------------------------------------------------------------------------
@@ -88,7 +101,7 @@ void TMosavoForm::PuzzlePictureImageMouseMove(TShiftState shift, int32_t x, int3
     const int32_t column = puzzleColumnAt(Board, x);
     const int32_t row = puzzleRowAt(Board, y);
     UpdateCursor(column, row);
-    SetLabelText(PositionLabel, positionText(column, row));
+    ShowPosition(column, row);
     if (ShiftStateIs(shift, ssCtrl, ssAlt))
         ShowPieceHint(column, row, PuzzlePictureImage->mapToGlobal(QPoint(x, y)));
     else
@@ -100,8 +113,10 @@ void TMosavoForm::OriginalPictureImageMouseMove(TShiftState, int32_t x, int32_t 
 {
     const int32_t column = OriginalColumnAt(x);
     const int32_t row = OriginalRowAt(y);
-    SetLabelText(PositionLabel, positionText(column, row));
+    ShowPosition(column, row);
     UpdateCursor(column, row);
+    if (FPieceLifted)
+        UpdateLiftedCursor(OriginalPictureImage, column, row);
     Random.AddPoint(x, y);
 }
 
@@ -141,55 +156,68 @@ void TMosavoForm::PuzzlePictureImageMouseDown(
 {
     const int32_t column = puzzleColumnAt(Board, x);
     const int32_t row = puzzleRowAt(Board, y);
+    FocusKeyboardCell(column, row);
     if (button == Qt::RightButton) {
-        UnhighlightCell();
-        HighlightCell(column, row);
+        MarkCell(column, row);
         return;
     }
     if (button != Qt::LeftButton)
         return;
+    const TShiftState withoutLeft = shift & ~ShiftElementBit(ssLeft);
+    if (FPieceLifted) {
+        PressWithLiftedPiece(withoutLeft, column, row);
+        return;
+    }
     Board.SourceColumn = column;
     Board.SourceRow = row;
-    if (Board.IsPieceInPlace(column, row))
+    if (!Board.CanPickUp(column, row))
         return;
-    const TShiftState withoutLeft = shift & ~ShiftElementBit(ssLeft);
     if (withoutLeft == 0) {
         StartDrag(PuzzlePictureImage->mapToGlobal(QPoint(x, y)));
         return;
     }
+    // Any other combination (Alt, Ctrl+Shift, a second button, a double click) does nothing but
+    // forget the source, as a flip click does.
     if (ShiftStateIs(withoutLeft, ssCtrl))
-        Board.FlipPieceHorizontally(column, row);
+        FlipPiece(column, row, true);
     else if (ShiftStateIs(withoutLeft, ssShift))
-        Board.FlipPieceVertically(column, row);
-    else {
-        // Any other combination (Alt, Ctrl+Shift, a second button, a double click) does nothing
-        // but forget the source, as a flip click would.
-        Board.SourceColumn = -1;
-        Board.SourceRow = -1;
-        return;
-    }
-    const TPiece &piece = Board.Pieces[column][row];
-    DrawPiece(piece.Column, piece.Row, column, row, piece.FlipHorizontal, piece.FlipVertical);
-    DrawCellFrames(column, row, false);
+        FlipPiece(column, row, false);
     Board.SourceColumn = -1;
     Board.SourceRow = -1;
 }
 
-void TMosavoForm::OriginalPictureImageMouseDown(
-    Qt::MouseButton button, TShiftState, int32_t x, int32_t y)
+// A plain click drops the lifted piece, or puts it back when it is on the piece itself; Ctrl and
+// Shift still mirror the clicked piece, and the lifted one stays lifted.
+void TMosavoForm::PressWithLiftedPiece(TShiftState withoutLeft, int32_t column, int32_t row)
 {
-    if (button != Qt::RightButton)
-        return;
-    UnhighlightCell();
-    HighlightCell(OriginalColumnAt(x), OriginalRowAt(y));
+    if (withoutLeft == 0) {
+        if (column == Board.SourceColumn && row == Board.SourceRow)
+            PutPieceBack();
+        else
+            DropLiftedPiece(column, row);
+    } else if (ShiftStateIs(withoutLeft, ssCtrl)) {
+        FlipPiece(column, row, true);
+    } else if (ShiftStateIs(withoutLeft, ssShift)) {
+        FlipPiece(column, row, false);
+    }
+}
+
+void TMosavoForm::OriginalPictureImageMouseDown(
+    Qt::MouseButton button, TShiftState shift, int32_t x, int32_t y)
+{
+    const int32_t column = OriginalColumnAt(x);
+    const int32_t row = OriginalRowAt(y);
+    if (button == Qt::RightButton)
+        MarkCell(column, row);
+    else if (button == Qt::LeftButton && FPieceLifted && ShiftStateIs(shift, ssLeft))
+        DropLiftedPiece(column, row);
 }
 
 // ---- Drag over and drop ------------------------------------------------------------------------
 
 bool TMosavoForm::IsTarget(int32_t column, int32_t row) const
 {
-    const bool isSource = column == Board.SourceColumn && row == Board.SourceRow;
-    return !isSource && !Board.IsPieceInPlace(column, row);
+    return Board.AcceptsDrop(column, row);
 }
 
 bool TMosavoForm::PuzzlePictureImageDragOver(int32_t x, int32_t y) const
@@ -212,34 +240,13 @@ void TMosavoForm::OriginalPictureImageDragDrop(int32_t x, int32_t y)
     DropOnCell(OriginalColumnAt(x), OriginalRowAt(y));
 }
 
-void TMosavoForm::DropOnCell(int32_t column, int32_t row)
-{
-    const int32_t sourceColumn = Board.SourceColumn;
-    const int32_t sourceRow = Board.SourceRow;
-    if (sourceColumn < 0 || sourceRow < 0 || (column == sourceColumn && row == sourceRow))
-        return;
-    Board.MovePiece(column, row);
-    for (const auto &[c, r] : {std::pair {column, row}, std::pair {sourceColumn, sourceRow}}) {
-        const TPiece &piece = Board.Pieces[c][r];
-        DrawPiece(piece.Column, piece.Row, c, r, piece.FlipHorizontal, piece.FlipVertical);
-    }
-    DrawCellFrames(column, row, false);
-    DrawCellFrames(sourceColumn, sourceRow, false);
-    ShowMovesAndRemaining();
-    UpdateCursor(column, row);
-    if (!Board.IsPieceInPlace(column, row)) {
-        ++Board.WrongMoves;
-        ShowWrongMoves();
-    }
-}
-
 // ---- The drag ----------------------------------------------------------------------------------
 
 QPixmap TMosavoForm::DraggedPiecePixmap() const
 {
-    const QRect cell(Board.SourceColumn * Board.PieceWidth, Board.SourceRow * Board.PieceHeight,
-        Board.PieceWidth, Board.PieceHeight);
-    return QPixmap::fromImage(std::as_const(*PuzzlePictureImage).Picture().copy(cell));
+    return QPixmap::fromImage(std::as_const(*PuzzlePictureImage)
+                                  .Picture()
+                                  .copy(PuzzleCellRect(Board.SourceColumn, Board.SourceRow)));
 }
 
 void TMosavoForm::StartDrag(QPoint globalPosition)
@@ -260,9 +267,9 @@ void TMosavoForm::StartDrag(QPoint globalPosition)
     dragImage->adjustSize();
     FDragImage = dragImage;
     FDropAccepted = false;
+    FDragLeftSource = false;
     QApplication::setOverrideCursor(Qt::ForbiddenCursor);
-    // While the drag lasts, every pointer event of the application comes here first.
-    qApp->installEventFilter(this);
+    UpdateApplicationWatch();
     MoveDrag(globalPosition);
     FDragImage->show();
 }
@@ -272,6 +279,8 @@ void TMosavoForm::MoveDrag(QPoint globalPosition)
     if (!FDragging)
         return;
     FDragImage->move(globalPosition - FDragHotSpot);
+    if (!InSourceCell(globalPosition))
+        FDragLeftSource = true;
     const bool accepted = DragOverAt(globalPosition);
     if (accepted != FDropAccepted || QApplication::overrideCursor() == nullptr) {
         FDropAccepted = accepted;
@@ -284,6 +293,10 @@ void TMosavoForm::FinishDrag(QPoint globalPosition)
     if (!FDragging)
         return;
     CancelDrag();
+    if (!FDragLeftSource && InSourceCell(globalPosition)) {
+        PickUpPiece(Board.SourceColumn, Board.SourceRow);
+        return;
+    }
     QPoint local;
     TImage *image = DropImageAt(globalPosition, local);
     if (image == nullptr || !DragOverAt(globalPosition))
@@ -299,7 +312,7 @@ void TMosavoForm::CancelDrag()
     if (!FDragging)
         return;
     FDragging = false;
-    qApp->removeEventFilter(this);
+    UpdateApplicationWatch();
     QApplication::restoreOverrideCursor();
     delete FDragImage;
     FDragImage = nullptr;
@@ -315,6 +328,14 @@ TImage *TMosavoForm::DropImageAt(QPoint globalPosition, QPoint &local) const
             return image;
     }
     return nullptr;
+}
+
+bool TMosavoForm::InSourceCell(QPoint globalPosition) const
+{
+    QPoint local;
+    return DropImageAt(globalPosition, local) == PuzzlePictureImage
+        && puzzleColumnAt(Board, local.x()) == Board.SourceColumn
+        && puzzleRowAt(Board, local.y()) == Board.SourceRow;
 }
 
 bool TMosavoForm::DragOverAt(QPoint globalPosition) const
@@ -335,9 +356,59 @@ void TMosavoForm::AttachPointerHandlers(TImage *image)
     image->installEventFilter(this);
 }
 
+namespace {
+
+// Passes the events of the whole application to the window while it needs them.
+class TApplicationWatch : public QObject
+{
+public:
+    explicit TApplicationWatch(std::function<bool(QObject *, QEvent *)> handler)
+        : Handler(std::move(handler))
+    { }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override { return Handler(watched, event); }
+
+private:
+    std::function<bool(QObject *, QEvent *)> Handler;
+};
+
+bool isPress(const QEvent *event)
+{
+    return event->type() == QEvent::MouseButtonPress
+        || event->type() == QEvent::MouseButtonDblClick;
+}
+
+} // namespace
+
+void TMosavoForm::UpdateApplicationWatch()
+{
+    const bool needed = FDragging || FPieceLifted;
+    if (needed && !FApplicationWatch) {
+        FApplicationWatch = std::make_unique<TApplicationWatch>(
+            [this](QObject *watched, QEvent *event) { return ApplicationEvent(watched, event); });
+        qApp->installEventFilter(FApplicationWatch.get());
+    } else if (!needed && FApplicationWatch) {
+        qApp->removeEventFilter(FApplicationWatch.get());
+        FApplicationWatch.reset();
+    }
+}
+
+// A drag takes every pointer event; a lifted piece goes back at a press anywhere but on the
+// pictures, which then does what it would have done.
+bool TMosavoForm::ApplicationEvent(QObject *watched, QEvent *event)
+{
+    if (FDragging)
+        return HandleDragEvent(event);
+    if (FPieceLifted && isPress(event) && watched->isWidgetType() && watched != PuzzlePictureImage
+        && watched != OriginalPictureImage)
+        PutPieceBack();
+    return false;
+}
+
 bool TMosavoForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (FDragging && HandleDragEvent(event))
+    if (watched == PuzzlePictureImage && HandleKeyboardEvent(event))
         return true;
     if (watched == PuzzlePictureImage || watched == OriginalPictureImage) {
         if (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress

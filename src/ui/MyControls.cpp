@@ -28,4 +28,6 @@ void TImage::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.drawImage(event->rect().topLeft(), Bitmap, event->rect());
+    if (PaintOverlay)
+        PaintOverlay(painter);
 }

@@ -4,6 +4,10 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
+class QPainter;
+
 // An image control: a widget that owns a bitmap of exactly its own size and repaints from it.
 // Draw into Picture() with a QPainter, then call update(). It stays hidden until show() is
 // called, also when its parent is shown. Pointer handlers attach with installEventFilter.
@@ -20,6 +24,10 @@ public:
 
     QImage &Picture() { return Bitmap; }
     const QImage &Picture() const { return Bitmap; }
+
+    // Painted over the bitmap at every repaint, without changing it: marks that come and go
+    // (a lifted piece, the keyboard cell) and must never be painted over by the bitmap.
+    std::function<void(QPainter &painter)> PaintOverlay;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

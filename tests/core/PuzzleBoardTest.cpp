@@ -194,6 +194,33 @@ TEST(PuzzleBoard, DropsCountMovesAndOnlyTheSwapMarksTheGameModified)
     EXPECT_EQ(board.WrongMoves, 4); // callers reset it themselves
 }
 
+TEST(PuzzleBoard, DropsAreRefusedOnTheSourceAndOnPiecesHomeAndCountWrongMovesAway)
+{
+    TPuzzleBoard board = boardInPlay(3, 3);
+    board.SwapPieces(0, 0, 1, 0);
+    board.Modified = false;
+    EXPECT_FALSE(board.CanPickUp(2, 2));
+    EXPECT_TRUE(board.CanPickUp(0, 0));
+    EXPECT_FALSE(board.AcceptsDrop(1, 0)); // no source yet
+
+    board.SourceColumn = 0;
+    board.SourceRow = 0;
+    EXPECT_FALSE(board.DropPiece(0, 0));
+    EXPECT_FALSE(board.DropPiece(2, 2));
+    EXPECT_EQ(board.MovesCount, 0);
+    EXPECT_FALSE(board.Modified);
+
+    board.SwapPieces(2, 2, 2, 1);
+    EXPECT_TRUE(board.DropPiece(2, 2)); // piece (1, 0) lands away from home
+    EXPECT_EQ(board.MovesCount, 1);
+    EXPECT_EQ(board.WrongMoves, 1);
+    board.SourceColumn = 2;
+    board.SourceRow = 2;
+    EXPECT_TRUE(board.DropPiece(1, 0)); // and now home
+    EXPECT_EQ(board.MovesCount, 2);
+    EXPECT_EQ(board.WrongMoves, 1);
+}
+
 TEST(PuzzleBoard, FlippedPieceInItsHomeCellCountsAsInPlace)
 {
     TPuzzleBoard board = boardInPlay(2, 2);

@@ -117,6 +117,27 @@ class TMosavoDialogTest : public QObject
         QVERIFY(form->PuzzlePictureImage != nullptr);
     }
 
+    // Keys pressed one after another on the puzzle picture, as a player types them.
+    void pressKeys(std::initializer_list<Qt::Key> keys)
+    {
+        for (Qt::Key key : keys)
+            QTest::keyClick(form->PuzzlePictureImage, key);
+    }
+
+    void clickCell(QWidget *image, QPoint position, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::mouseClick(image, Qt::LeftButton, modifiers, position);
+    }
+
+    void checkCounters(int moves, int wrongMoves)
+    {
+        QCOMPARE(form->Board.MovesCount, moves);
+        QCOMPARE(form->Board.WrongMoves, wrongMoves);
+        QCOMPARE(form->MovesCountLabel->text(), QString("You have made %1 moves.").arg(moves));
+        QCOMPARE(form->WrongMovesLabel->text(),
+            wrongMoves == 0 ? QString() : QString("You have made %1 wrong moves.").arg(wrongMoves));
+    }
+
 private slots:
     void initTestCase()
     {
@@ -415,8 +436,12 @@ private slots:
         QCOMPARE(form->Board.Pieces[4][3].Column, 4);
         QCOMPARE(form->Board.Pieces[0][0].Column, 1);
 
+        // Leaving the cell and coming back is a refused drop.
         QTest::mousePress(form->PuzzlePictureImage, Qt::LeftButton, {}, cellCentre(*form, 0, 0));
+        QTest::mouseMove(form->PuzzlePictureImage, cellCentre(*form, 1, 0));
+        QTest::mouseMove(form->PuzzlePictureImage, cellCentre(*form, 0, 0));
         QTest::mouseRelease(form->PuzzlePictureImage, Qt::LeftButton, {}, cellCentre(*form, 0, 0));
+        QVERIFY(!form->PieceLifted());
         QCOMPARE(form->Board.Pieces[0][0].Column, 1);
         QCOMPARE(form->Board.MovesCount, 0);
         QCOMPARE(form->Board.WrongMoves, 0);
@@ -440,6 +465,7 @@ private slots:
         QVERIFY(form->Board.Pieces[0][0].FlipHorizontal);
         QVERIFY(!form->Board.Pieces[0][0].FlipVertical);
         QVERIFY(!form->Dragging());
+        QVERIFY(!form->PieceLifted());
         QCOMPARE(form->Board.SourceColumn, -1);
         const QImage mirrored = cellPixels(form->BackupPictureImage->Picture(), 1, 0, width, height)
                                     .mirrored(true, false);
@@ -463,6 +489,125 @@ private slots:
         QTest::mouseClick(
             form->PuzzlePictureImage, Qt::LeftButton, Qt::ControlModifier, cellCentre(*form, 3, 3));
         QVERIFY(!form->Board.Pieces[3][3].FlipHorizontal);
+    }
+
+    void aWholePuzzleIsSolvedWithTheKeyboardAlone()
+    {
+        loadPicture(picture);
+        // (0,0) holds (1,0)'s piece, (1,0) holds (2,0)'s, (2,0) holds (0,0)'s; (3,1) and (5,2)
+        // hold each other's.
+        form->Board.SwapPieces(0, 0, 1, 0);
+        form->Board.SwapPieces(1, 0, 2, 0);
+        swapAndRedraw(*form, 3, 1, 5, 2);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form->LightGridCheckBox->setFocus();
+        QTest::keyClick(form->LightGridCheckBox, Qt::Key_Tab);
+        QVERIFY(form->PuzzlePictureImage->hasFocus());
+        QVERIFY(form->PuzzlePictureImage->toolTip().startsWith("Keyboard:"));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), form->PuzzlePictureImage->toolTip());
+
+        pressKeys({Qt::Key_Up, Qt::Key_Left});
+        QTRY_VERIFY(!QToolTip::isVisible());
+        QCOMPARE(QPoint(form->KeyboardColumn(), form->KeyboardRow()), QPoint(0, 0));
+        // (1,0)'s piece onto (2,0): a wrong move that sends (0,0)'s piece home.
+        pressKeys({Qt::Key_Return, Qt::Key_Right, Qt::Key_Right, Qt::Key_Return});
+        checkCounters(1, 1);
+        pressKeys({Qt::Key_Left, Qt::Key_Return, Qt::Key_Right, Qt::Key_Enter});
+        checkCounters(2, 1);
+        pressKeys({Qt::Key_Down, Qt::Key_Right, Qt::Key_Return, Qt::Key_Down, Qt::Key_End,
+            Qt::Key_Left, Qt::Key_Return});
+        checkCounters(3, 1);
+        QCOMPARE(form->RemainingCountLabel->text(), QString("The puzzle is solved."));
+        QCOMPARE(form->PositionLabel->text(), QString("Column 6. Row 3."));
+
+        // A new picture keeps the keyboard; the window's own keys keep their commands.
+        TScriptedBoxes boxes(mbrNo);
+        QTest::keyClick(form->PuzzlePictureImage, Qt::Key_F5, Qt::ControlModifier);
+        QCOMPARE(form->Board.CountMisplacedPieces(), 0);
+        QVERIFY(form->PuzzlePictureImage->hasFocus());
+        QSignalSpy save(form->SaveGameMenu, &QAction::triggered);
+        pressKeys({Qt::Key_S, Qt::Key_Home});
+        QCOMPARE(save.count(), 1);
+        QCOMPARE(form->KeyboardColumn(), 0);
+    }
+
+    void theKeyboardRefusesWhatADragRefusesAndEscapeCountsNothing()
+    {
+        loadPicture(picture);
+        swapAndRedraw(*form, 0, 0, 1, 0);
+        form->Board.Modified = false;
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        // A click gives the puzzle the keyboard, at the clicked cell, whose piece is home.
+        clickCell(form->PuzzlePictureImage, cellCentre(*form, 2, 2));
+        QVERIFY(form->PuzzlePictureImage->hasFocus());
+        QCOMPARE(QPoint(form->KeyboardColumn(), form->KeyboardRow()), QPoint(2, 2));
+        pressKeys({Qt::Key_Return, Qt::Key_H, Qt::Key_M});
+        QVERIFY(!form->PieceLifted());
+        QVERIFY(!form->Board.Pieces[2][2].FlipHorizontal);
+        QCOMPARE(QPoint(form->Board.HighlightColumn, form->Board.HighlightRow), QPoint(2, 2));
+
+        pressKeys({Qt::Key_Home, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return, Qt::Key_Return});
+        QVERIFY(form->PieceLifted()); // the drop on its own cell was refused
+        pressKeys({Qt::Key_Right, Qt::Key_V});
+        QVERIFY(form->Board.Pieces[0][0].FlipVertical); // V mirrors the lifted piece
+        QTest::keyPress(form->PuzzlePictureImage, Qt::Key_Question, Qt::ShiftModifier);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QString("Column 2; Row 1; Flip horiz NO; Flip vert YES"));
+        QTest::keyRelease(form->PuzzlePictureImage, Qt::Key_Question, Qt::ShiftModifier);
+        QTRY_VERIFY(!QToolTip::isVisible());
+        // The lifted piece's cell is shaded; the keyboard cell's frame starts with a blue dash.
+        const QImage shown = form->PuzzlePictureImage->grab().toImage();
+        const QPoint inSource = cellCentre(*form, 0, 0) + QPoint(0, 20);
+        QVERIFY(qGray(shown.pixel(inSource))
+            < qGray(form->PuzzlePictureImage->Picture().pixel(inSource)));
+        const QRect keyboardCell(59, 0, 59, 70);
+        QCOMPARE(shown.pixel(keyboardCell.topLeft()), qRgb(0, 64, 255));
+        QCOMPARE(shown.pixel(keyboardCell.topLeft() + QPoint(5, 1)), qRgb(255, 255, 255));
+
+        QTest::keyClick(form->PuzzlePictureImage, Qt::Key_Escape);
+        QVERIFY(!form->PieceLifted());
+        QCOMPARE(form->Board.Pieces[0][0].Column, 1);
+        QCOMPARE(form->Board.MovesCount, 0);
+        QVERIFY(form->MovesCountLabel->text().isEmpty());
+        QVERIFY(form->WrongMovesLabel->text().isEmpty());
+        QVERIFY(!form->Board.Modified);
+    }
+
+    void aClickLiftsAPieceAndTheNextClickDropsItOnEitherPicture()
+    {
+        loadPicture(picture);
+        form->Board.SwapPieces(0, 0, 1, 0);
+        swapAndRedraw(*form, 1, 0, 2, 0);
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        const QPoint lifted = cellCentre(*form, 0, 0);
+        // Put back by a click on the piece itself, and by a click outside the pictures.
+        clickCell(form->PuzzlePictureImage, lifted);
+        QVERIFY(form->PieceLifted());
+        QVERIFY(!form->Dragging());
+        clickCell(form->PuzzlePictureImage, lifted);
+        QVERIFY(!form->PieceLifted());
+        clickCell(form->PuzzlePictureImage, lifted);
+        clickCell(form->MainPanel, QPoint(5, 5));
+        QVERIFY(!form->PieceLifted());
+
+        clickCell(form->PuzzlePictureImage, lifted);
+        clickCell(form->PuzzlePictureImage, cellCentre(*form, 4, 3)); // home: refused
+        clickCell(form->PuzzlePictureImage, cellCentre(*form, 1, 0), Qt::ShiftModifier);
+        QVERIFY(form->Board.Pieces[1][0].FlipVertical); // still mirrors, lifts nothing
+        QVERIFY(form->PieceLifted());
+        QTest::mouseMove(form->OriginalPictureImage, originalCellCentre(*form, 4, 3));
+        QCOMPARE(form->OriginalPictureImage->cursor().shape(), Qt::ForbiddenCursor);
+        clickCell(form->PuzzlePictureImage, cellCentre(*form, 1, 0));
+        QVERIFY(!form->PieceLifted());
+        checkCounters(1, 0);
+
+        clickCell(form->PuzzlePictureImage, lifted);
+        clickCell(form->OriginalPictureImage, originalCellCentre(*form, 2, 0));
+        checkCounters(2, 0);
+        QCOMPARE(form->RemainingCountLabel->text(), QString("The puzzle is solved."));
     }
 
     void ctrlAltShowsTheHomeAndFlipsOfThePieceUnderThePointer()

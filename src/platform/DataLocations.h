@@ -1,0 +1,39 @@
+#pragma once
+// Where the program keeps the files it writes: the options file, the error log and the games
+// folder.
+//
+// A program that can write its own folder (the self-installed folder, a build folder) keeps them
+// beside itself. An installed program (a read-only system folder, or any folder that the install
+// rules filled) keeps them in the user's own folders, which each platform names:
+//   posix/  $XDG_CONFIG_HOME/Mosavo/Mosavo.ini, $XDG_STATE_HOME/Mosavo/Errors.log and
+//           $XDG_DATA_HOME/Mosavo/MosavoGames/, with the XDG defaults when a variable is unset.
+// The choice is made once, at start, and every unit asks DataLocations().
+
+#include <string>
+
+inline constexpr const char *ErrorLogFileName = "Errors.log";
+
+struct TDataLocations
+{
+    // Full path of "Mosavo.ini".
+    std::string OptionsFile;
+    // Full path of "Errors.log".
+    std::string ErrorLog;
+    // "MosavoGames", ending with the delimiter.
+    std::string GamesFolder;
+};
+
+// Chosen at the first call (the entry point makes it first thing) and kept for the whole run.
+const TDataLocations &DataLocations();
+
+// Everything beside the program: programDir ends with the delimiter.
+TDataLocations DataLocationsBeside(const std::string &programDir);
+
+// ---- Implemented by each platform ----------------------------------------------------------
+
+// Whether the program in programDir (ending with the delimiter) keeps its files beside itself:
+// the folder can be written, and the program was not put there by the install rules.
+bool KeepsFilesBesideProgram(const std::string &programDir);
+// The user's own folders, created when missing. Empty paths when they cannot be had (no home
+// folder); the caller then keeps the files beside the program.
+TDataLocations UserDataLocations();

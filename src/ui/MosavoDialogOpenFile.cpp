@@ -1,0 +1,61 @@
+// Files that come from outside the window's dialogs: named on the command line, or handed over
+// by a later start of the program.
+
+#include "ui/MosavoDialog.h"
+
+#include "core/Error.h"
+#include "core/File.h"
+#include "core/GameFile.h"
+#include "platform/InstanceChannel.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace {
+
+// How often a handed-over file looks again whether the window has become free for it.
+constexpr int BusyRetryMs = 200;
+
+} // namespace
+
+void TMosavoForm::OpenFile(const std::string &path)
+{
+    FUNCTION_NAME("TMosavoForm::OpenFile");
+    if (IsGameFileName(path)) {
+        ErrorGuardShow(HERE, "Failed to load game.", [&] { LoadGameFrom(path); });
+        return;
+    }
+    ErrorGuardShow(HERE, "Failed to load file.", [&] {
+        if (!MatchesFileMask(path, PictureFilter))
+            RaiseError(HERE, "This is neither a picture nor a Mosavo game.", path);
+        LoadGameFromPicture(path);
+    });
+}
+
+void TMosavoForm::OpenFileFromOtherStart(const std::string &path)
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    OpenFileWhenIdle(path);
+}
+
+// A dialog, a menu or a drag in progress finishes first; the file waits its turn.
+void TMosavoForm::OpenFileWhenIdle(const std::string &path)
+{
+    if (QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget() != nullptr
+        || Dragging()) {
+        QTimer::singleShot(BusyRetryMs, this, [this, path] { OpenFileWhenIdle(path); });
+        return;
+    }
+    OpenFile(path);
+}
+
+void TMosavoForm::ListenForOtherStarts()
+{
+    ListenOnInstanceChannel([this](const std::string &path) {
+        QMetaObject::invokeMethod(
+            this, [this, path] { OpenFileFromOtherStart(path); }, Qt::QueuedConnection);
+    });
+}
