@@ -1,6 +1,7 @@
 # The program's icon, drawn once as SVG and rendered at every size the desktop asks for, and the
 # self-installer's shipped folder: `cmake --build <dir> --target dist` makes <dir>/dist/Mosavo
-# holding the program under the installer's name, the read-me and the shortcuts' icon.
+# holding the program under the installer's name, the read-me, the shortcuts' icon and the sample
+# pictures.
 
 add_executable(mosavo_make_icon ${CMAKE_CURRENT_LIST_DIR}/MakeIcon.cpp)
 find_program(MOSAVO_RSVG_CONVERT rsvg-convert REQUIRED)
@@ -36,6 +37,9 @@ add_custom_target(dist
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Mosavo> ${MOSAVO_DIST_DIR}/Install
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/Readme.txt ${MOSAVO_DIST_DIR}/Readme.txt
     COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_ICON} ${MOSAVO_DIST_DIR}/Mosavo.png
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${MOSAVO_DIST_DIR}/Pictures
+    COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_SAMPLE_PICTURES} ${MOSAVO_DIST_DIR}/Pictures
     DEPENDS Mosavo mosavo_icons ${MOSAVO_ICON} ${CMAKE_CURRENT_LIST_DIR}/Readme.txt
+        ${MOSAVO_SAMPLE_PICTURES}
     COMMENT "Making the shipped folder ${MOSAVO_DIST_DIR}"
     VERBATIM)

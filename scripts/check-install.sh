@@ -32,6 +32,7 @@ for size in 16 32 48 64 128 256; do
 done
 xmllint --noout "$share/icons/hicolor/scalable/apps/org.mosavo.Mosavo.svg"
 test -s "$share/doc/mosavo/LICENSE" && test -s "$share/doc/mosavo/README.md"
+test -s "$share/mosavo/pictures/CREDITS" && ls "$share/mosavo/pictures/"*.jpg >/dev/null
 
 rm -f "$build"/mosavo_*.deb
 (cd "$build" && cpack -G DEB)

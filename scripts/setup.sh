@@ -5,7 +5,7 @@ packages=(
     build-essential cmake ninja-build clang libclang-rt-14-dev clang-format
     qt6-base-dev qt6-image-formats-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdg-utils libglib2.0-bin desktop-file-utils fonts-dejavu-core
+    xvfb xauth openbox xdg-utils libglib2.0-bin desktop-file-utils fonts-dejavu-core
     libx11-dev libxcb1-dev librsvg2-bin
     appstream libxml2-utils shared-mime-info groff-base dpkg-dev lintian
 )

@@ -56,8 +56,7 @@ int main(int argc, char *argv[])
             mainForm->show();
             mainForm->ListenForOtherStarts();
             if (!fileToOpen.empty())
-                QMetaObject::invokeMethod(
-                    mainForm.get(), [&] { mainForm->OpenFile(fileToOpen); }, Qt::QueuedConnection);
+                mainForm->OpenFileOnceShown(fileToOpen);
         }
         application->exec();
     });

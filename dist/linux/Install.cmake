@@ -5,6 +5,7 @@
 #   share/metainfo/org.mosavo.Mosavo.metainfo.xml      AppStream metadata
 #   share/mime/packages/org.mosavo.Mosavo.xml          the game file's type, *.mzg
 #   share/man/man6/mosavo.6                            the manual page
+#   share/mosavo/pictures/                             the sample pictures and their CREDITS
 #   share/doc/mosavo/README.md, LICENSE
 # The program recognizes this layout by its desktop entry and keeps the user's files in the XDG
 # folders (platform/DataLocations.h).
@@ -34,5 +35,7 @@ foreach(size ${MOSAVO_ICON_SIZES})
 endforeach()
 install(FILES ${MOSAVO_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/mosavo.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+# The program finds them at ../share/mosavo/pictures from its own folder (ui/SamplePictures.h).
+install(FILES ${MOSAVO_SAMPLE_PICTURES} DESTINATION ${CMAKE_INSTALL_DATADIR}/mosavo/pictures)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
     DESTINATION ${MOSAVO_DOC_DIR})

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/File.h"
+#include "core/Picture.h"
 #include "core/StoredTextList.h"
 
 #include <algorithm>
@@ -134,9 +135,13 @@ bool IsGameFileName(const std::string &path)
     return extension == GameFileExtension;
 }
 
-TSavedGameCut SavedGameCut(
-    const TPictureSize &fitted, const TPictureSize &available, int32_t columns, int32_t rows)
+TSavedGameCut SavedGameCut(const TPictureSize &fitted, const TPictureSize &available,
+    const TPictureSize &newGamePiece, int32_t columns, int32_t rows)
 {
+    const TPuzzleGrid newGameGrid
+        = PuzzleGrid(fitted, newGamePiece.Width, newGamePiece.Height, MaxGridSize, MaxGridSize);
+    if (newGameGrid == TPuzzleGrid {columns, rows})
+        return {fitted, newGamePiece};
     columns = std::max<int32_t>(columns, 1);
     rows = std::max<int32_t>(rows, 1);
     const bool pixelPerCell = fitted.Width >= columns && fitted.Height >= rows;

@@ -51,13 +51,15 @@ void WriteGame(TStoredTextList &list, const TPuzzleBoard &board, const TWindowSe
 // Whether the path names a game file: its extension is ".mzg" in any letter case.
 bool IsGameFileName(const std::string &path);
 
-// How a loaded game's picture is cut so that the saved grid stays exactly as it was, whatever the
-// size of the puzzle area now: the pieces divide the fitted picture into columns x rows. A
-// picture with fewer pixels than cells (or none) is stretched over the whole available box.
+// How a loaded game's picture is cut. The cut of a new game comes first: the piece size of the
+// chosen grid, and the picture fitted to the puzzle area. When that gives exactly the saved grid,
+// it is kept, so the game looks as it did when saved. Otherwise the saved grid is kept with
+// pieces that divide the fitted picture into columns x rows; a picture with fewer pixels than
+// cells (or none) is then stretched over the whole available box.
 struct TSavedGameCut
 {
     TPictureSize Picture;
     TPictureSize Piece;
 };
-TSavedGameCut SavedGameCut(
-    const TPictureSize &fitted, const TPictureSize &available, int32_t columns, int32_t rows);
+TSavedGameCut SavedGameCut(const TPictureSize &fitted, const TPictureSize &available,
+    const TPictureSize &newGamePiece, int32_t columns, int32_t rows);

@@ -9,15 +9,19 @@
 #include "core/GameFile.h"
 #include "platform/File.h"
 #include "ui/AboutDialog.h"
+#include "ui/HelpDialog.h"
 #include "ui/MyControls.h"
 #include "ui/Picture.h"
+#include "ui/SamplePictures.h"
 #include "ui/Utilities.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QUrl>
 
 #include <utility>
 
@@ -50,9 +54,19 @@ bool TFileDialog::Execute(QWidget *parent)
     QFileDialog dialog(parent, {}, QString::fromStdString(GetFileDir(FileName)), QtFilter);
     dialog.setAcceptMode(Kind == SaveFile ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(Kind == SaveFile ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The game asks itself before it writes over a file; a second question would be one too many.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const std::string name = GetFileNamePart(FileName);
     if (!name.empty() && !hasWildcard(name))
         dialog.selectFile(QString::fromStdString(name));
+    if (!Places.empty()) {
+        // Only the toolkit's own dialog takes extra places; the desktop's would drop them.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        QList<QUrl> sideBar = dialog.sidebarUrls();
+        for (const std::string &place : Places)
+            sideBar << QUrl::fromLocalFile(QDir::cleanPath(QString::fromStdString(place)));
+        dialog.setSidebarUrls(sideBar);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     FileName = dialog.selectedFiles().constFirst().toStdString();
@@ -95,9 +109,26 @@ bool TMosavoForm::CheckSave()
     return goOn;
 }
 
+bool TMosavoForm::DecodeShowablePicture(const std::string &path, TDecodedPicture &picture)
+{
+    {
+        const TWaitCursor busy;
+        picture = DecodePicture(path, PuzzleArea().expandedTo(OriginalArea()));
+    }
+    if (!picture.Refused())
+        return true;
+    const TNormalCursor answering;
+    WarningDialog(picture.RefusalMessage(path));
+    return false;
+}
+
 bool TMosavoForm::LoadPicture(const std::string &path, bool reset)
 {
     FUNCTION_NAME("TMosavoForm::LoadPicture");
+    // Decoded before the save question: a picture that cannot be shown changes nothing.
+    TDecodedPicture picture;
+    if (PathExists(path) && !DecodeShowablePicture(path, picture))
+        return false;
     if (!CheckSave())
         return false;
     SetLabelText(PositionLabel, "");
@@ -105,6 +136,7 @@ bool TMosavoForm::LoadPicture(const std::string &path, bool reset)
         ClearMoves();
     if (!PathExists(path))
         RaiseError(HERE, "There is no such file.");
+    const TWaitCursor busy;
     CurrentPicture = path;
     SetCaption("");
     ReadGridSize();
@@ -112,8 +144,6 @@ bool TMosavoForm::LoadPicture(const std::string &path, bool reset)
 
     const QSize puzzleArea = PuzzleArea();
     const QSize originalArea = OriginalArea();
-    const TDecodedPicture picture = DecodePicture(path, puzzleArea.expandedTo(originalArea));
-
     LoadPuzzlePicture(PuzzlePictureGroupBox, PictureImageLeft, PictureImageTop, Board.PieceWidth,
         Board.PieceHeight, puzzleArea.width(), puzzleArea.height(), MaxGridSize, MaxGridSize, true,
         picture, PuzzlePictureImage, Board.ResultedColumns, Board.ResultedRows);
@@ -145,6 +175,15 @@ void TMosavoForm::LoadGameFromPicture(const std::string &path)
         Board.WrongMoves = 0;
         SetLabelText(WrongMovesLabel, "");
     });
+}
+
+std::string TMosavoForm::PictureDialogStart() const
+{
+    const std::string folder = GetFileDir(CurrentPicture);
+    if (SamplePicturesDir.empty() || !IsSameFile(folder, GetMyPicturesPath())
+        || FolderHoldsPictures(folder, PictureFilter))
+        return CurrentPicture;
+    return SamplePicturesDir + "*";
 }
 
 void TMosavoForm::ReadGridSize()
@@ -196,7 +235,10 @@ void TMosavoForm::LoadPictureMenuClick()
 {
     FUNCTION_NAME("TMosavoForm::LoadPictureMenuClick");
     ErrorGuardShow(HERE, "Failed to load file.", [&] {
-        LoadPictureDialog.FileName = CurrentPicture;
+        LoadPictureDialog.FileName = PictureDialogStart();
+        LoadPictureDialog.Places.clear();
+        if (!SamplePicturesDir.empty())
+            LoadPictureDialog.Places.push_back(SamplePicturesDir);
         if (LoadPictureDialog.Execute(this))
             LoadGameFromPicture(LoadPictureDialog.FileName);
     });
@@ -251,6 +293,10 @@ void TMosavoForm::HelpMenuClick()
 {
     FUNCTION_NAME("TMosavoForm::HelpMenuClick");
     ErrorGuardShow(HERE, "Failed to open help.", [&] {
+        if (THelpForm::PageAvailable(QString::fromStdString(HelpPage))) {
+            ShowHelpPage();
+            return;
+        }
         if (!PathExists(HelpFile)) {
             MessageDialog("The help file is missing:\n" + HelpFile);
             return;
@@ -258,6 +304,15 @@ void TMosavoForm::HelpMenuClick()
         RunFile(HelpFile, "", "", false, true);
         ShowCalleeFailure(HERE, "Failed to open help.");
     });
+}
+
+void TMosavoForm::ShowHelpPage()
+{
+    if (HelpForm == nullptr)
+        HelpForm = new THelpForm(QString::fromStdString(HelpPage), this);
+    HelpForm->show();
+    HelpForm->raise();
+    HelpForm->activateWindow();
 }
 
 void TMosavoForm::AboutMenuClick()

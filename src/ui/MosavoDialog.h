@@ -6,6 +6,7 @@
 #include "ui/Input.h"
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -14,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QAction;
 class QImage;
@@ -26,8 +28,10 @@ class QMenu;
 class QKeyEvent;
 class QMouseEvent;
 class QPainter;
+class THelpForm;
 class TImage;
 class TStoredTextList;
+struct TDecodedPicture;
 
 // An open or save file dialog that keeps its file name and filter between uses.
 class TFileDialog
@@ -44,6 +48,8 @@ public:
     QString QtFilter;
     // The proposed file, with its folder; a name with wildcards only chooses the folder.
     std::string FileName;
+    // Folders offered in the side bar besides the toolkit's own.
+    std::vector<std::string> Places;
 
     // True when the user chose a file, which is then in FileName.
     bool Execute(QWidget *parent);
@@ -82,6 +88,9 @@ public:
     // such file; false when the user cancelled the save question and nothing changed.
     bool LoadPicture(const std::string &path, bool reset);
     void LoadGameFromPicture(const std::string &path);
+    // Where the Load picture dialog opens: at the current picture, or among the sample pictures
+    // while the player's picture folder holds none of their own.
+    std::string PictureDialogStart() const;
     void ReadGridSize();
     void ClearMoves();
     void SetCaption(const std::string &title);
@@ -90,7 +99,14 @@ public:
     void ShowWrongMoves();
 
     // ---- Layout and drawing ----
+    // Fits the whole window, its frame included, to the screen's work area.
     void ArrangeWindow();
+    // Arranges the window again when the frame's extent has become known and differs from the
+    // one ArrangeWindow allowed for.
+    void FitFrameToScreen();
+    // The window system shows the window: fits it to its frame, then opens the file waiting for
+    // that.
+    void WindowExposed();
     void ComputePieceSize();
     void DrawPiece(int32_t homeColumn, int32_t homeRow, int32_t column, int32_t row,
         bool flipHorizontal, bool flipVertical);
@@ -159,8 +175,9 @@ public:
     void LoadOptions();
     // Writes the options file when the window closes.
     void SaveOptions();
-    // Loads the picture of a game just read, cut into the game's own grid.
-    void LoadSavedGamePicture(const std::string &path);
+    // Loads the picture of a game just read, cut into the game's own grid. False when the
+    // picture cannot be shown: the player has been told, and nothing has changed.
+    bool LoadSavedGamePicture(const std::string &path);
     // Hides pictures that no longer belong to the board.
     void HidePictures();
 
@@ -174,6 +191,9 @@ public:
     // Passes the files that later starts hand over to OpenFileFromOtherStart on the GUI thread,
     // until the entry point closes the instance channel.
     void ListenForOtherStarts();
+    // A file named on the command line: opened once the window is on the screen and fitted to
+    // its frame, so that its pictures are cut for the window's final size.
+    void OpenFileOnceShown(const std::string &path);
 
     // ---- The model and the state ----
     TPuzzleBoard Board;
@@ -181,6 +201,10 @@ public:
     std::string LastGame;
     std::string PictureFilter;
     std::string HelpFile;
+    // The help page in the program's resources; without it Help falls back to HelpFile.
+    std::string HelpPage;
+    // The folder of the sample pictures, ending with the delimiter; empty when there is none.
+    std::string SamplePicturesDir;
     std::unique_ptr<TStoredTextList> OptionsList;
     std::unique_ptr<TStoredTextList> GameList;
 
@@ -225,6 +249,8 @@ public:
     QAction *GameWallpapersMenu;
     QAction *HelpMenu;
     QAction *AboutMenu;
+    // Made at the first Help; none before.
+    THelpForm *HelpForm = nullptr;
 
 public slots:
     void LoadPictureMenuClick();
@@ -259,9 +285,15 @@ private:
     void ApplyWindowFont();
     void ResizeClientArea(int width, int height);
     void ReplaceBackupPicture();
+    // Decodes the picture for both areas; when it cannot be shown, warns and gives false.
+    bool DecodeShowablePicture(const std::string &path, TDecodedPicture &picture);
+    void ShowHelpPage();
     // The room for each picture inside its group box.
     QSize PuzzleArea() const;
     QSize OriginalArea() const;
+    // The frame's extent on each side, as the window system tells it; none before it is known.
+    QMargins FrameExtent() const;
+    void WatchFrame();
     // The drawing itself, without asking the image to repaint.
     void PaintPiece(int32_t homeColumn, int32_t homeRow, int32_t column, int32_t row,
         bool flipHorizontal, bool flipVertical);
@@ -317,6 +349,11 @@ private:
     void HideKeyboardHint();
     // A click on the puzzle takes the keyboard there.
     void FocusKeyboardCell(int32_t column, int32_t row);
+
+    bool FrameWatched = false;
+    QMargins ArrangedFrame;
+    bool ShownOnScreen = false;
+    std::string FileOnceShown;
 
     bool FDragging = false;
     bool FDropAccepted = false;

@@ -13,7 +13,9 @@
 #include "platform/Program.h"
 #include "ui/AboutDialog.h"
 #include "ui/FormLook.h"
+#include "ui/HelpDialog.h"
 #include "ui/Picture.h"
+#include "ui/SamplePictures.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,6 +28,7 @@
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <filesystem>
@@ -39,8 +42,11 @@ namespace {
 // The game dialogs' filter as Qt's file dialog spells it.
 constexpr const char *GameQtFilter = "Mosavo game (*.mzg)";
 
-// Hints appear after 400 ms, and a hint that follows another within 200 ms appears at once.
-class THintTimingStyle : public QProxyStyle
+// The desktop's style with the window's own behaviour: hints appear after 400 ms, and a hint
+// that follows another within 200 ms appears at once; lists drop down below their box and show
+// the rows they are given, also where the style would open them over the box like a menu (which
+// shows every item and ignores the number of rows).
+class TWindowStyle : public QProxyStyle
 {
 public:
     using QProxyStyle::QProxyStyle;
@@ -52,14 +58,16 @@ public:
             return 400;
         if (hint == SH_ToolTip_FallAsleepDelay)
             return 200;
+        if (hint == SH_ComboBox_Popup)
+            return 0;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
 
-void installHintTiming()
+void installWindowStyle()
 {
-    if (dynamic_cast<THintTimingStyle *>(QApplication::style()) == nullptr)
-        QApplication::setStyle(new THintTimingStyle(QApplication::style()->name()));
+    if (dynamic_cast<TWindowStyle *>(QApplication::style()) == nullptr)
+        QApplication::setStyle(new TWindowStyle(QApplication::style()->name()));
 }
 
 } // namespace
@@ -83,8 +91,9 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     CreatePictureAreas();
     LayOutAreas(DesignClientWidth, DesignClientHeight);
 
-    installHintTiming();
+    installWindowStyle();
     HelpFile = GetProgramDir() + "Help.hlp";
+    HelpPage = THelpForm::PagePath;
     SetLabelText(PositionLabel, "");
     Board.SourceColumn = -1;
     Board.SourceRow = -1;
@@ -106,6 +115,7 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     PictureFilter = GetPictureExtensionsAsFilter();
     LoadPictureDialog.Filter = "Picture (" + PictureFilter + ")|" + PictureFilter;
     LoadPictureDialog.QtFilter = PictureDialogFilter(PictureFilter);
+    SamplePicturesDir = GetSamplePicturesDir();
     LoadGameDialog.Filter = GameFileFilter;
     LoadGameDialog.QtFilter = GameQtFilter;
     LoadGameDialog.FileName = LastGame;
@@ -164,6 +174,9 @@ void TMosavoForm::CreateMenu()
     connect(GameWallpapersMenu, &QAction::triggered, this, &TMosavoForm::GameWallpapersMenuClick);
 
     HelpMenu = menuBar()->addAction("&Help");
+    HelpMenu->setShortcut(Qt::Key_F1);
+    HelpMenu->setShortcutContext(Qt::WindowShortcut);
+    addAction(HelpMenu);
     connect(HelpMenu, &QAction::triggered, this, &TMosavoForm::HelpMenuClick);
     AboutMenu = menuBar()->addAction("&About");
     AboutMenu->setToolTip("Display information about the program");
@@ -311,6 +324,29 @@ void TMosavoForm::BeforeRun()
     });
 }
 
+namespace {
+
+// The window system tells the frame's extent only once it has framed the window, which happens
+// when the window is first shown: then the window is fitted again.
+class TFrameWatcher : public QObject
+{
+public:
+    explicit TFrameWatcher(TMosavoForm *form) : QObject(form), Form(form) { }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && Form->windowHandle()->isExposed())
+            Form->WindowExposed();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    TMosavoForm *Form;
+};
+
+} // namespace
+
 void TMosavoForm::ArrangeWindow()
 {
     const QScreen *screen
@@ -319,9 +355,47 @@ void TMosavoForm::ArrangeWindow()
         = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, DesignClientWidth, 540);
     const int windowWidth = std::max(760, static_cast<int>(workArea.width() * 0.95));
     const int windowHeight = std::max(540, static_cast<int>(workArea.height() * 0.95));
-    move((workArea.width() - windowWidth) / 2, (workArea.height() - windowHeight) / 2);
-    LayOutAreas(windowWidth, windowHeight - menuBar()->sizeHint().height());
+    // W x H is the whole window, the frame of the window system included.
+    ArrangedFrame = FrameExtent();
+    LayOutAreas(windowWidth - ArrangedFrame.left() - ArrangedFrame.right(),
+        windowHeight - ArrangedFrame.top() - ArrangedFrame.bottom()
+            - menuBar()->sizeHint().height());
+    // The window is placed by its inside: where a window manager puts a frame it has not drawn
+    // yet varies, while the frame's corner plus its extent is exact once the extent is known.
+    const QPoint frameCorner(
+        (workArea.width() - windowWidth) / 2, (workArea.height() - windowHeight) / 2);
+    setGeometry(QRect(frameCorner + QPoint(ArrangedFrame.left(), ArrangedFrame.top()), size()));
+    WatchFrame();
     ComputePieceSize();
+}
+
+QMargins TMosavoForm::FrameExtent() const
+{
+    return windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+}
+
+void TMosavoForm::WatchFrame()
+{
+    if (FrameWatched)
+        return;
+    create();
+    windowHandle()->installEventFilter(new TFrameWatcher(this));
+    FrameWatched = true;
+}
+
+void TMosavoForm::FitFrameToScreen()
+{
+    // The pictures keep the size they were cut to, so a window that shows them stays as it is.
+    if (FrameWatched && FrameExtent() != ArrangedFrame && !PicturesShown())
+        ArrangeWindow();
+}
+
+void TMosavoForm::WindowExposed()
+{
+    FitFrameToScreen();
+    ShownOnScreen = true;
+    if (!FileOnceShown.empty())
+        OpenFileOnceShown(std::exchange(FileOnceShown, {}));
 }
 
 void TMosavoForm::LayOutAreas(int clientWidth, int clientHeight)

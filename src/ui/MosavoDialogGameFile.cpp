@@ -124,13 +124,18 @@ void TMosavoForm::LoadGameFrom(const std::string &path)
         RaiseError(HERE, "There is no such file", path, {}, 0);
     if (!CheckSave())
         return;
+    const TWaitCursor busy;
     const TGameInPlay before = GameInPlay(*this);
     if (!GameList->LoadFrom(path))
         return;
     Board.Modified = false;
     if (MatchesFileMask(CurrentPicture, PictureFilter)) {
         try {
-            LoadSavedGamePicture(CurrentPicture);
+            if (!LoadSavedGamePicture(CurrentPicture)) {
+                // The picture cannot be shown and nothing else has changed yet.
+                RestoreGame(*this, before);
+                return;
+            }
         } catch (TRaisedErr &) {
             // Raised before the pictures changed: they still show the game in play, and so must
             // the board.
@@ -153,24 +158,28 @@ void TMosavoForm::LoadGameFrom(const std::string &path)
     SaveGameDialog.FileName = path;
 }
 
-void TMosavoForm::LoadSavedGamePicture(const std::string &path)
+bool TMosavoForm::LoadSavedGamePicture(const std::string &path)
 {
     FUNCTION_NAME("TMosavoForm::LoadSavedGamePicture");
+    TDecodedPicture picture;
+    if (PathExists(path) && !DecodeShowablePicture(path, picture))
+        return false;
     SetLabelText(PositionLabel, "");
     if (!PathExists(path))
         RaiseError(HERE, "There is no such file.");
     CurrentPicture = path;
     SetCaption("");
     ReadGridSize();
+    ComputePieceSize();
 
     const QSize puzzleArea = PuzzleArea();
     const QSize originalArea = OriginalArea();
-    TDecodedPicture picture = DecodePicture(path, puzzleArea.expandedTo(originalArea));
     const int32_t columns = Board.ResultedColumns;
     const int32_t rows = Board.ResultedRows;
     const TPictureSize fitted = FitPictureSize(
         picture.Size.width(), picture.Size.height(), puzzleArea.width(), puzzleArea.height(), true);
-    const TSavedGameCut cut = SavedGameCut(fitted, ToPictureSize(puzzleArea), columns, rows);
+    const TSavedGameCut cut = SavedGameCut(
+        fitted, ToPictureSize(puzzleArea), {Board.PieceWidth, Board.PieceHeight}, columns, rows);
     // Too few pixels for the saved grid: the picture is stretched over the whole area instead.
     if (cut.Picture != fitted)
         picture.Size = ToQSize(cut.Picture);
@@ -188,6 +197,7 @@ void TMosavoForm::LoadSavedGamePicture(const std::string &path)
     LoadOriginalPicture(OriginalPictureGroupBox, PictureImageLeft, PictureImageTop, columns, rows,
         originalArea.width(), originalArea.height(), true, picture, OriginalPictureImage);
     AttachPointerHandlers(OriginalPictureImage);
+    return true;
 }
 
 void TMosavoForm::HidePictures()

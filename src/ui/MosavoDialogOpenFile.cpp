@@ -41,6 +41,16 @@ void TMosavoForm::OpenFileFromOtherStart(const std::string &path)
     OpenFileWhenIdle(path);
 }
 
+void TMosavoForm::OpenFileOnceShown(const std::string &path)
+{
+    // Without a frame to wait for, or once the window is shown, the file opens from the event
+    // loop as soon as the window is free.
+    if (!FrameWatched || ShownOnScreen)
+        QTimer::singleShot(0, this, [this, path] { OpenFileWhenIdle(path); });
+    else
+        FileOnceShown = path;
+}
+
 // A dialog, a menu or a drag in progress finishes first; the file waits its turn.
 void TMosavoForm::OpenFileWhenIdle(const std::string &path)
 {

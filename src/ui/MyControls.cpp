@@ -1,5 +1,6 @@
 #include "ui/MyControls.h"
 
+#include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -30,4 +31,24 @@ void TImage::paintEvent(QPaintEvent *event)
     painter.drawImage(event->rect().topLeft(), Bitmap, event->rect());
     if (PaintOverlay)
         PaintOverlay(painter);
+}
+
+TWaitCursor::TWaitCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+TWaitCursor::~TWaitCursor()
+{
+    QApplication::restoreOverrideCursor();
+}
+
+TNormalCursor::TNormalCursor()
+{
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+}
+
+TNormalCursor::~TNormalCursor()
+{
+    QApplication::restoreOverrideCursor();
 }

@@ -35,3 +35,24 @@ protected:
 private:
     QImage Bitmap;
 };
+
+// Shows the normal cursor while it lives, also within a TWaitCursor: for a box that waits for
+// the player in the middle of a load.
+class TNormalCursor
+{
+public:
+    TNormalCursor();
+    ~TNormalCursor();
+    TNormalCursor(const TNormalCursor &) = delete;
+    TNormalCursor &operator=(const TNormalCursor &) = delete;
+};
+
+// Shows the wait cursor over every window of the program while it lives.
+class TWaitCursor
+{
+public:
+    TWaitCursor();
+    ~TWaitCursor();
+    TWaitCursor(const TWaitCursor &) = delete;
+    TWaitCursor &operator=(const TWaitCursor &) = delete;
+};

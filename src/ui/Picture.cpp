@@ -4,6 +4,8 @@
 #include "core/Picture.h"
 #include "ui/MyControls.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QStringList>
@@ -21,25 +23,44 @@ bool IsRefusedFormat(const QByteArray &format)
     return refused.contains(format.toLower());
 }
 
-// Qt refuses full-size reads above 128 MB. The pixel limit is the real guard here, so a read of
-// an accepted picture may allocate what it needs at four bytes a pixel; the old limit returns
-// afterwards.
-class TAllocationLimitForPicture
+// Qt refuses single allocations above its own limit (128 MB). The decode budget is the guard
+// here, so a read may allocate up to the budget; the old limit returns afterwards. Formats whose
+// header gives no size are held to the budget by this limit alone.
+class TAllocationLimitOfDecode
 {
 public:
-    explicit TAllocationLimitForPicture(const QSize &size) : Saved(QImageReader::allocationLimit())
+    TAllocationLimitOfDecode() : Saved(QImageReader::allocationLimit())
     {
-        const int64_t megabytes = (int64_t(size.width()) * size.height() * 4 >> 20) + 1;
-        if (Saved != 0 && megabytes > Saved)
-            QImageReader::setAllocationLimit(int(megabytes));
+        QImageReader::setAllocationLimit(int(PictureDecodeBudget >> 20));
     }
-    ~TAllocationLimitForPicture() { QImageReader::setAllocationLimit(Saved); }
-    TAllocationLimitForPicture(const TAllocationLimitForPicture &) = delete;
-    TAllocationLimitForPicture &operator=(const TAllocationLimitForPicture &) = delete;
+    ~TAllocationLimitOfDecode() { QImageReader::setAllocationLimit(Saved); }
+    TAllocationLimitOfDecode(const TAllocationLimitOfDecode &) = delete;
+    TAllocationLimitOfDecode &operator=(const TAllocationLimitOfDecode &) = delete;
 
 private:
     int Saved;
 };
+
+TDecodedPicture Refused(TPictureRefusal refusal, const QSize &size = {})
+{
+    TDecodedPicture picture;
+    picture.Refusal = refusal;
+    picture.RefusedPixels = int64_t(std::max(size.width(), 0)) * std::max(size.height(), 0);
+    return picture;
+}
+
+// Why a read that gave no picture failed.
+TPictureRefusal ReadFailure(const QImageReader &reader)
+{
+    switch (reader.error()) {
+    case QImageReader::UnsupportedFormatError:
+    case QImageReader::FileNotFoundError:
+    case QImageReader::DeviceError:
+        return TPictureRefusal::NotReadable;
+    default:
+        return TPictureRefusal::Damaged;
+    }
+}
 
 // Sizes the reader reports and takes are those of the stored pixels; the picture is upright
 // only after the orientation of its metadata is applied.
@@ -49,32 +70,123 @@ QSize Oriented(const QSize &size, QImageIOHandler::Transformations transformatio
                                                                             : size;
 }
 
-// The header gives the size: refuse what is too large, then decode no larger than needed.
+// Bytes a pixel takes in a decoder that holds the whole picture: its own pixels, and the copy
+// that Qt's smooth scaling first converts formats into when it cannot scale them directly.
+int32_t WholeDecodeBytesPerPixel(QImage::Format format)
+{
+    switch (format) {
+    case QImage::Format_Invalid:
+        // The reader does not say (GIF, WebP): 32-bit pixels and a converted copy.
+        return 8;
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+    case QImage::Format_RGBX64:
+    case QImage::Format_RGBA64_Premultiplied:
+        return QImage::toPixelFormat(format).bitsPerPixel() / 8;
+    case QImage::Format_RGBA64:
+    case QImage::Format_Grayscale16:
+        return QImage::toPixelFormat(format).bitsPerPixel() / 8 + 8;
+    default:
+        return std::max(int(QImage::toPixelFormat(format).bitsPerPixel()) / 8, 1) + 4;
+    }
+}
+
+// The start of the file, where the headers that decide a decode's cost lie.
+QByteArray FileStart(const QImageReader &reader, size_t bytes)
+{
+    QFile file(reader.fileName());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.read(qint64(bytes));
+}
+
+TJpegFrame JpegFrameOf(const QImageReader &reader)
+{
+    const QByteArray start = FileStart(reader, PictureHeaderSearchBytes);
+    return ReadJpegFrame(reinterpret_cast<const uint8_t *>(start.constData()), start.size());
+}
+
+TPngHeader PngHeaderOf(const QImageReader &reader)
+{
+    const QByteArray start = FileStart(reader, 64);
+    return ReadPngHeader(reinterpret_cast<const uint8_t *>(start.constData()), start.size());
+}
+
+// JPEG: the frame and scan headers tell the coding, whether the picture is decoded in one pass
+// (reduced while decoding) or keeps every coefficient, and how many blocks the file must hold.
+// `decoded` is the size the decoder will be asked for, in the file's orientation.
+TPictureRefusal JpegRefusal(const QImageReader &reader, const QSize &stored, const QSize &decoded)
+{
+    const TJpegFrame frame = JpegFrameOf(reader);
+    if (JpegDecodeBytes(frame, ToPictureSize(stored), ToPictureSize(decoded)) > PictureDecodeBudget)
+        return TPictureRefusal::TooLarge;
+    if (frame.Complete && !frame.Supported)
+        return TPictureRefusal::NotReadable;
+    if (QFileInfo(reader.fileName()).size() < JpegMinimumFileBytes(frame))
+        return TPictureRefusal::Damaged;
+    return TPictureRefusal::None;
+}
+
+// Other formats: 8-bit colour PNGs are reduced row by row while reading, everything else is held
+// whole before it is scaled.
+int64_t DecodeBytesOfOtherFormats(
+    const QImageReader &reader, const QSize &stored, const QSize &decoded)
+{
+    if (reader.format() == "png") {
+        const TPngHeader png = PngHeaderOf(reader);
+        if (PngScalesWhileReading(png, ToPictureSize(decoded)))
+            return PngScaledReadBytes(png, ToPictureSize(decoded));
+    }
+    return WholePictureDecodeBytes(ToPictureSize(stored),
+        WholeDecodeBytesPerPixel(reader.imageFormat()), ToPictureSize(decoded));
+}
+
+// What the header already tells: a decode beyond the budget, or a file that the decoder cannot
+// read as a whole.
+TPictureRefusal RefusalBeforeDecoding(
+    const QImageReader &reader, const QSize &stored, const QSize &decoded)
+{
+    if (reader.format() == "jpeg")
+        return JpegRefusal(reader, stored, decoded);
+    return DecodeBytesOfOtherFormats(reader, stored, decoded) > PictureDecodeBudget
+        ? TPictureRefusal::TooLarge
+        : TPictureRefusal::None;
+}
+
+// The header gives the size: refuse what cannot be decoded within the budget, then decode no
+// larger than needed.
 TDecodedPicture ReadPictureOfKnownSize(QImageReader &reader, const QSize &largestBox)
 {
     const QImageIOHandler::Transformations transformation = reader.transformation();
     const QSize stored = reader.size();
     const QSize upright = Oriented(stored, transformation);
-    if (!PictureSizeAcceptable(ToPictureSize(upright)))
-        return {};
+    if (stored.isEmpty())
+        return Refused(TPictureRefusal::Damaged);
     const QSize decoded
         = Oriented(ToQSize(PictureDecodeSize(ToPictureSize(upright), ToPictureSize(largestBox))),
             transformation);
+    const TPictureRefusal refusal = RefusalBeforeDecoding(reader, stored, decoded);
+    if (refusal != TPictureRefusal::None)
+        return Refused(refusal, upright);
     if (decoded != stored)
         reader.setScaledSize(decoded);
-    const TAllocationLimitForPicture limit(stored);
+    const TAllocationLimitOfDecode limit;
     TDecodedPicture picture {upright, reader.read()};
     if (picture.Image.isNull())
-        return {};
+        return Refused(ReadFailure(reader));
     return picture;
 }
 
-// Without a size in the header only Qt's allocation limit guards the full-size read.
+// Without a size in the header only the allocation limit guards the full-size read.
 TDecodedPicture ReadPictureOfUnknownSize(QImageReader &reader, const QSize &largestBox)
 {
-    const QImage image = reader.read();
-    if (image.isNull() || !PictureSizeAcceptable(ToPictureSize(image.size())))
-        return {};
+    QImage image;
+    {
+        const TAllocationLimitOfDecode limit;
+        image = reader.read();
+    }
+    if (image.isNull())
+        return Refused(ReadFailure(reader));
     const QSize decoded
         = ToQSize(PictureDecodeSize(ToPictureSize(image.size()), ToPictureSize(largestBox)));
     return {image.size(), image.scaled(decoded, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)};
@@ -130,8 +242,8 @@ TDecodedPicture DecodePicture(const std::string &path, const QSize &largestBox)
 {
     QImageReader reader(QString::fromStdString(path));
     reader.setAutoTransform(true);
-    if (IsRefusedFormat(reader.format()))
-        return {};
+    if (reader.format().isEmpty() || IsRefusedFormat(reader.format()))
+        return Refused(TPictureRefusal::NotReadable);
     if (reader.size().isValid())
         return ReadPictureOfKnownSize(reader, largestBox);
     return ReadPictureOfUnknownSize(reader, largestBox);

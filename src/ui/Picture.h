@@ -2,6 +2,7 @@
 // Picture loading: the patterns of the decodable files, one decode per load, and the puzzle and
 // original images drawn from it.
 
+#include "core/Picture.h"
 #include "core/Utilities.h"
 
 #include <QImage>
@@ -33,19 +34,29 @@ inline QSize ToQSize(const TPictureSize &size)
     return {size.Width, size.Height};
 }
 
-// A picture decoded once for both images of a load.
+// A picture decoded once for both images of a load, or the reason it cannot be shown.
 struct TDecodedPicture
 {
-    // The picture's own size, upright; 0 x 0 when the file cannot be decoded or is refused.
+    // The picture's own size, upright; 0 x 0 when it was refused.
     QSize Size {0, 0};
     // The pixels, at no more than the size of the largest box the picture is drawn into.
     QImage Image;
+    TPictureRefusal Refusal = TPictureRefusal::None;
+    // The refused picture's own pixel count, where its header told it.
+    int64_t RefusedPixels = 0;
+
+    bool Refused() const { return Refusal != TPictureRefusal::None; }
+    // The warning that names the file and why it cannot be shown.
+    std::string RefusalMessage(const std::string &path) const
+    {
+        return PictureRefusalMessage(path, Refusal, RefusedPixels);
+    }
 };
 
 // Decodes the picture at `path` for drawing into boxes no larger than `largestBox` (pass the
 // union of the puzzle and original areas). Formats that allow it are decoded at that reduced
-// size. A file that cannot be decoded, a refused format, or a header claiming more than
-// MaxPicturePixels gives the 0 x 0 picture; nothing is reported.
+// size. A file that no decoder in use reads, a damaged one, or one whose decode would take more
+// than PictureDecodeBudget is refused: the result holds no picture and says why.
 TDecodedPicture DecodePicture(const std::string &path, const QSize &largestBox);
 
 // Replaces `image` with a new control in `parent` at (left, top), holding the picture fitted

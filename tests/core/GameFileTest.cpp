@@ -279,26 +279,41 @@ TEST_F(GameFileTest, OnlyTheGameExtensionInAnyCaseNamesAGameFile)
     EXPECT_FALSE(IsGameFileName(""));
 }
 
+TEST_F(GameFileTest, ASavedGridKeepsTheNewGameCutWhenThatGivesTheSavedGrid)
+{
+    // A tall picture fitted as 122 x 490, 9 x 6 chosen: pieces of 46 x 81 give 2 x 6.
+    const TPictureSize area {415, 490};
+    const TPictureSize piece {415 / 9, 490 / 6};
+    EXPECT_EQ(SavedGameCut({122, 490}, area, piece, 2, 6).Piece, piece);
+    EXPECT_EQ(SavedGameCut({122, 490}, area, piece, 2, 6).Picture, (TPictureSize {122, 490}));
+    // Saved in another window with three columns: the pieces divide the picture instead.
+    EXPECT_EQ(SavedGameCut({122, 490}, area, piece, 3, 6).Piece, (TPictureSize {40, 81}));
+}
+
 TEST_F(GameFileTest, ASavedGridIsCutExactlyFromTheFittedPicture)
 {
     const TPictureSize area {415, 490};
-    EXPECT_EQ(SavedGameCut({300, 200}, area, 7, 5).Piece, (TPictureSize {42, 40}));
-    // Whatever the fit, at least the saved number of pieces fits into the picture, so that a cut
-    // limited to the saved grid gives exactly that grid, and the grid never leaves the picture.
-    for (int32_t columns = 1; columns <= MaxGridSize; ++columns)
-        for (int32_t width : {30, 31, 100, 415}) {
-            const TSavedGameCut cut = SavedGameCut({width, 61}, area, columns, 30);
-            EXPECT_EQ(cut.Picture, (TPictureSize {width, 61}));
-            EXPECT_GE(cut.Picture.Width / cut.Piece.Width, columns) << width;
-            EXPECT_LE(cut.Piece.Width * columns, width);
-            EXPECT_GE(cut.Picture.Height / cut.Piece.Height, 30);
-            EXPECT_LE(cut.Piece.Height * 30, 61);
-        }
+    const TPictureSize otherGrid {1000, 1000};
+    EXPECT_EQ(SavedGameCut({300, 200}, area, otherGrid, 7, 5).Piece, (TPictureSize {42, 40}));
+    // Whatever the fit and the new game's pieces, at least the saved number of pieces fits into
+    // the picture, so that a cut limited to the saved grid gives exactly that grid, and the grid
+    // never leaves the picture.
+    for (const TPictureSize newGamePiece : {TPictureSize {1, 2}, TPictureSize {13, 16}, otherGrid})
+        for (int32_t columns = 1; columns <= MaxGridSize; ++columns)
+            for (int32_t width : {30, 31, 100, 415}) {
+                const TSavedGameCut cut
+                    = SavedGameCut({width, 61}, area, newGamePiece, columns, 30);
+                EXPECT_EQ(cut.Picture, (TPictureSize {width, 61}));
+                EXPECT_GE(cut.Picture.Width / cut.Piece.Width, columns) << width;
+                EXPECT_LE(cut.Piece.Width * columns, width);
+                EXPECT_GE(cut.Picture.Height / cut.Piece.Height, 30);
+                EXPECT_LE(cut.Piece.Height * 30, 61);
+            }
     // Too few pixels for the cells, or none at all: the picture is stretched over the area.
-    EXPECT_EQ(SavedGameCut({0, 0}, area, 4, 7).Picture, area);
-    EXPECT_EQ(SavedGameCut({0, 0}, area, 4, 7).Piece, (TPictureSize {103, 70}));
-    EXPECT_EQ(SavedGameCut({20, 490}, area, 30, 30).Picture, area);
-    EXPECT_EQ(SavedGameCut({20, 490}, area, 30, 30).Piece, (TPictureSize {13, 16}));
+    EXPECT_EQ(SavedGameCut({0, 0}, area, otherGrid, 4, 7).Picture, area);
+    EXPECT_EQ(SavedGameCut({0, 0}, area, otherGrid, 4, 7).Piece, (TPictureSize {103, 70}));
+    EXPECT_EQ(SavedGameCut({20, 490}, area, otherGrid, 30, 30).Picture, area);
+    EXPECT_EQ(SavedGameCut({20, 490}, area, otherGrid, 30, 30).Piece, (TPictureSize {13, 16}));
 }
 
 } // namespace

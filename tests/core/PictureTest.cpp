@@ -1,5 +1,7 @@
 #include "core/Picture.h"
 
+#include "support/CraftedPictures.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -62,16 +64,137 @@ TEST(PictureTest, OriginalPictureIsAWholeMultipleOfTheGrid)
     EXPECT_EQ(OriginalPictureSize({20, 300}, 0, 0), (TPictureSize {20, 300}));
 }
 
-TEST(PictureTest, PixelCountLimitRefusesHugeAndEmptyPictures)
+TEST(PictureTest, ARefusalNamesTheFileAndTheReason)
 {
-    EXPECT_TRUE(PictureSizeAcceptable({6000, 4000}));
-    EXPECT_TRUE(PictureSizeAcceptable({10000, 10000}));
-    EXPECT_FALSE(PictureSizeAcceptable({10000, 10001}));
-    // The product would overflow 32 bits.
-    EXPECT_FALSE(PictureSizeAcceptable({100000, 100000}));
-    EXPECT_FALSE(PictureSizeAcceptable({2147483647, 1}));
-    EXPECT_FALSE(PictureSizeAcceptable({0, 50}));
-    EXPECT_FALSE(PictureSizeAcceptable({-1, -1}));
+    EXPECT_EQ(PictureRefusalMessage("/p/a.jpg", TPictureRefusal::NotReadable, 0),
+        "The picture \"/p/a.jpg\" cannot be shown: not a picture this program can read.");
+    EXPECT_EQ(PictureRefusalReason(TPictureRefusal::Damaged, 0), "damaged");
+    EXPECT_EQ(
+        PictureRefusalReason(TPictureRefusal::TooLarge, 900'000'000), "too large: 900 megapixels");
+    EXPECT_EQ(PictureRefusalReason(TPictureRefusal::TooLarge, 10'000'000'000),
+        "too large: 10000 megapixels");
+    EXPECT_EQ(
+        PictureRefusalReason(TPictureRefusal::TooLarge, 1'499'999), "too large: 1 megapixels");
+}
+
+TEST(PictureTest, TheBudgetTakesEveryCamerasJpegButNoForgedGiant)
+{
+    const TPictureSize box {1200, 900};
+    crafted::TJpegSpec spec;
+    spec.WithData = false;
+    const auto frame = [&spec](int width, int height, uint8_t marker) {
+        spec.Width = width;
+        spec.Height = height;
+        spec.FrameMarker = marker;
+        const std::string bytes = crafted::CraftedJpeg(spec);
+        return ReadJpegFrame(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
+    };
+    // Baseline pictures decode at an eighth: 200 megapixels become 2040 x 1530.
+    EXPECT_EQ(JpegScaledSize({16320, 12240}, box), (TPictureSize {2040, 1530}));
+    EXPECT_EQ(JpegScaledSize({6000, 4000}, {1161, 774}), (TPictureSize {1500, 1000}));
+    EXPECT_EQ(JpegScaledSize({800, 600}, {800, 600}), (TPictureSize {800, 600}));
+    EXPECT_LT(JpegDecodeBytes(frame(16320, 12240, 0xC0), {16320, 12240}, box), 32 << 20);
+    EXPECT_LT(JpegDecodeBytes(frame(12000, 9000, 0xC0), {12000, 9000}, box), 32 << 20);
+    // Progressive ones keep every coefficient: 30000 x 30000 in 4:2:0 is 2.7 GB.
+    EXPECT_EQ(JpegCoefficientBytes(frame(30000, 30000, 0xC2)), 2'700'000'000);
+    EXPECT_GT(JpegDecodeBytes(frame(30000, 30000, 0xC2), {30000, 30000}, box), PictureDecodeBudget);
+    EXPECT_LT(JpegDecodeBytes(frame(4000, 3000, 0xC2), {4000, 3000}, box), PictureDecodeBudget);
+    // Even an eighth of the largest baseline picture is too much.
+    EXPECT_GT(JpegDecodeBytes(frame(65000, 65000, 0xC0), {65000, 65000}, box), PictureDecodeBudget);
+    // Headers that were not found count as the dearer multi-scan kind.
+    EXPECT_GT(JpegDecodeBytes({}, {12000, 9000}, box), PictureDecodeBudget);
+    // A file too short for its blocks was cut short or forged: a whole 200-megapixel picture of
+    // flat blocks fits, its headers alone do not; arithmetic coding has no floor.
+    spec.WithData = true;
+    const std::string whole = crafted::CraftedJpeg(spec);
+    EXPECT_GE(int64_t(whole.size()), JpegMinimumFileBytes(frame(16320, 12240, 0xC0)));
+    spec.WithData = false;
+    EXPECT_GT(JpegMinimumFileBytes(frame(16320, 12240, 0xC0)), 1'000'000);
+    EXPECT_EQ(JpegMinimumFileBytes(frame(16320, 12240, 0xC2)) * 2,
+        JpegMinimumFileBytes(frame(16320, 12240, 0xC0)));
+    EXPECT_EQ(JpegMinimumFileBytes(frame(16320, 12240, 0xC9)), 0);
+    // Decoders that hold the whole picture.
+    EXPECT_LT(WholePictureDecodeBytes({6000, 4000}, 8, box), PictureDecodeBudget);
+    EXPECT_GT(WholePictureDecodeBytes({100000, 100000}, 4, box), PictureDecodeBudget);
+}
+
+TEST(PictureTest, JpegMarkersTellTheCodingAndTheScans)
+{
+    const auto read = [](const crafted::TJpegSpec &spec) {
+        const std::string bytes = crafted::CraftedJpeg(spec);
+        return ReadJpegFrame(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
+    };
+    crafted::TJpegSpec spec;
+    spec.Width = 4000;
+    spec.Height = 3000;
+    TJpegFrame frame = read(spec);
+    EXPECT_TRUE(frame.Complete && frame.Supported && frame.SingleScan && !frame.Progressive);
+    EXPECT_EQ(frame.Size, (TPictureSize {4000, 3000}));
+    EXPECT_EQ(frame.ComponentCount, 3);
+    EXPECT_EQ(frame.Components[0].HorizontalSampling, 2);
+    EXPECT_EQ(frame.Components[2].VerticalSampling, 1);
+
+    spec.ScanComponents = 1;
+    frame = read(spec);
+    EXPECT_TRUE(frame.Complete && frame.Supported && !frame.SingleScan);
+    spec.ScanComponents = 0;
+    spec.FrameMarker = 0xC2;
+    frame = read(spec);
+    EXPECT_TRUE(frame.Complete && frame.Supported && frame.Progressive && !frame.SingleScan);
+    // Lossless coding, 12-bit samples and two components are beyond the decoder.
+    spec.FrameMarker = 0xC3;
+    EXPECT_FALSE(read(spec).Supported);
+    spec.FrameMarker = 0xC1;
+    spec.Precision = 12;
+    EXPECT_FALSE(read(spec).Supported);
+    spec.Precision = 8;
+    spec.Sampling = {{1, 1}, {1, 1}};
+    EXPECT_FALSE(read(spec).Supported);
+
+    // An embedded thumbnail's markers are skipped with the segment that holds them; stray and
+    // fill bytes before a marker are skipped as the decoder does.
+    spec.Sampling = {{1, 1}};
+    std::string bytes = crafted::CraftedJpeg(spec);
+    const std::string thumbnail = crafted::JpegSegment(0xC2, std::string(17, '\x05'));
+    bytes.insert(2, crafted::JpegSegment(0xE1, "Exif" + thumbnail) + "junk\xFF\xFF");
+    frame = ReadJpegFrame(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
+    EXPECT_TRUE(frame.Complete && frame.SingleScan && !frame.Progressive);
+    EXPECT_EQ(frame.ComponentCount, 1);
+
+    // Cut short anywhere before the scan header, or with a length beyond the end: not complete.
+    const size_t scan = bytes.find("\xFF\xDA");
+    for (size_t size = 0; size < scan + 4; ++size)
+        EXPECT_FALSE(ReadJpegFrame(reinterpret_cast<const uint8_t *>(bytes.data()), size).Complete)
+            << size;
+    bytes[5] = '\xFF';
+    EXPECT_FALSE(
+        ReadJpegFrame(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size()).Complete);
+}
+
+TEST(PictureTest, PngHeaderTellsWhetherRowsAreScaledWhileReading)
+{
+    const auto read = [](const std::string &bytes) {
+        return ReadPngHeader(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
+    };
+    const TPictureSize box {1200, 900};
+    const TPngHeader colour = read(crafted::PngClaiming(100000, 100000));
+    EXPECT_TRUE(colour.Complete);
+    EXPECT_EQ(colour.Size, (TPictureSize {100000, 100000}));
+    EXPECT_TRUE(PngScalesWhileReading(colour, box));
+    EXPECT_LT(PngScaledReadBytes(colour, box), 16 << 20);
+    EXPECT_TRUE(PngScalesWhileReading(read(crafted::PngClaiming(6000, 4000, 8, 6)), box));
+    // Interlaced, 16-bit, grey and palette pictures are held whole; so is one not reduced.
+    EXPECT_FALSE(PngScalesWhileReading(read(crafted::PngClaiming(6000, 4000, 8, 2, true)), box));
+    EXPECT_FALSE(PngScalesWhileReading(read(crafted::PngClaiming(6000, 4000, 16, 2)), box));
+    EXPECT_FALSE(PngScalesWhileReading(read(crafted::PngClaiming(6000, 4000, 8, 0)), box));
+    EXPECT_FALSE(PngScalesWhileReading(read(crafted::PngClaiming(6000, 4000, 8, 3)), box));
+    EXPECT_FALSE(PngScalesWhileReading(read(crafted::PngClaiming(600, 400)), {600, 400}));
+    // Broken headers.
+    EXPECT_FALSE(read(crafted::PngClaiming(0, 10)).Complete);
+    EXPECT_FALSE(read(crafted::PngClaiming(10, 10, 7)).Complete);
+    EXPECT_FALSE(read(crafted::PngClaiming(0x80000000u, 10)).Complete);
+    EXPECT_FALSE(read(crafted::PngClaiming(10, 10).substr(0, 28)).Complete);
+    EXPECT_FALSE(read("GIF89a" + crafted::PngClaiming(10, 10)).Complete);
 }
 
 TEST(PictureTest, DecodeSizeNeverExceedsTheBoxNorThePicture)

@@ -153,6 +153,19 @@ class GameFileTest : public QObject
             }
     }
 
+    // The shuffled game of the wide picture is still in play, drawn, modified and unnamed.
+    void verifyGameInPlayKept(const TPuzzleBoard &before, const QString &caption)
+    {
+        QVERIFY(sameGame(form->Board, before));
+        QVERIFY(form->Board.Modified);
+        QCOMPARE(form->CurrentPicture, widePicture);
+        QCOMPARE(form->ColumnsCountComboBox->currentText(), QString("7"));
+        QCOMPARE(form->LastGame, gamesDir + "*.mzg");
+        QCOMPARE(form->windowTitle(), caption);
+        QVERIFY(form->PicturesShown());
+        verifyPiecesDrawn(*form);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -376,14 +389,26 @@ private slots:
         QCOMPARE(errors.Reports.size(), size_t(1));
         QVERIFY(errors.Reports[0].find("Failed to load game.") != std::string::npos);
         QVERIFY(errors.Reports[0].find("There is no such file.") != std::string::npos);
-        QVERIFY(sameGame(form->Board, before));
-        QVERIFY(form->Board.Modified);
-        QCOMPARE(form->CurrentPicture, widePicture);
-        QCOMPARE(form->ColumnsCountComboBox->currentText(), QString("7"));
-        QCOMPARE(form->LastGame, gamesDir + "*.mzg");
-        QCOMPARE(form->windowTitle(), caption);
-        QVERIFY(form->PicturesShown());
-        verifyPiecesDrawn(*form);
+        verifyGameInPlayKept(before, caption);
+    }
+
+    void aGameWhosePictureCannotBeShownSaysWhyAndLeavesTheGameInPlay()
+    {
+        startShuffledGame(*form, widePicture);
+        const TPuzzleBoard before = form->Board;
+        const QString caption = form->windowTitle();
+        const std::string broken = picturesDir + "broken.png";
+        writeBytes(broken, "not a picture");
+        writeBytes(gamesDir + "broken.mzg",
+            gameText({"[MosavoGame]", "ColumnsCount=20", "PictureTitle=" + broken,
+                "ResultedColumns=3", "ResultedRows=3"}));
+        answers = {mbrNo};
+        form->LoadGameFrom(gamesDir + "broken.mzg");
+        QCOMPARE(questions.size(), size_t(2));
+        QCOMPARE(questions[1],
+            "The picture \"" + broken + "\" cannot be shown: not a picture this program can read.");
+        QVERIFY(errors.Reports.empty());
+        verifyGameInPlayKept(before, caption);
     }
 
     void aGameWithoutAPictureFileHidesTheOldPictures()
@@ -477,6 +502,24 @@ private slots:
         QVERIFY(errors.Reports.empty());
         QVERIFY(sameGame(form->Board, saved));
         verifyPiecesDrawn(*form);
+    }
+
+    void aReloadedGameLooksExactlyAsItWasSaved()
+    {
+        form->ColumnsCountComboBox->setCurrentText("9");
+        form->RowsCountComboBox->setCurrentText("6");
+        startShuffledGame(*form, tallPicture);
+        const QImage puzzle = form->PuzzlePictureImage->Picture().copy();
+        const QImage original = form->OriginalPictureImage->Picture().copy();
+        dialogChoices = {gamesDir + "looks.mzg"};
+        form->SaveGameMenuClick();
+        QVERIFY(form->close());
+
+        form = startForm();
+        form->LoadLastGameMenuClick();
+        QVERIFY(errors.Reports.empty());
+        QCOMPARE(form->PuzzlePictureImage->Picture(), puzzle);
+        QCOMPARE(form->OriginalPictureImage->Picture(), original);
     }
 
     void closingWithCancelKeepsTheWindowAndWritesNoOptions()

@@ -1,18 +1,25 @@
 #include "ui/MosavoDialog.h"
 
 #include "core/Dialogs.h"
+#include "ui/HelpDialog.h"
 #include "ui/MyControls.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTimer>
 #include <QToolTip>
 #include <QtTest>
 
@@ -703,6 +710,94 @@ private slots:
         QCOMPARE(form->Board.WrongMoves, 0);
     }
 
+    void aPictureThatCannotBeShownSaysWhyAndChangesNothing()
+    {
+        loadPicture(picture);
+        swapAndRedraw(*form, 0, 0, 1, 0);
+        TImage *puzzleImage = form->PuzzlePictureImage;
+        const QImage shown = puzzleImage->Picture().copy();
+        const QString caption = form->windowTitle();
+        const QString broken = dir.filePath("broken.jpg");
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a picture") > 0);
+        file.close();
+
+        // Asked nothing about saving: the one box is the warning.
+        TScriptedBoxes boxes(mbrCancel);
+        form->LoadGameFromPicture(broken.toStdString());
+        QCOMPARE(boxes.Calls.size(), size_t(1));
+        QCOMPARE(boxes.Calls[0].Caption, std::string("Warning"));
+        QCOMPARE(boxes.Calls[0].Text,
+            "The picture \"" + broken.toStdString()
+                + "\" cannot be shown: not a picture this program can read.");
+        QVERIFY(form->PuzzlePictureImage == puzzleImage);
+        QCOMPARE(puzzleImage->Picture(), shown);
+        QCOMPARE(form->CurrentPicture, picture.toStdString());
+        QCOMPARE(form->windowTitle(), caption);
+        QVERIFY(form->Board.Modified);
+        QCOMPARE(form->Board.Pieces[0][0].Column, 1);
+        // Randomize still shuffles the game in play rather than a black piece.
+        form->RandomizeMenuClick();
+        QVERIFY(form->Board.CountMisplacedPieces() > 0);
+    }
+
+    void savingOverAnExistingGameAsksOnlyTheGamesOwnQuestion()
+    {
+        loadPicture(picture);
+        const QString existing = dir.filePath("existing.mzg");
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") > 0);
+        file.close();
+        form->SaveGameDialog.FileName = existing.toStdString();
+        TFileDialog::SetExecuteHook({});
+        // Chooses the existing file in the real dialog; any box the toolkit asks is counted.
+        int toolkitQuestions = 0;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                ++toolkitQuestions;
+                if (QAbstractButton *yes = box->button(QMessageBox::Yes))
+                    yes->click();
+                else
+                    box->reject();
+            } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+                dialog->selectFile(existing);
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            }
+        });
+        answer.start(50);
+        TScriptedBoxes boxes(mbrYes);
+        form->SaveGameMenuClick();
+        answer.stop();
+        QCOMPARE(toolkitQuestions, 0);
+        QCOMPARE(boxes.Calls.size(), size_t(1));
+        QCOMPARE(boxes.Calls[0].Text,
+            "File \"" + existing.toStdString() + "\"already exists.\nOverwrite it?");
+        QCOMPARE(form->LastGame, existing.toStdString());
+    }
+
+    void gridSizeListsShowTwentyRowsUnderFusionToo()
+    {
+        form.reset();
+        QApplication::setStyle("Fusion");
+        form = std::make_unique<TMosavoForm>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        for (QComboBox *box : {form->ColumnsCountComboBox, form->RowsCountComboBox}) {
+            box->showPopup();
+            QAbstractItemView *list = box->view();
+            QTRY_VERIFY(list->isVisible());
+            int shown = 0;
+            for (int row = 0; row < box->count(); ++row)
+                if (list->viewport()->rect().contains(
+                        list->visualRect(box->model()->index(row, 0))))
+                    ++shown;
+            box->hidePopup();
+            QCOMPARE(shown, 20);
+        }
+    }
+
     void closingAModifiedGameWithCancelKeepsTheWindowOpen()
     {
         loadPicture(picture);
@@ -733,8 +828,32 @@ private slots:
         QVERIFY(form->PuzzlePictureImage != nullptr);
     }
 
-    void helpWithoutAHelpFileSaysSoPlainly()
+    void f1OpensTheHelpWindowWithThePage()
     {
+        TScriptedBoxes boxes;
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClick(form.get(), Qt::Key_F1);
+        QVERIFY(boxes.Calls.empty());
+        QVERIFY(form->HelpForm != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(form->HelpForm));
+        QCOMPARE(form->HelpForm->windowTitle(), QString("Mosavo Help"));
+        const QString page = form->HelpForm->Browser->toPlainText();
+        for (const char *topic : {"How to play", "Ctrl+F5", "Shift-click", "Ctrl+Alt",
+                 "wrong moves", "$XDG_STATE_HOME/Mosavo/Errors.log", "/Uninstall"})
+            QVERIFY2(page.contains(topic), topic);
+
+        // Help again brings the same window back instead of opening another.
+        THelpForm *shown = form->HelpForm;
+        shown->close();
+        form->HelpMenu->trigger();
+        QCOMPARE(form->HelpForm, shown);
+        QVERIFY(shown->isVisible());
+    }
+
+    void helpInABuildWithoutThePageSaysTheHelpFileIsMissing()
+    {
+        form->HelpPage = ":/help/Missing.html";
         form->HelpFile = dir.filePath("Help.hlp").toStdString();
         TScriptedBoxes boxes;
         form->HelpMenu->trigger();
@@ -747,8 +866,10 @@ private slots:
     void arrangeWindowFillsMostOfTheScreensWorkArea()
     {
         form->ArrangeWindow();
+        QTest::qWait(50);
         const QRect work = form->screen()->availableGeometry();
-        QCOMPARE(form->width(), std::max(760, int(work.width() * 0.95)));
+        QCOMPARE(form->frameGeometry().width(), std::max(760, int(work.width() * 0.95)));
+        QCOMPARE(form->frameGeometry().height(), std::max(540, int(work.height() * 0.95)));
         const int clientWidth = form->ClientArea->width();
         const int left = std::max(form->MainPanel->width(), int(0.35 * clientWidth) - 5);
         QCOMPARE(form->OriginalPictureGroupBox->width(), left);

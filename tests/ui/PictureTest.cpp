@@ -1,6 +1,9 @@
 #include "ui/Picture.h"
 #include "ui/MyControls.h"
 
+#include "support/CraftedPictures.h"
+#include "support/QuadrantPicture.h"
+
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
@@ -23,18 +26,6 @@ constexpr int AreaWidth = 600;
 constexpr int AreaHeight = 500;
 constexpr int PieceWidth = 85;
 constexpr int PieceHeight = 71;
-
-// Four quadrants of distinct colours show where the picture's corners land.
-QImage quadrants(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    QPainter painter(&image);
-    painter.fillRect(0, 0, width / 2, height / 2, Qt::red);
-    painter.fillRect(width / 2, 0, width - width / 2, height / 2, Qt::green);
-    painter.fillRect(0, height / 2, width / 2, height - height / 2, Qt::blue);
-    painter.fillRect(width / 2, height / 2, width - width / 2, height - height / 2, Qt::yellow);
-    return image;
-}
 
 // JPEG is lossy: a colour counts when each channel is within a few steps.
 bool near(const QImage &image, int x, int y, Qt::GlobalColor expected)
@@ -84,38 +75,6 @@ bool allBlack(const QImage &image)
     return true;
 }
 
-uint32_t crc32(const QByteArray &bytes)
-{
-    uint32_t crc = 0xFFFFFFFFu;
-    for (const char byte : bytes) {
-        crc ^= static_cast<uint8_t>(byte);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-QByteArray bigEndian32(uint32_t value)
-{
-    const char bytes[] = {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
-    return QByteArray(bytes, 4);
-}
-
-QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
-{
-    return bigEndian32(data.size()) + type + data + bigEndian32(crc32(type + data));
-}
-
-// A valid PNG header that claims width x height, followed by a few bytes of pixel data.
-QByteArray pngHeaderClaiming(uint32_t width, uint32_t height)
-{
-    QByteArray header = bigEndian32(width) + bigEndian32(height);
-    header += QByteArray("\x08\x02\x00\x00\x00", 5); // 8-bit RGB, no interlace
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header)
-        + pngChunk("IDAT", QByteArray("\x78\x9c\x63\x00\x00\x00\x01\x00\x01", 9))
-        + pngChunk("IEND", {});
-}
-
 // A real progressive JPEG whose frame header is patched to claim `side` x `side` pixels.
 QByteArray progressiveJpegClaiming(quint16 side)
 {
@@ -123,7 +82,7 @@ QByteArray progressiveJpegClaiming(quint16 side)
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "jpeg");
     writer.setProgressiveScanWrite(true);
-    writer.write(quadrants(64, 64));
+    writer.write(Quadrants(64, 64));
     QByteArray bytes = buffer.data();
     const qsizetype frame = bytes.indexOf(QByteArray("\xFF\xC2", 2));
     if (frame < 0)
@@ -217,16 +176,19 @@ private slots:
         const QByteArray forgedJpeg = progressiveJpegClaiming(30000);
         const std::string hugeJpeg = writtenFile("huge.jpg", forgedJpeg);
         QCOMPARE(QImageReader(QString::fromStdString(hugeJpeg)).size(), QSize(30000, 30000));
-        const std::string hugePng = writtenFile("huge.png", pngHeaderClaiming(100000, 100000));
+        const std::string hugePng = writtenFile(
+            "huge.png", QByteArray::fromStdString(crafted::PngClaiming(100000, 100000)));
         QCOMPARE(QImageReader(QString::fromStdString(hugePng)).size(), QSize(100000, 100000));
-        const std::string cases[] = {
-            writtenFile("empty.png", {}),
-            writtenFile("text.png", "This is not a picture.\n"),
-            hugePng,
-            hugeJpeg,
-            writtenFile("forged.jpg", pngHeaderClaiming(100000, 100000)),
+        const std::pair<std::string, TPictureRefusal> cases[] = {
+            {writtenFile("empty.png", {}), TPictureRefusal::NotReadable},
+            {writtenFile("text.png", "This is not a picture.\n"), TPictureRefusal::NotReadable},
+            {hugePng, TPictureRefusal::Damaged},
+            {hugeJpeg, TPictureRefusal::TooLarge},
+            {writtenFile(
+                 "forged.jpg", QByteArray::fromStdString(crafted::PngClaiming(100000, 100000))),
+                TPictureRefusal::Damaged},
         };
-        for (const std::string &picture : cases) {
+        for (const auto &[picture, refusal] : cases) {
             resetPeakResident();
             const qint64 before = peakResidentKb();
             QElapsedTimer timer;
@@ -236,7 +198,10 @@ private slots:
             QVERIFY2(peakResidentKb() - before < 64 * 1024, picture.c_str());
             QCOMPARE(decoded.Size, QSize(0, 0));
             QVERIFY(decoded.Image.isNull());
+            QCOMPARE(decoded.Refusal, refusal);
         }
+        QCOMPARE(DecodePicture(hugeJpeg, QSize(1200, 900)).RefusalMessage(hugeJpeg),
+            "The picture \"" + hugeJpeg + "\" cannot be shown: too large: 900 megapixels.");
     }
 
     void refusedDecodersAreNotUsedWhateverTheFileName()
@@ -245,15 +210,15 @@ private slots:
         const std::string disguised = writtenFile("picture-tga.png", tgaPicture(40, 30));
         QVERIFY(!QImage(QString::fromStdString(tga)).isNull());
         QCOMPARE(QImageReader(QString::fromStdString(disguised)).format(), QByteArray("tga"));
-        QCOMPARE(DecodePicture(tga, QSize(600, 500)).Size, QSize(0, 0));
-        QCOMPARE(DecodePicture(disguised, QSize(600, 500)).Size, QSize(0, 0));
+        QCOMPARE(DecodePicture(tga, QSize(600, 500)).Refusal, TPictureRefusal::NotReadable);
+        QCOMPARE(DecodePicture(disguised, QSize(600, 500)).Refusal, TPictureRefusal::NotReadable);
     }
 
     void truncatedJpegStillLoadsAtItsSize()
     {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        quadrants(400, 300).save(&buffer, "jpeg");
+        Quadrants(400, 300).save(&buffer, "jpeg");
         const std::string picture = writtenFile("truncated.jpg", buffer.data().left(1500));
         const TDecodedPicture decoded = DecodePicture(picture, QSize(600, 500));
         QCOMPARE(decoded.Size, QSize(400, 300));
@@ -283,7 +248,7 @@ private slots:
 
     void puzzleAndOriginalImagesOfTheWorkedExample()
     {
-        const std::string picture = savedPicture("example.png", quadrants(1600, 1200), "png");
+        const std::string picture = savedPicture("example.png", Quadrants(1600, 1200), "png");
         loadPuzzle(picture);
         QCOMPARE(Columns, 7);
         QCOMPARE(Rows, 6);
@@ -304,7 +269,7 @@ private slots:
 
     void everyLoadMakesANewControlAndDeletesTheOld()
     {
-        const std::string picture = savedPicture("again.png", quadrants(160, 120), "png");
+        const std::string picture = savedPicture("again.png", Quadrants(160, 120), "png");
         loadPuzzle(picture);
         const QPointer<TImage> old = Image;
         loadPuzzle(picture);
@@ -314,17 +279,17 @@ private slots:
 
     void gridFollowsThePictureProportions()
     {
-        loadPuzzle(savedPicture("wide.png", quadrants(800, 200), "png"));
+        loadPuzzle(savedPicture("wide.png", Quadrants(800, 200), "png"));
         QCOMPARE(QSize(Columns, Rows), QSize(7, 2));
         QCOMPARE(Image->size(), QSize(595, 142));
 
-        loadPuzzle(savedPicture("tall.png", quadrants(200, 1600), "png"));
+        loadPuzzle(savedPicture("tall.png", Quadrants(200, 1600), "png"));
         QCOMPARE(QSize(Columns, Rows), QSize(1, 7));
         QCOMPARE(Image->size(), QSize(85, 497));
         expectQuadrants(Image->Picture());
 
         // Enlarged to 500 x 500; five whole pieces wide, seven high, no black margin.
-        loadPuzzle(savedPicture("tiny.png", quadrants(10, 10), "png"));
+        loadPuzzle(savedPicture("tiny.png", Quadrants(10, 10), "png"));
         QCOMPARE(QSize(Columns, Rows), QSize(5, 7));
         QCOMPARE(Image->size(), QSize(425, 497));
         expectQuadrants(Image->Picture());
@@ -350,14 +315,14 @@ private slots:
     {
         for (const char *format : {"jpeg", "png"}) {
             const QString name = QString("reduced.") + format;
-            const std::string picture = savedPicture(name, quadrants(1600, 1200), format);
+            const std::string picture = savedPicture(name, Quadrants(1600, 1200), format);
             const TDecodedPicture decoded = DecodePicture(picture, QSize(600, 500));
             QCOMPARE(decoded.Size, QSize(1600, 1200));
             QCOMPARE(decoded.Image.size(), QSize(600, 450));
             expectQuadrants(decoded.Image);
         }
         const TDecodedPicture small
-            = DecodePicture(savedPicture("small.png", quadrants(10, 10), "png"), QSize(600, 500));
+            = DecodePicture(savedPicture("small.png", Quadrants(10, 10), "png"), QSize(600, 500));
         QCOMPARE(small.Image.size(), QSize(10, 10));
     }
 
@@ -381,7 +346,7 @@ private slots:
 
     void oneDecodeServesBothImages()
     {
-        const std::string picture = savedPicture("shared.jpg", quadrants(1600, 1200), "jpeg");
+        const std::string picture = savedPicture("shared.jpg", Quadrants(1600, 1200), "jpeg");
         const TDecodedPicture decoded = DecodePicture(picture, QSize(600, 500));
         LoadPuzzlePicture(&Parent, 5, 20, PieceWidth, PieceHeight, AreaWidth, AreaHeight, 30, 30,
             true, decoded, Image, Columns, Rows);
@@ -399,7 +364,7 @@ private slots:
         // Stored 400 x 200, to be shown turned a quarter clockwise: upright it is 200 x 400.
         QImageWriter writer(Folder.filePath("turned.jpg"), "jpeg");
         writer.setTransformation(QImageIOHandler::TransformationRotate90);
-        QVERIFY(writer.write(quadrants(400, 200)));
+        QVERIFY(writer.write(Quadrants(400, 200)));
         const TDecodedPicture decoded = DecodePicture(path("turned.jpg"), QSize(100, 100));
         QCOMPARE(decoded.Size, QSize(200, 400));
         QCOMPARE(decoded.Image.size(), QSize(50, 100));
