@@ -1,5 +1,17 @@
-// Loading a large photograph into the puzzle and original areas, against a plain full-size decode
-// of the same file, with the memory each needs.
+// Loading a picture into the puzzle and original areas of a 1920 x 1080 screen.
+//
+//   UiPictureBench [--benchmark_...]        generated 6000 x 4000 JPEG and PNG pictures: the load
+//                                           against a plain full-size decode, with the memory
+//                                           each needs
+//   UiPictureBench [--rounds=N] PHOTO...    for each file: the load, its limit and the plain
+//                                           decode, as medians of N interleaved rounds (7 unless
+//                                           told), and their ratios
+//
+// The limit of a load is the decode at the reduced size it needs, and no more: libjpeg's 1/2,
+// 1/4 or 1/8 scale, the smallest that still covers the picture's fitted size in the puzzle area
+// (the larger one), then one smooth scale to that size. Where no reduced scale covers it, and for
+// formats without one (PNG), it is the plain decode plus one smooth scale. Times are wall clock
+// and the process's CPU time (Qt scales large pictures on several threads).
 //
 // Memory: before each case the kernel's peak resident size (VmHWM) is reset through
 // /proc/self/clear_refs; peak_MB is the peak reached during the case minus the resident size at
@@ -19,10 +31,14 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -197,6 +213,194 @@ private:
     }
 };
 
+// ---- Photographs given on the command line --------------------------------------------------
+
+// How the limit decodes a picture: at 1/Denominator of its size, then one smooth scale to Fitted.
+struct TLimitPlan
+{
+    QSize Picture;
+    QSize Fitted;
+    int Denominator = 1;
+    QSize Decoded;
+};
+
+int ScaledLength(int length, int denominator)
+{
+    return (length + denominator - 1) / denominator; // libjpeg rounds its scaled sizes up
+}
+
+TLimitPlan LimitPlan(const QSize &picture, const QByteArray &format, const QSize &box)
+{
+    TLimitPlan plan;
+    plan.Picture = picture;
+    plan.Fitted = ToQSize(
+        FitPictureSize(picture.width(), picture.height(), box.width(), box.height(), true));
+    plan.Decoded = picture;
+    if (format != "jpeg")
+        return plan;
+    for (const int denominator : {8, 4, 2}) {
+        const QSize scaled(ScaledLength(picture.width(), denominator),
+            ScaledLength(picture.height(), denominator));
+        if (scaled.width() >= plan.Fitted.width() && scaled.height() >= plan.Fitted.height()) {
+            plan.Denominator = denominator;
+            plan.Decoded = scaled;
+            return plan;
+        }
+    }
+    return plan;
+}
+
+QImage DecodeAtLimit(const QString &path, const TLimitPlan &plan)
+{
+    QImageReader reader(path);
+    if (plan.Denominator > 1)
+        reader.setScaledSize(plan.Decoded);
+    const QImage decoded = reader.read();
+    return decoded.scaled(plan.Fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+struct TTimes
+{
+    std::vector<double> WallMs;
+    std::vector<double> CpuMs;
+};
+
+double NowMs(clockid_t clock)
+{
+    timespec time {};
+    clock_gettime(clock, &time);
+    return double(time.tv_sec) * 1e3 + double(time.tv_nsec) / 1e6;
+}
+
+template<typename TWork>
+void TimeOnce(TTimes &times, TWork &&work)
+{
+    const double wall = NowMs(CLOCK_MONOTONIC), cpu = NowMs(CLOCK_PROCESS_CPUTIME_ID);
+    work();
+    times.WallMs.push_back(NowMs(CLOCK_MONOTONIC) - wall);
+    times.CpuMs.push_back(NowMs(CLOCK_PROCESS_CPUTIME_ID) - cpu);
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// Qt's JPEG reader picks the scale from whole divisions of the picture's size by the size asked
+// for, so a scale is met exactly only where it divides both sides.
+bool ExactScale(const TLimitPlan &plan)
+{
+    return plan.Picture.width() % plan.Denominator == 0
+        && plan.Picture.height() % plan.Denominator == 0;
+}
+
+QString PlanText(const TLimitPlan &plan)
+{
+    const QString fitted = QString("%1x%2").arg(plan.Fitted.width()).arg(plan.Fitted.height());
+    if (plan.Denominator == 1)
+        return "plain decode + one smooth scale to " + fitted;
+    return QString("decode at 1/%1 (%2x%3) + one smooth scale to %4")
+        .arg(plan.Denominator)
+        .arg(plan.Decoded.width())
+        .arg(plan.Decoded.height())
+        .arg(fitted);
+}
+
+// Times the game's load, the limit and the plain decode of one file in turn, `rounds` times, and
+// prints their medians and ratios. False when the file cannot be decoded.
+bool MeasurePhotograph(const std::string &path, int rounds)
+{
+    const QString file = QString::fromStdString(path);
+    QImageReader probe(file);
+    const QSize size = probe.size();
+    const QByteArray format = probe.format();
+    if (!size.isValid() || QImageReader(file).read().isNull()) {
+        std::printf("%s: cannot be decoded\n", path.c_str());
+        return false;
+    }
+    const TAreas areas = AreasOfFullHdScreen();
+    const TLimitPlan plan = LimitPlan(size, format, areas.Puzzle);
+    QWidget puzzleBox, originalBox;
+    TImage *puzzle = nullptr, *original = nullptr;
+    int columns = 0, rows = 0;
+    TTimes load, limit, plain;
+    for (int round = 0; round < rounds; ++round) {
+        TimeOnce(load, [&] {
+            const TDecodedPicture picture
+                = DecodePicture(path, areas.Puzzle.expandedTo(areas.Original));
+            LoadPuzzlePicture(&puzzleBox, 5, 20, areas.PieceWidth, areas.PieceHeight,
+                areas.Puzzle.width(), areas.Puzzle.height(), MaxGridSize, MaxGridSize, true,
+                picture, puzzle, columns, rows);
+            LoadOriginalPicture(&originalBox, 5, 20, columns, rows, areas.Original.width(),
+                areas.Original.height(), true, picture, original);
+        });
+        TimeOnce(limit, [&] {
+            const QImage image = DecodeAtLimit(file, plan);
+            benchmark::DoNotOptimize(image.constBits());
+        });
+        TimeOnce(plain, [&] {
+            const QImage image = QImageReader(file).read();
+            benchmark::DoNotOptimize(image.constBits());
+        });
+    }
+    const double loadWall = Median(load.WallMs), limitWall = Median(limit.WallMs),
+                 plainWall = Median(plain.WallMs);
+    const double loadCpu = Median(load.CpuMs), limitCpu = Median(limit.CpuMs),
+                 plainCpu = Median(plain.CpuMs);
+    std::printf("%s: %dx%d %s; puzzle area %dx%d, original area %dx%d; limit: %s%s\n", path.c_str(),
+        size.width(), size.height(), format.constData(), areas.Puzzle.width(),
+        areas.Puzzle.height(), areas.Original.width(), areas.Original.height(),
+        qPrintable(PlanText(plan)),
+        ExactScale(plan) ? ""
+                         : " (not a whole division: Qt's reader may take the next finer scale)");
+    std::printf("  medians of %d interleaved rounds, wall (CPU) ms: load %.1f (%.1f), limit %.1f"
+                " (%.1f), plain decode %.1f (%.1f)\n",
+        rounds, loadWall, loadCpu, limitWall, limitCpu, plainWall, plainCpu);
+    std::printf("  load / limit %.2f (CPU %.2f, goal at most 1.15: %s); load / plain decode %.2f"
+                " (CPU %.2f); limit / plain decode %.2f\n",
+        loadWall / limitWall, loadCpu / limitCpu,
+        std::max(loadWall / limitWall, loadCpu / limitCpu) <= 1.15 ? "met" : "MISSED",
+        loadWall / plainWall, loadCpu / plainCpu, limitWall / plainWall);
+    std::fflush(stdout);
+    return true;
+}
+
+struct TPhotoArguments
+{
+    int Rounds = 7;
+    std::vector<std::string> Paths;
+    std::string Error;
+};
+
+TPhotoArguments ParsePhotoArguments(int argc, char **argv)
+{
+    TPhotoArguments arguments;
+    const std::string roundsOption = "--rounds=";
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument.rfind(roundsOption, 0) == 0) {
+            arguments.Rounds = std::atoi(argument.c_str() + roundsOption.size());
+            if (arguments.Rounds < 1)
+                arguments.Error = "--rounds needs a number from 1 up";
+        } else if (argument.rfind("--", 0) == 0) {
+            arguments.Error = "unknown option " + argument;
+        } else {
+            arguments.Paths.push_back(argument);
+        }
+    }
+    return arguments;
+}
+
+int MeasurePhotographs(const TPhotoArguments &arguments)
+{
+    bool allDecoded = true;
+    for (const std::string &path : arguments.Paths)
+        allDecoded = MeasurePhotograph(path, arguments.Rounds) && allDecoded;
+    return allDecoded ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -204,8 +408,13 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
+    const TPhotoArguments photoArguments = ParsePhotoArguments(argc, argv);
+    if (!photoArguments.Error.empty()) {
+        std::fprintf(stderr, "UiPictureBench: %s\n", photoArguments.Error.c_str());
+        return 2;
+    }
+    if (!photoArguments.Paths.empty())
+        return MeasurePhotographs(photoArguments);
 
     TPictures pictures;
     {

@@ -8,6 +8,7 @@ packages=(
     xvfb xauth openbox xdg-utils libglib2.0-bin desktop-file-utils fonts-dejavu-core
     libx11-dev libxcb1-dev librsvg2-bin
     appstream libxml2-utils shared-mime-info groff-base dpkg-dev lintian
+    x11-utils xdotool
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -46,8 +46,9 @@ int main(int argc, char *argv[])
             DataLocations();
             mainForm = std::make_unique<TMosavoForm>();
         }
-        errorForm = std::make_unique<TErrorForm>();
-        aboutForm = std::make_unique<TAboutForm>();
+        // Both dialogs build their controls when first shown, which most runs never do.
+        errorForm = std::make_unique<TErrorForm>(nullptr, TControlsBuild::WhenShown);
+        aboutForm = std::make_unique<TAboutForm>(nullptr, TControlsBuild::WhenShown);
         if (installMode) {
             installForm->SetProgramInfo("Mosavo", "Mosavo", "Version 2.5, released on 06.06.2004");
             installForm->show();

@@ -176,7 +176,7 @@ QFrame *loweredPanel(QWidget *parent, QRect geometry)
 
 } // namespace
 
-TAboutForm::TAboutForm(QWidget *parent)
+TAboutForm::TAboutForm(QWidget *parent, TControlsBuild controlsBuild)
     : QDialog(parent,
         Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
             | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
@@ -186,6 +186,22 @@ TAboutForm::TAboutForm(QWidget *parent)
     setFont(PreferredFontPixels(QStringLiteral("Tahoma"), 11));
     setFixedSize(ClientWidth, ClientHeight);
     setModal(true);
+    if (controlsBuild == TControlsBuild::AtOnce)
+        BuildControls();
+    if (!AboutForm)
+        AboutForm = this;
+}
+
+TAboutForm::~TAboutForm()
+{
+    if (AboutForm == this)
+        AboutForm = nullptr;
+}
+
+void TAboutForm::BuildControls()
+{
+    if (FControlsBuilt)
+        return;
     CreateAboutPanel();
     CreateImagesPanel();
     OkayButton = new QPushButton(ButtonGlyph(TGlyph::Okay), QStringLiteral("&Okay"), this);
@@ -195,14 +211,18 @@ TAboutForm::TAboutForm(QWidget *parent)
     for (QPushButton *button : findChildren<QPushButton *>())
         FitCaption(button);
     PreviewKeys();
-    if (!AboutForm)
-        AboutForm = this;
+    FControlsBuilt = true;
+    if (FProgramNameSet)
+        ShowProgramName();
+    if (FProgramVersionSet)
+        ShowProgramVersion();
 }
 
-TAboutForm::~TAboutForm()
+void TAboutForm::setVisible(bool visible)
 {
-    if (AboutForm == this)
-        AboutForm = nullptr;
+    if (visible)
+        BuildControls();
+    QDialog::setVisible(visible);
 }
 
 void TAboutForm::CreateAboutPanel()
@@ -274,15 +294,32 @@ void TAboutForm::PreviewKeys()
 
 void TAboutForm::SetProgramName(const std::string &name, int pointSize)
 {
-    QFont font = ProgramNamePanel->font();
-    font.setPointSize(pointSize);
-    ProgramNamePanel->setFont(font);
-    ProgramNamePanel->setText(QString::fromStdString(name));
+    FProgramNameSet = true;
+    FProgramName = name;
+    FProgramNamePointSize = pointSize;
+    if (FControlsBuilt)
+        ShowProgramName();
 }
 
 void TAboutForm::SetProgramVersion(const std::string &version)
 {
-    ProgramVersionLabel->setText(QString::fromStdString(version));
+    FProgramVersionSet = true;
+    FProgramVersion = version;
+    if (FControlsBuilt)
+        ShowProgramVersion();
+}
+
+void TAboutForm::ShowProgramName()
+{
+    QFont font = ProgramNamePanel->font();
+    font.setPointSize(FProgramNamePointSize);
+    ProgramNamePanel->setFont(font);
+    ProgramNamePanel->setText(QString::fromStdString(FProgramName));
+}
+
+void TAboutForm::ShowProgramVersion()
+{
+    ProgramVersionLabel->setText(QString::fromStdString(FProgramVersion));
 }
 
 void TAboutForm::Dialog()

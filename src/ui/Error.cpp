@@ -39,7 +39,7 @@ QString displayText(const std::string &text)
 
 } // namespace
 
-TErrorForm::TErrorForm(QWidget *parent)
+TErrorForm::TErrorForm(QWidget *parent, TControlsBuild controlsBuild)
     : QDialog(parent,
         Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
             | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
@@ -49,8 +49,8 @@ TErrorForm::TErrorForm(QWidget *parent)
     setFont(PreferredFontPoints(QStringLiteral("Tahoma"), 8));
     setFixedSize(ClientWidth, ClientHeight);
     setModal(true);
-    CreateControls();
-    SetTabOrder();
+    if (controlsBuild == TControlsBuild::AtOnce)
+        BuildControls();
     FRecursionCount = 0;
     if (!ErrorForm)
         ErrorForm = this;
@@ -65,6 +65,22 @@ TErrorForm::~TErrorForm()
         RegisterErrorDialog(nullptr);
     if (ErrorForm == this)
         ErrorForm = nullptr;
+}
+
+void TErrorForm::BuildControls()
+{
+    if (FControlsBuilt)
+        return;
+    CreateControls();
+    SetTabOrder();
+    FControlsBuilt = true;
+}
+
+void TErrorForm::setVisible(bool visible)
+{
+    if (visible)
+        BuildControls();
+    QDialog::setVisible(visible);
 }
 
 void TErrorForm::CreateControls()
@@ -125,6 +141,7 @@ bool TErrorForm::ShowError(const std::string &caption, const std::string &descri
 {
     const bool nested = FRecursionCount > 0;
     try {
+        BuildControls();
         setWindowTitle(QString::fromStdString(caption));
         if (nested) {
             // Made by a handler running in this dialog's modal loop: count it, keep the first.

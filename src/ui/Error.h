@@ -6,6 +6,7 @@
 // registered).
 
 #include "core/Error.h"
+#include "ui/FormLook.h"
 
 #include <QDialog>
 
@@ -26,7 +27,10 @@ public:
 
     static constexpr uint64_t MaxLogSize = 10000; // a longer log is emptied before the next record
 
-    explicit TErrorForm(QWidget *parent = nullptr);
+    // Registers the dialog at once; with TControlsBuild::WhenShown its controls are built by the
+    // first report (or the first show), and are nullptr until then.
+    explicit TErrorForm(
+        QWidget *parent = nullptr, TControlsBuild controlsBuild = TControlsBuild::AtOnce);
     ~TErrorForm() override;
 
     // Shows a report modally; a report arriving while one is shown is only counted. True for
@@ -42,15 +46,18 @@ public:
     bool WriteLog();
 
     void reject() override;
+    void setVisible(bool visible) override;
 
-    QPlainTextEdit *MainMemo;
-    QPushButton *OkayButton;
-    QPushButton *OkayNoErrorsButton;
-    QPushButton *CancelButton;
-    QPushButton *TerminateButton;
-    QPushButton *LogButton;
-    QPushButton *HelpButton;
-    QLabel *RecursionLabel;
+    bool ControlsBuilt() const { return FControlsBuilt; }
+
+    QPlainTextEdit *MainMemo = nullptr;
+    QPushButton *OkayButton = nullptr;
+    QPushButton *OkayNoErrorsButton = nullptr;
+    QPushButton *CancelButton = nullptr;
+    QPushButton *TerminateButton = nullptr;
+    QPushButton *LogButton = nullptr;
+    QPushButton *HelpButton = nullptr;
+    QLabel *RecursionLabel = nullptr;
 
 public slots:
     void FormActivate();
@@ -65,6 +72,7 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    void BuildControls();
     void CreateControls();
     void SetTabOrder();
     void SetMemoText(const std::string &text);
@@ -72,6 +80,7 @@ private:
 
     int32_t FRecursionCount = 0;
     std::string FMemoText;
+    bool FControlsBuilt = false;
 };
 
 // The program's error dialog; nullptr until the entry point creates it.

@@ -3,15 +3,21 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFontDatabase>
+#include <QGroupBox>
+#include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <qdrawutil.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -119,6 +125,68 @@ QPixmap disabledImage(const QPixmap &normal)
     return QPixmap::fromImage(image);
 }
 
+// Stands for a style's standard icon and asks the style for it at the first real use.
+class TDeferredStandardIcon : public QIconEngine
+{
+public:
+    TDeferredStandardIcon(
+        const QStyle *style, QStyle::StandardPixmap pixmap, Qt::LayoutDirection direction)
+        : Style(const_cast<QStyle *>(style)), Pixmap(pixmap), Direction(direction)
+    { }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(
+        const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return Icon().pixmap(size, scale, mode, state);
+    }
+    void addPixmap(const QPixmap &pixmap, QIcon::Mode mode, QIcon::State state) override
+    {
+        Icon().addPixmap(pixmap, mode, state);
+    }
+    void addFile(
+        const QString &fileName, const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        Icon().addFile(fileName, size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().availableSizes(mode, state);
+    }
+    QString iconName() override { return Icon().name(); }
+    bool isNull() override { return Icon().isNull(); }
+    QString key() const override { return QStringLiteral("TDeferredStandardIcon"); }
+    QIconEngine *clone() const override { return new TDeferredStandardIcon(*this); }
+
+private:
+    QIcon &Icon()
+    {
+        if (!Loaded) {
+            QStyleOption option;
+            option.direction = Direction;
+            const QStyle *style = Style ? Style.data() : QApplication::style();
+            Loaded = style->standardIcon(Pixmap, &option, nullptr);
+        }
+        return *Loaded;
+    }
+
+    QPointer<QStyle> Style;
+    QStyle::StandardPixmap Pixmap;
+    Qt::LayoutDirection Direction;
+    std::optional<QIcon> Loaded;
+};
+
 QWidget *ownerWindow(const QWidget *dialog)
 {
     if (dialog->parentWidget())
@@ -176,6 +244,46 @@ QIcon ButtonGlyph(TGlyph glyph)
     icon.addPixmap(normal, QIcon::Normal);
     icon.addPixmap(disabledImage(normal), QIcon::Disabled);
     return icon;
+}
+
+bool DrawFusionGroupBoxFrame(
+    const QStyle *style, const QStyleOption *option, QPainter *painter, const QWidget *widget)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 4, 0) && QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    if (style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
+        return false;
+    static const QImage frame = [] {
+        QImageReader reader(
+            QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"),
+            "png");
+        reader.setAutoDetectImageFormat(false);
+        return reader.read();
+    }();
+    if (frame.isNull())
+        return false;
+    // The frame starts below the title or the check box, where there is one.
+    constexpr int fusionTopMargin = 3;
+    int top = fusionTopMargin;
+    const auto *box = qobject_cast<const QGroupBox *>(widget);
+    if (box == nullptr || box->isCheckable() || !box->title().isEmpty())
+        top += std::max(
+            style->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight), option->fontMetrics.height());
+    qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
+        QPixmap::fromImage(frame));
+    return true;
+#else
+    Q_UNUSED(style);
+    Q_UNUSED(option);
+    Q_UNUSED(painter);
+    Q_UNUSED(widget);
+    return false;
+#endif
+}
+
+QIcon DeferredStandardIcon(
+    const QStyle *style, QStyle::StandardPixmap pixmap, Qt::LayoutDirection direction)
+{
+    return QIcon(new TDeferredStandardIcon(style, pixmap, direction));
 }
 
 void CentreOverMainWindow(QWidget *dialog)

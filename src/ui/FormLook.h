@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QStyle>
 
 class QWidget;
 
@@ -20,8 +21,26 @@ bool CaptionFits(const QPushButton *button);
 
 enum class TGlyph { Okay, OkayNoErrors, Cancel, Terminate, Log };
 
+// The icon `style` gives for `pixmap`, read from its files only when it is first drawn or
+// measured: widgets ask for icons they may never show (the menu bar's extension button), and
+// reading one loads every image plugin. `direction` picks the left-to-right or right-to-left
+// image, as the style's own option would.
+QIcon DeferredStandardIcon(
+    const QStyle *style, QStyle::StandardPixmap pixmap, Qt::LayoutDirection direction);
+
 // A 16 x 16 glyph drawn at run time, with its own normal and disabled images.
 QIcon ButtonGlyph(TGlyph glyph);
+
+// Draws a group box's frame as Qt 6.4's Fusion style does, reading the style's frame picture with
+// the built-in PNG reader: read by auto-detection, as the style does, it loads every image plugin
+// at the first paint. False, with nothing drawn, for other styles and other Qt versions.
+bool DrawFusionGroupBoxFrame(
+    const QStyle *style, const QStyleOption *option, QPainter *painter, const QWidget *widget);
+
+// When a dialog builds its controls: at once, or when it is first shown. The program's own dialogs
+// wait, since most runs never show them and the first window appears sooner without them; they
+// look and behave the same either way.
+enum class TControlsBuild { AtOnce, WhenShown };
 
 // Centres a dialog over the window it belongs to: its parent's window, else the active window,
 // else the first visible main window; kept on that window's screen.

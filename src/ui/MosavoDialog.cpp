@@ -163,7 +163,7 @@ void TMosavoForm::LoadGameFromPicture(const std::string &path)
 {
     FUNCTION_NAME("TMosavoForm::LoadGameFromPicture");
     ErrorGuardShow(HERE, "Failed to load game.", [&] {
-        if (!MatchesFileMask(path, PictureFilter))
+        if (!MatchesFileMask(path, PictureFilter()))
             return;
         if (!LoadPicture(path, true))
             return;
@@ -177,11 +177,11 @@ void TMosavoForm::LoadGameFromPicture(const std::string &path)
     });
 }
 
-std::string TMosavoForm::PictureDialogStart() const
+std::string TMosavoForm::PictureDialogStart()
 {
     const std::string folder = GetFileDir(CurrentPicture);
     if (SamplePicturesDir.empty() || !IsSameFile(folder, GetMyPicturesPath())
-        || FolderHoldsPictures(folder, PictureFilter))
+        || FolderHoldsPictures(folder, PictureFilter()))
         return CurrentPicture;
     return SamplePicturesDir + "*";
 }
@@ -235,6 +235,7 @@ void TMosavoForm::LoadPictureMenuClick()
 {
     FUNCTION_NAME("TMosavoForm::LoadPictureMenuClick");
     ErrorGuardShow(HERE, "Failed to load file.", [&] {
+        PictureFilter(); // gives the dialog its filter
         LoadPictureDialog.FileName = PictureDialogStart();
         LoadPictureDialog.Places.clear();
         if (!SamplePicturesDir.empty())

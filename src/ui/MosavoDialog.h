@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -90,7 +91,7 @@ public:
     void LoadGameFromPicture(const std::string &path);
     // Where the Load picture dialog opens: at the current picture, or among the sample pictures
     // while the player's picture folder holds none of their own.
-    std::string PictureDialogStart() const;
+    std::string PictureDialogStart();
     void ReadGridSize();
     void ClearMoves();
     void SetCaption(const std::string &title);
@@ -199,7 +200,10 @@ public:
     TPuzzleBoard Board;
     std::string CurrentPicture;
     std::string LastGame;
-    std::string PictureFilter;
+    // The decoders' patterns ("*.bmp;*.gif;..."), asked for when first needed: listing them loads
+    // every image plugin, which the first window does not need. The load dialog gets its filter
+    // at the same time.
+    const std::string &PictureFilter();
     std::string HelpFile;
     // The help page in the program's resources; without it Help falls back to HelpFile.
     std::string HelpPage;
@@ -350,6 +354,7 @@ private:
     // A click on the puzzle takes the keyboard there.
     void FocusKeyboardCell(int32_t column, int32_t row);
 
+    std::optional<std::string> FPictureFilter;
     bool FrameWatched = false;
     QMargins ArrangedFrame;
     bool ShownOnScreen = false;

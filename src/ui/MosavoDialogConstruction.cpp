@@ -46,10 +46,35 @@ constexpr const char *GameQtFilter = "Mosavo game (*.mzg)";
 // that follows another within 200 ms appears at once; lists drop down below their box and show
 // the rows they are given, also where the style would open them over the box like a menu (which
 // shows every item and ignores the number of rows).
+// Nothing that the first window draws loads the image plugins: the menu bar asks for its extension
+// button's icon when it is built, though the button shows only when the menu does not fit, so that
+// icon is read when first drawn (see DeferredStandardIcon); the group boxes' frame picture is read
+// with the built-in PNG reader (see DrawFusionGroupBoxFrame).
 class TWindowStyle : public QProxyStyle
 {
 public:
     using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(
+        StandardPixmap pixmap, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (pixmap != SP_ToolBarHorizontalExtensionButton
+            && pixmap != SP_ToolBarVerticalExtensionButton)
+            return QProxyStyle::standardIcon(pixmap, option, widget);
+        // For these the base style reads only the direction, from the option or else from the
+        // application.
+        return DeferredStandardIcon(baseStyle(), pixmap,
+            option != nullptr ? option->direction : QGuiApplication::layoutDirection());
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+        const QWidget *widget) const override
+    {
+        if (element == PE_FrameGroupBox
+            && DrawFusionGroupBoxFrame(baseStyle(), option, painter, widget))
+            return;
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
 
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
         QStyleHintReturn *returnData) const override
@@ -79,6 +104,8 @@ TMosavoForm::TMosavoForm(QWidget *parent)
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
+    // Before the controls exist, so that none of them is polished twice.
+    installWindowStyle();
     if (MosavoForm == nullptr)
         MosavoForm = this;
     setObjectName("MosavoForm");
@@ -91,7 +118,6 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     CreatePictureAreas();
     LayOutAreas(DesignClientWidth, DesignClientHeight);
 
-    installWindowStyle();
     HelpFile = GetProgramDir() + "Help.hlp";
     HelpPage = THelpForm::PagePath;
     SetLabelText(PositionLabel, "");
@@ -112,9 +138,6 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     AllowFlipCheckBox->setChecked(firstStart.AllowFlip);
     CurrentPicture = firstStart.CurrentPicture;
     LastGame = firstStart.LastGame;
-    PictureFilter = GetPictureExtensionsAsFilter();
-    LoadPictureDialog.Filter = "Picture (" + PictureFilter + ")|" + PictureFilter;
-    LoadPictureDialog.QtFilter = PictureDialogFilter(PictureFilter);
     SamplePicturesDir = GetSamplePicturesDir();
     LoadGameDialog.Filter = GameFileFilter;
     LoadGameDialog.QtFilter = GameQtFilter;
@@ -132,6 +155,16 @@ TMosavoForm::~TMosavoForm()
     CancelDrag();
     if (MosavoForm == this)
         MosavoForm = nullptr;
+}
+
+const std::string &TMosavoForm::PictureFilter()
+{
+    if (!FPictureFilter) {
+        FPictureFilter = GetPictureExtensionsAsFilter();
+        LoadPictureDialog.Filter = "Picture (" + *FPictureFilter + ")|" + *FPictureFilter;
+        LoadPictureDialog.QtFilter = PictureDialogFilter(*FPictureFilter);
+    }
+    return *FPictureFilter;
 }
 
 void TMosavoForm::ApplyWindowFont()

@@ -129,7 +129,7 @@ void TMosavoForm::LoadGameFrom(const std::string &path)
     if (!GameList->LoadFrom(path))
         return;
     Board.Modified = false;
-    if (MatchesFileMask(CurrentPicture, PictureFilter)) {
+    if (MatchesFileMask(CurrentPicture, PictureFilter())) {
         try {
             if (!LoadSavedGamePicture(CurrentPicture)) {
                 // The picture cannot be shown and nothing else has changed yet.

@@ -26,7 +26,7 @@ void TMosavoForm::OpenFile(const std::string &path)
         return;
     }
     ErrorGuardShow(HERE, "Failed to load file.", [&] {
-        if (!MatchesFileMask(path, PictureFilter))
+        if (!MatchesFileMask(path, PictureFilter()))
             RaiseError(HERE, "This is neither a picture nor a Mosavo game.", path);
         LoadGameFromPicture(path);
     });

@@ -171,6 +171,27 @@ private slots:
         }
     }
 
+    void aBoxBuiltWhenFirstShownLooksTheSame()
+    {
+        QImage shown[2];
+        int index = 0;
+        for (const TControlsBuild build : {TControlsBuild::AtOnce, TControlsBuild::WhenShown}) {
+            TAboutForm form(nullptr, build);
+            fillAsTheMainWindowDoes(form);
+            QCOMPARE(form.ControlsBuilt(), build == TControlsBuild::AtOnce);
+            whenShown(&form, [&] {
+                QVERIFY(QTest::qWaitForWindowActive(&form));
+                QCOMPARE(form.ProgramNamePanel->font().pointSize(), 30);
+                shown[index] = form.grab().toImage();
+                form.OkayButton->click();
+            });
+            form.Dialog();
+            ++index;
+        }
+        QVERIFY(!shown[0].isNull());
+        QVERIFY(shown[0] == shown[1]);
+    }
+
     void theLinksOpenTheProjectsPages()
     {
         TTestAboutForm form;

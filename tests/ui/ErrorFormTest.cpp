@@ -398,6 +398,32 @@ private slots:
         QCOMPARE(form.LogFileName(), expected);
     }
 
+    void aDialogBuiltWhenFirstShownLooksAndAnswersTheSame()
+    {
+        QImage shown[2];
+        bool results[2] = {};
+        int index = 0;
+        for (const TControlsBuild build : {TControlsBuild::AtOnce, TControlsBuild::WhenShown}) {
+            TErrorForm form(nullptr, build);
+            QCOMPARE(RegisteredErrorDialog(), static_cast<IErrorDialog *>(&form));
+            QCOMPARE(form.ControlsBuilt(), build == TControlsBuild::AtOnce);
+            whenShown(&form, [&] {
+                QVERIFY(QTest::qWaitForWindowActive(&form));
+                shown[index] = form.grab().toImage();
+                form.OkayNoErrorsButton->click();
+            });
+            bool okayNoErrors = false;
+            results[index] = form.ShowError("Error", "Failed to load game.", &okayNoErrors,
+                                 "\r\nRAISE CONTEXT\r\n* Line: 7")
+                && okayNoErrors;
+            QVERIFY(form.ControlsBuilt());
+            ++index;
+        }
+        QVERIFY(results[0] && results[1]);
+        QVERIFY(!shown[0].isNull());
+        QVERIFY(shown[0] == shown[1]);
+    }
+
     void anExceptionEscapingAMenuHandlerReachesTheDialog()
     {
         QMainWindow window;

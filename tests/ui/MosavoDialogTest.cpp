@@ -3,6 +3,7 @@
 #include "core/Dialogs.h"
 #include "ui/HelpDialog.h"
 #include "ui/MyControls.h"
+#include "ui/Picture.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -16,7 +17,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QProxyStyle>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
@@ -808,6 +811,59 @@ private slots:
         QCOMPARE(boxes.Calls.size(), size_t(1));
         boxes.Answer = mbrNo;
         QVERIFY(form->close());
+    }
+
+    void theMenuBarsExtensionIconsAreTheBaseStylesOwn()
+    {
+        const auto *style = qobject_cast<const QProxyStyle *>(QApplication::style());
+        QVERIFY(style != nullptr);
+        for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+            QStyleOption option;
+            option.direction = direction;
+            for (const QStyle::StandardPixmap pixmap : {QStyle::SP_ToolBarHorizontalExtensionButton,
+                     QStyle::SP_ToolBarVerticalExtensionButton}) {
+                const QIcon shown = style->standardIcon(pixmap, &option, form->menuBar());
+                const QIcon own
+                    = style->baseStyle()->standardIcon(pixmap, &option, form->menuBar());
+                QCOMPARE(shown.isNull(), own.isNull());
+                QCOMPARE(shown.availableSizes(), own.availableSizes());
+                for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled})
+                    for (const int size : {8, 16, 24})
+                        QCOMPARE(
+                            shown.pixmap(size, mode).toImage(), own.pixmap(size, mode).toImage());
+            }
+        }
+    }
+
+    void groupBoxesLookAsTheBaseStyleDrawsThem()
+    {
+        auto *program = qobject_cast<QProxyStyle *>(QApplication::style());
+        QVERIFY(program != nullptr);
+        // A style of its own: the program's base style draws through the program's style.
+        const std::unique_ptr<QStyle> base(QStyleFactory::create(program->baseStyle()->name()));
+        QVERIFY(base != nullptr);
+        for (const QString &title : {QString("Puzzle picture"), QString()}) {
+            for (const bool checkable : {false, true}) {
+                QImage drawn[2];
+                for (QStyle *style : {static_cast<QStyle *>(program), base.get()}) {
+                    QGroupBox box(title);
+                    box.setCheckable(checkable);
+                    box.setStyle(style);
+                    box.resize(240, 120);
+                    drawn[style == program ? 0 : 1] = box.grab().toImage();
+                }
+                QCOMPARE(drawn[0], drawn[1]);
+            }
+        }
+    }
+
+    void theDecodersAreListedOnlyWhenThePictureFilterIsFirstNeeded()
+    {
+        QVERIFY(form->LoadPictureDialog.Filter.empty());
+        const std::string filter = GetPictureExtensionsAsFilter();
+        QCOMPARE(form->PictureFilter(), filter);
+        QCOMPARE(form->LoadPictureDialog.Filter, "Picture (" + filter + ")|" + filter);
+        QCOMPARE(form->LoadPictureDialog.QtFilter, PictureDialogFilter(filter));
     }
 
     void loadPictureStartsInThePictureFolderWithThePictureFilter()

@@ -2,12 +2,13 @@
 
 #include "core/Error.h"
 #include "platform/posix/FileInternal.h"
+#include "platform/posix/UniqueFd.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <pwd.h>
 #include <signal.h>
@@ -82,12 +83,16 @@ std::optional<std::string> userDirectoryValue(std::string_view line, const std::
 // XDG_PICTURES_DIR and the like from user-dirs.dirs, else home + fallback.
 std::string userDirectory(const std::string &key, const std::string &fallback)
 {
-    std::ifstream file(XdgBaseDirectory("XDG_CONFIG_HOME", ".config") + "/user-dirs.dirs");
-    std::string line;
+    const std::string content
+        = ReadSmallFile(XdgBaseDirectory("XDG_CONFIG_HOME", ".config") + "/user-dirs.dirs");
     std::string found;
-    while (std::getline(file, line))
-        if (auto value = userDirectoryValue(line, key))
+    for (std::size_t start = 0; start < content.size();) {
+        const std::size_t end = std::min(content.find('\n', start), content.size());
+        if (auto value
+            = userDirectoryValue(std::string_view(content).substr(start, end - start), key))
             found = *value;
+        start = end + 1;
+    }
     if (!found.empty())
         return found;
     const std::string home = homeDirectory();
@@ -222,6 +227,23 @@ int startShellAction(const std::string &fileName, const std::string &parameters,
 }
 
 } // namespace
+
+std::string ReadSmallFile(const std::string &path)
+{
+    const TUniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    std::string content;
+    if (!file.Valid())
+        return content;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t count = ::read(file.Get(), buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return content;
+        content.append(buffer, static_cast<std::size_t>(count));
+    }
+}
 
 std::string XdgBaseDirectory(const char *variable, const std::string &homeRelative)
 {

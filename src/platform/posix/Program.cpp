@@ -4,6 +4,7 @@
 #include "core/MyRandom.h"
 #include "platform/File.h"
 #include "platform/FileSync.h"
+#include "platform/posix/FileInternal.h"
 
 #include <atomic>
 #include <cerrno>
@@ -12,7 +13,6 @@
 #include <ctime>
 #include <exception>
 #include <fcntl.h>
-#include <fstream>
 #include <iterator>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -57,8 +57,7 @@ std::string executablePath()
 
 std::vector<std::string> commandLineArguments()
 {
-    std::ifstream file("/proc/self/cmdline", std::ios::binary);
-    const std::string content((std::istreambuf_iterator<char>(file)), {});
+    const std::string content = ReadSmallFile("/proc/self/cmdline");
     std::vector<std::string> arguments;
     std::size_t start = 0;
     while (start < content.size()) {
