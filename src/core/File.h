@@ -2,12 +2,16 @@
 // Path texts: directory and name parts, trailing delimiters, wildcard masks and shortcut names.
 // Pure string work; everything that asks the file system is in platform/File.h.
 
+#include <cstddef>
 #include <string>
 
+// MaxPathLength: the longest path the platform opens, in bytes, its terminating NUL not counted.
 #ifdef _WIN32
 constexpr char PathDelimiter = '\\';
+constexpr std::size_t MaxPathLength = 259;
 #else
 constexpr char PathDelimiter = '/';
+constexpr std::size_t MaxPathLength = 4095;
 #endif
 
 // Whether the character ends a directory component: the delimiter (and, where drives exist,

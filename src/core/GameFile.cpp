@@ -1,5 +1,6 @@
 #include "core/GameFile.h"
 
+#include "core/Error.h"
 #include "core/File.h"
 #include "core/Picture.h"
 #include "core/StoredTextList.h"
@@ -53,6 +54,20 @@ void eraseMap(TStoredTextList &list)
         list.ClearSection(MapSection);
 }
 
+// Refuses a game file whose picture name cannot be taken, before anything is read from it.
+void requirePictureName(const TStoredTextList &list)
+{
+    FUNCTION_NAME("ReadGame");
+    if (!list.ValueExists(GameSection, PictureTitleKey))
+        RaiseError(HERE, "The game file names no picture.", list.FileName());
+    const size_t length = list.Document()->ReadString(GameSection, PictureTitleKey, {}).size();
+    if (length > MaxPathTextLength)
+        RaiseError(HERE,
+            "The name of the game's picture is longer than " + std::to_string(MaxPathTextLength)
+                + " bytes.",
+            list.FileName(), std::to_string(length));
+}
+
 int32_t readGridSize(const TStoredTextList &list, const char *key, int32_t boxValue)
 {
     list.ReadNumber(GameSection, key, boxValue, MaxGridSize, MinChosenGridSize);
@@ -81,6 +96,7 @@ void WriteCommonSettings(
 
 void ReadGame(const TStoredTextList &list, TPuzzleBoard &board, TWindowSettings &window)
 {
+    requirePictureName(list);
     ReadCommonSettings(list, board, window);
     int32_t columns = window.ColumnsBox;
     list.ReadNumber(GameSection, ResultedColumnsKey, columns, MaxGridSize, 1);

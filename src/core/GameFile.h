@@ -3,6 +3,7 @@
 // the content of every cell, read and written through a TStoredTextList. The first four keys are
 // the settings that the options file shares.
 
+#include "core/File.h"
 #include "core/PuzzleBoard.h"
 #include "core/Utilities.h"
 
@@ -18,8 +19,8 @@ inline constexpr const char *GameFileExtension = ".mzg";
 inline constexpr const char *GameFileMask = "*.mzg";
 inline constexpr const char *GameFileFilter = "Mosavo game (*.mzg)|*.mzg";
 inline constexpr const char *GamesFolderName = "MosavoGames";
-// Longest path text the files accept.
-inline constexpr size_t MaxPathTextLength = 259;
+// Longest path text the files accept: any path this platform can open.
+inline constexpr size_t MaxPathTextLength = MaxPathLength;
 
 // What the window holds besides the board: the grid-size boxes, the check boxes, the current
 // picture and the last game file.
@@ -40,7 +41,9 @@ void WriteCommonSettings(
     TStoredTextList &list, const TPuzzleBoard &board, const TWindowSettings &window);
 
 // Reads the grid in play, the counters and the map into a solved board of that grid; every value
-// that is missing or not accepted keeps its default. Modified is left to the caller.
+// that is missing or not accepted keeps its default. Modified is left to the caller. A file that
+// names no picture, or one too long to take, raises before anything has changed: its map would
+// otherwise be shown over the picture in play.
 void ReadGame(const TStoredTextList &list, TPuzzleBoard &board, TWindowSettings &window);
 // Rewrites every game key in its place and replaces the map whole; other keys stay.
 void WriteGame(TStoredTextList &list, const TPuzzleBoard &board, const TWindowSettings &window);

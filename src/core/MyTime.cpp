@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <initializer_list>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -66,9 +69,97 @@ void civilFromDays(int64_t days, TDateTimeParts &parts)
     parts.Year = static_cast<int32_t>(yearOfEra + era * 400 + (parts.Month <= 2));
 }
 
-bool isTimeField(char c)
+// A time pattern as the toolkit reads it: fields (runs of one pattern letter, "AP" as one) and
+// literal text, quoted or not.
+struct TPatternToken
 {
-    return c == 'h' || c == 'H' || c == 'm' || c == 's';
+    std::string Text;
+    char Field = 0; // the pattern letter; 0 for literal text
+    bool Quoted = false;
+
+    bool IsBlank() const { return Field == 0 && !Quoted && Text == " "; }
+    bool IsLiteral(char c) const { return Field == 0 && !Quoted && Text == std::string(1, c); }
+};
+
+bool isPatternLetter(char c)
+{
+    return c == 'h' || c == 'H' || c == 'm' || c == 's' || c == 'z' || c == 't' || c == 'A'
+        || c == 'a';
+}
+
+std::vector<TPatternToken> tokenizeTimePattern(const std::string &pattern)
+{
+    std::vector<TPatternToken> tokens;
+    std::size_t i = 0;
+    while (i < pattern.size()) {
+        const char c = pattern[i];
+        if (c == '\'') {
+            const std::size_t end = pattern.find('\'', i + 1);
+            const std::size_t stop = end == std::string::npos ? pattern.size() : end + 1;
+            tokens.push_back({pattern.substr(i, stop - i), 0, true});
+            i = stop;
+        } else if (isPatternLetter(c)) {
+            std::size_t end = i + 1;
+            while (end < pattern.size() && pattern[end] == c)
+                ++end;
+            if ((c == 'A' || c == 'a') && end < pattern.size()
+                && (pattern[end] == 'P' || pattern[end] == 'p'))
+                ++end;
+            tokens.push_back({pattern.substr(i, end - i), c, false});
+            i = end;
+        } else {
+            tokens.push_back({std::string(1, c), 0, false});
+            ++i;
+        }
+    }
+    return tokens;
+}
+
+std::string joinTokens(const std::vector<TPatternToken> &tokens, std::size_t from, std::size_t to)
+{
+    std::string text;
+    for (std::size_t i = from; i < to && i < tokens.size(); ++i)
+        text += tokens[i].Text;
+    return text;
+}
+
+std::size_t findField(
+    const std::vector<TPatternToken> &tokens, std::size_t from, std::initializer_list<char> letters)
+{
+    for (std::size_t i = from; i < tokens.size(); ++i)
+        for (const char letter : letters)
+            if (tokens[i].Field == letter)
+                return i;
+    return tokens.size();
+}
+
+// Whether the literal text between the fields is made of words ("h", "min", "時") rather than
+// punctuation: a locale that writes units writes one after the seconds too.
+bool hasUnitWords(const std::vector<TPatternToken> &tokens, std::size_t from, std::size_t to)
+{
+    for (std::size_t i = from; i < to; ++i) {
+        if (tokens[i].Field != 0)
+            continue;
+        if (tokens[i].Quoted)
+            return true;
+        for (const char c : tokens[i].Text)
+            if (static_cast<unsigned char>(c) >= 0x80
+                || std::isalnum(static_cast<unsigned char>(c)))
+                return true;
+    }
+    return false;
+}
+
+// The index after the unit word that follows the last field, blanks before it included.
+std::size_t afterUnitWord(const std::vector<TPatternToken> &tokens, std::size_t from)
+{
+    std::size_t start = from;
+    while (start < tokens.size() && tokens[start].IsBlank())
+        ++start;
+    std::size_t end = start;
+    while (end < tokens.size() && tokens[end].Field == 0 && !tokens[end].IsBlank())
+        ++end;
+    return end > start ? end : from;
 }
 
 } // namespace
@@ -80,27 +171,52 @@ void SetLongDateTimeFormatters(TDateTimeFormatter longDate, TDateTimeFormatter l
 
 std::string TimePatternWithColons(const std::string &pattern)
 {
-    // Between two runs of hour, minute or second letters, whatever the locale puts (apart from
-    // quoted text and blanks before an AM/PM marker) becomes a single colon.
-    std::string result;
-    std::size_t i = 0;
-    while (i < pattern.size()) {
-        const char c = pattern[i];
-        result += c;
-        ++i;
-        if (!isTimeField(c) || (i < pattern.size() && pattern[i] == c))
-            continue;
-        std::size_t next = i;
-        while (next < pattern.size() && !isTimeField(pattern[next]) && pattern[next] != ' '
-            && pattern[next] != '\'' && pattern[next] != 'A' && pattern[next] != 'a'
-            && pattern[next] != 't' && pattern[next] != 'z')
-            ++next;
-        if (next > i && next < pattern.size() && isTimeField(pattern[next])) {
-            result += ':';
-            i = next;
-        }
+    const std::vector<TPatternToken> tokens = tokenizeTimePattern(pattern);
+    const std::size_t hour = findField(tokens, 0, {'h', 'H'});
+    const std::size_t minute = findField(tokens, hour, {'m'});
+    if (minute == tokens.size())
+        return pattern;
+    const std::size_t second = findField(tokens, minute, {'s'});
+    const std::size_t last = second == tokens.size() ? minute : second;
+    // Hours keep the locale's form (12 or 24, padded or not); minutes and seconds read as on a
+    // clock.
+    std::string result = joinTokens(tokens, 0, hour) + tokens[hour].Text + ":mm";
+    if (second != tokens.size())
+        result += ":ss";
+    const std::size_t rest
+        = hasUnitWords(tokens, hour + 1, last) ? afterUnitWord(tokens, last + 1) : last + 1;
+    return result + joinTokens(tokens, rest, tokens.size());
+}
+
+std::string TimePatternWithoutTimeZone(const std::string &pattern)
+{
+    std::vector<TPatternToken> tokens = tokenizeTimePattern(pattern);
+    const std::size_t zone = findField(tokens, 0, {'t'});
+    if (zone == tokens.size())
+        return pattern;
+    // The zone goes with what only frames it: brackets around it, a comma and a blank before it.
+    std::size_t first = zone;
+    std::size_t end = zone + 1;
+    const auto literalAt = [&](std::size_t i, std::initializer_list<char> chars) {
+        for (const char c : chars)
+            if (i < tokens.size() && tokens[i].IsLiteral(c))
+                return true;
+        return false;
+    };
+    if (first > 0 && literalAt(first - 1, {'(', '['}) && literalAt(end, {')', ']'})) {
+        --first;
+        ++end;
     }
-    return result;
+    const std::size_t start = first;
+    if (first > 0 && tokens[first - 1].IsBlank())
+        --first;
+    if (first > 0 && literalAt(first - 1, {','}))
+        --first;
+    if (first == start && end < tokens.size() && tokens[end].IsBlank())
+        ++end;
+    tokens.erase(tokens.begin() + static_cast<std::ptrdiff_t>(first),
+        tokens.begin() + static_cast<std::ptrdiff_t>(end));
+    return joinTokens(tokens, 0, tokens.size());
 }
 
 double EncodeDate(int32_t year, int32_t month, int32_t day)

@@ -22,9 +22,13 @@ using TDateTimeFormatter = std::function<std::string(const TDateTimeParts &)>;
 // The locale's long date and long time forms. The program installs formatters built on the
 // user's locale; before that an English long form is used.
 void SetLongDateTimeFormatters(TDateTimeFormatter longDate, TDateTimeFormatter longTime);
-// Rewrites a long time pattern ("h.mm.ss AP") so that hours, minutes and seconds are separated by
-// colons, whatever separator the locale uses.
+// Rewrites a long time pattern in the toolkit's letters ("h.mm.ss AP", "HH 'h' mm 'min' ss 's'")
+// so that hours, minutes and seconds read as on a clock, separated by colons, whatever separators
+// or unit words the locale uses. What stands before the hours and after the seconds (an AM/PM
+// marker, the zone) stays.
 std::string TimePatternWithColons(const std::string &pattern);
+// The pattern without its time zone field and the brackets, comma and blank that frame it.
+std::string TimePatternWithoutTimeZone(const std::string &pattern);
 
 double EncodeDate(int32_t year, int32_t month, int32_t day);
 double EncodeDateTime(

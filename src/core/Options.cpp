@@ -1,5 +1,6 @@
 #include "core/Options.h"
 
+#include "core/File.h"
 #include "core/StoredTextList.h"
 
 namespace {
@@ -8,6 +9,19 @@ constexpr const char *AllowFlipKey = "AllowFlip";
 constexpr const char *LastGameTitleKey = "LastGameTitle";
 
 } // namespace
+
+TWindowSettings FirstStartSettings(
+    const std::string &picturesFolder, const std::string &gamesFolder)
+{
+    TWindowSettings settings;
+    settings.ColumnsBox = DefaultGridSize;
+    settings.RowsBox = DefaultGridSize;
+    settings.LightGrid = false;
+    settings.AllowFlip = false;
+    settings.CurrentPicture = AddTrailingBackslash(picturesFolder) + "*";
+    settings.LastGame = AddTrailingBackslash(gamesFolder) + GameFileMask;
+    return settings;
+}
 
 void ReadOptions(const TStoredTextList &list, TPuzzleBoard &board, TWindowSettings &window)
 {

@@ -12,7 +12,6 @@ inline constexpr const char *OptionsFileName = "Mosavo.ini";
 
 // The values a window starts with when there is no options file: a 7 x 7 grid, both check boxes
 // off, the picture dialog in the user's picture folder and the game dialogs in the games folder.
-// Both folders end with a delimiter.
 TWindowSettings FirstStartSettings(
     const std::string &picturesFolder, const std::string &gamesFolder);
 

@@ -225,6 +225,12 @@ bool TMemIniFile::SectionExists(const std::string &section) const
     return findSection(section) != nullptr;
 }
 
+bool TMemIniFile::ValueExists(const std::string &section, const std::string &key) const
+{
+    const TIniSection *found = findSection(section);
+    return found && firstLineOfKey(*found, key) != std::string::npos;
+}
+
 std::string TMemIniFile::ReadString(
     const std::string &section, const std::string &key, const std::string &defaultValue) const
 {
@@ -314,16 +320,20 @@ private:
 void TReplacementFile::Create()
 {
     FUNCTION_NAME("TMemIniFile::UpdateFile");
-    // Exclusive creation, so that a stale temporary file of another writer is never reused.
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        path = target;
-        path += attempt == 0 ? ".tmp" : ".tmp" + std::to_string(attempt);
+    // One temporary name per target: what a save that was killed left there is taken away, so
+    // that temporaries never pile up. Creation is exclusive, so that a link put in its place is
+    // removed rather than written through.
+    path = target;
+    path += ".tmp";
+    for (int attempt = 0; attempt < 2; ++attempt) {
         SetLastSystemError(0);
         file.reset(std::fopen(path.c_str(), "wbx"));
         if (file)
             return;
         if (LastSystemError() != EEXIST)
             break;
+        std::error_code ignored;
+        fs::remove(path, ignored);
     }
     const uint32_t code = LastSystemError();
     const std::string tried = path.string();
@@ -506,6 +516,11 @@ TMemIniFile &TStoredTextList::requireDocument() const
     if (!document)
         RaiseError(HERE, "The file has not been loaded.", fileName);
     return *document;
+}
+
+bool TStoredTextList::ValueExists(const std::string &section, const std::string &key) const
+{
+    return requireDocument().ValueExists(section, key);
 }
 
 void TStoredTextList::ReadText(const std::string &section, const std::string &key, bool allowEmpty,

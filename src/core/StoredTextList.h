@@ -63,6 +63,7 @@ public:
     void WriteInteger(const std::string &section, const std::string &key, int32_t value);
     void EraseSection(const std::string &section);
     bool SectionExists(const std::string &section) const;
+    bool ValueExists(const std::string &section, const std::string &key) const;
 
     // Takes a new file name; the content stays and nothing is read.
     void Rename(const std::string &newFileName) { fileName = newFileName; }
@@ -105,6 +106,7 @@ public:
     bool SaveAs(const std::string &newFileName, bool ask);
 
     // Accessors for the events; they raise and catch nothing.
+    bool ValueExists(const std::string &section, const std::string &key) const;
     void ReadText(const std::string &section, const std::string &key, bool allowEmpty,
         std::string &value, size_t maxLength) const;
     void WriteText(const std::string &section, const std::string &key, const std::string &value);

@@ -18,6 +18,11 @@ std::string GetLongFileName(const std::string &path);
 std::string GetFullFileName(const std::string &path);
 // There are no mapped network drives here: the same as GetFullFileName.
 std::string GetFullUncFileName(const std::string &path);
+// The full name as the file system reaches it: every link (and, on Windows, every junction) in
+// the part of the path that exists is resolved; the part that does not exist yet follows as
+// written. Guards that compare places use it, so that a link cannot disguise one folder as
+// another.
+std::string GetResolvedFileName(const std::string &path);
 // Whether two names reach one file: by identity when both exist (so links, hard links and
 // case-insensitive file systems count), else by equal full names. False when either name holds
 // one of < > | " * ?.
@@ -62,7 +67,9 @@ void RunFile(const std::string &fileName, const std::string &parameters = {},
 void OpenSite(const std::string &address, const std::string &failureMessage);
 
 // ---- Directory trees and renaming -----------------------------------------------------------
-// Links inside a tree are never followed: they are deleted or copied as links.
+// Links are never followed, however the path is written: links inside a tree are deleted or
+// copied as links, and a named directory (source or destination) that is itself a link is not
+// entered, with or without trailing delimiters or "." components.
 
 // Deletes the tree; entries that cannot be deleted are left without complaint. Raising: "Can not
 // find directory." when dir (or a directory inside) cannot be listed, "Failed to delete
@@ -71,7 +78,9 @@ void DeleteDirectoryNoErrors(const std::string &dir);
 // Copies the tree into destination (created when missing), overwriting files there and leaving
 // extra ones; hidden entries (names starting with '.') are skipped. With copy false the source
 // tree is deleted instead. Status, and each level that fails shows "Failed to process
-// directory.".
+// directory.". A destination directory that exists but that this user may not write fails as
+// one that cannot be created ("Failed to create directory." with the system error), since
+// nothing could be copied into it.
 void CopyDeleteDirectory(const std::string &source, const std::string &destination, bool copy);
 // With replace, removes an existing newName that is not oldName itself.
 void PrepareRenameTarget(const std::string &oldName, const std::string &newName, bool replace);

@@ -27,14 +27,20 @@ std::string withoutTrailingDelimiter(std::string path)
     return path;
 }
 
-// Whether `inner` is `outer` or lies somewhere below it.
+// Whether `inner` is `outer` or lies somewhere below it. The walk goes up the resolved path and
+// compares by identity, so that neither a link in `inner` nor the letter case of a name can hide
+// that the two are one place.
 bool isSameOrInside(const std::string &inner, const std::string &outer)
 {
-    if (IsSameFile(inner, outer))
-        return true;
-    const std::string outerPrefix = AddTrailingBackslash(GetFullFileName(outer));
-    const std::string innerFull = AddTrailingBackslash(GetFullFileName(inner));
-    return innerFull.compare(0, outerPrefix.size(), outerPrefix) == 0;
+    std::string place = withoutTrailingDelimiter(GetResolvedFileName(inner));
+    while (true) {
+        if (IsSameFile(place, outer))
+            return true;
+        const std::string parent = withoutTrailingDelimiter(GetFileDir(place));
+        if (parent.empty() || parent == place)
+            return false;
+        place = parent;
+    }
 }
 
 // Results are ignored by every caller: each is a step whose failure does not stop the sequence.

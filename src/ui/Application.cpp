@@ -33,31 +33,17 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
 
 namespace {
 
-// The time zone field ("t") outside quoted text; the reports show local time without it.
-QString withoutTimeZone(const QString &pattern)
-{
-    QString result;
-    bool quoted = false;
-    for (const QChar c : pattern) {
-        if (c == QLatin1Char('\''))
-            quoted = !quoted;
-        if (quoted || c != QLatin1Char('t'))
-            result += c;
-    }
-    return result.trimmed();
-}
-
+// The reports show local time, without its zone.
 QString longTimePattern(const QLocale &locale)
 {
-    const QString pattern = withoutTimeZone(locale.timeFormat(QLocale::LongFormat));
-    return QString::fromStdString(TimePatternWithColons(pattern.toStdString()));
+    const std::string pattern = locale.timeFormat(QLocale::LongFormat).toStdString();
+    return QString::fromStdString(TimePatternWithColons(TimePatternWithoutTimeZone(pattern)));
 }
 
 } // namespace
 
-void InstallLocaleDateTimeFormatters()
+void InstallLocaleDateTimeFormatters(const QLocale &locale)
 {
-    const QLocale locale = QLocale::system();
     const QString timePattern = longTimePattern(locale);
     SetLongDateTimeFormatters(
         [locale](const TDateTimeParts &parts) {

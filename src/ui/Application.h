@@ -3,6 +3,7 @@
 // and the user's locale as the long date and time forms of the error reports.
 
 #include <QApplication>
+#include <QLocale>
 
 class TApplication : public QApplication
 {
@@ -17,6 +18,6 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 };
 
-// Installs the system locale's long date and long time forms (with colons between the time
-// fields) as the formatters of core/MyTime.h.
-void InstallLocaleDateTimeFormatters();
+// Installs the locale's long date and long time forms (with colons between the time fields and
+// without the time zone) as the formatters of core/MyTime.h.
+void InstallLocaleDateTimeFormatters(const QLocale &locale = QLocale::system());

@@ -6,6 +6,7 @@
 #include "core/Error.h"
 #include "core/File.h"
 #include "core/GameFile.h"
+#include "core/Options.h"
 #include "core/StoredTextList.h"
 #include "platform/DataLocations.h"
 #include "platform/File.h"
@@ -127,19 +128,23 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     Board.WrongMoves = 0;
     SetLabelText(WrongMovesLabel, "");
     Board.InitPieces(MaxGridSize, MaxGridSize);
-    Board.ColumnsCount = DefaultGridSize;
-    Board.RowsCount = DefaultGridSize;
-    ColumnsCountComboBox->setCurrentText(QString::number(DefaultGridSize));
-    RowsCountComboBox->setCurrentText(QString::number(DefaultGridSize));
-    CurrentPicture = AddTrailingBackslash(GetMyPicturesPath()) + "*";
+    const TWindowSettings firstStart
+        = FirstStartSettings(GetMyPicturesPath(), DataLocations().GamesFolder);
+    Board.ColumnsCount = firstStart.ColumnsBox;
+    Board.RowsCount = firstStart.RowsBox;
+    ColumnsCountComboBox->setCurrentText(QString::number(firstStart.ColumnsBox));
+    RowsCountComboBox->setCurrentText(QString::number(firstStart.RowsBox));
+    LightGridCheckBox->setChecked(firstStart.LightGrid);
+    AllowFlipCheckBox->setChecked(firstStart.AllowFlip);
+    CurrentPicture = firstStart.CurrentPicture;
+    LastGame = firstStart.LastGame;
     SamplePicturesDir = GetSamplePicturesDir();
     LoadGameDialog.Filter = GameFileFilter;
     LoadGameDialog.QtFilter = GameQtFilter;
-    LoadGameDialog.FileName = DataLocations().GamesFolder + GameFileMask;
+    LoadGameDialog.FileName = LastGame;
     SaveGameDialog.Filter = LoadGameDialog.Filter;
     SaveGameDialog.QtFilter = LoadGameDialog.QtFilter;
-    SaveGameDialog.FileName = LoadGameDialog.FileName;
-    LastGame = LoadGameDialog.FileName;
+    SaveGameDialog.FileName = LastGame;
     GameList = std::make_unique<TStoredTextList>(GetProgramDir());
     GameList->OnLoad = [this](TStoredTextList &list) { ReadGame(list); };
     GameList->OnSave = [this](TStoredTextList &list) { WriteGame(list); };

@@ -124,8 +124,8 @@ TEST_F(GameFileTest, AMissingOrEmptyMapGivesASolvedBoardWithTheStoredCounters)
     board.InitPieces(30, 30);
     board.SwapPieces(0, 0, 2, 1);
     board.FlipPieceHorizontally(2, 1);
-    loadGame(
-        {"[MosavoGame]", "ResultedColumns=3", "ResultedRows=2", "MovesCount=40", "WrongMoves=17"});
+    loadGame({"[MosavoGame]", "PictureTitle=/p.png", "ResultedColumns=3", "ResultedRows=2",
+        "MovesCount=40", "WrongMoves=17"});
     EXPECT_EQ(board.ResultedColumns, 3);
     EXPECT_EQ(board.ResultedRows, 2);
     EXPECT_EQ(board.MovesCount, 40);
@@ -134,7 +134,8 @@ TEST_F(GameFileTest, AMissingOrEmptyMapGivesASolvedBoardWithTheStoredCounters)
     expectPiece(2, 1, 2, 1);
     EXPECT_EQ(board.CountMisplacedPieces(), 0);
 
-    loadGame({"[MosavoGame]", "ResultedColumns=3", "ResultedRows=2", "MovesCount=5", "[Map]"});
+    loadGame({"[MosavoGame]", "PictureTitle=/p.png", "ResultedColumns=3", "ResultedRows=2",
+        "MovesCount=5", "[Map]"});
     EXPECT_EQ(board.MovesCount, 5);
     EXPECT_EQ(board.WrongMoves, 0);
     EXPECT_EQ(board.CountMisplacedPieces(), 0);
@@ -142,9 +143,9 @@ TEST_F(GameFileTest, AMissingOrEmptyMapGivesASolvedBoardWithTheStoredCounters)
 
 TEST_F(GameFileTest, NamesAreFoundInAnyLetterCaseButFlagsOnlyInCapitals)
 {
-    loadGame({"[mosavogame]", "COLUMNSCOUNT=9", "resultedcolumns=2", "ResultedRows=2", "[MAP]",
-        "c0=1", "r0=1", "fh0=TRUE", "C3=0", "R3=0", "FH3=true", "FV3=1", "C1=1", "R1=0",
-        "FH1=TRUE ", "FV1=True"});
+    loadGame({"[mosavogame]", "pictureTITLE=/p.png", "COLUMNSCOUNT=9", "resultedcolumns=2",
+        "ResultedRows=2", "[MAP]", "c0=1", "r0=1", "fh0=TRUE", "C3=0", "R3=0", "FH3=true", "FV3=1",
+        "C1=1", "R1=0", "FH1=TRUE ", "FV1=True"});
     EXPECT_EQ(board.ColumnsCount, 9);
     EXPECT_EQ(window.ColumnsBox, 9);
     EXPECT_EQ(board.ResultedColumns, 2);
@@ -158,9 +159,9 @@ TEST_F(GameFileTest, ValuesOutsideTheirRangesKeepTheirDefaults)
     window.ColumnsBox = 12;
     window.RowsBox = 8;
     board.ColumnsCount = 5;
-    loadGame({"[MosavoGame]", "ColumnsCount=31", "RowsCount=4", "ResultedColumns=0",
-        "ResultedRows=abc", "MovesCount=-1", "WrongMoves=abc", "[Map]", "C0=12", "R0=-1", "C1=-1",
-        "R1=8", "C2=7", "R2= 5"});
+    loadGame({"[MosavoGame]", "PictureTitle=/p.png", "ColumnsCount=31", "RowsCount=4",
+        "ResultedColumns=0", "ResultedRows=abc", "MovesCount=-1", "WrongMoves=abc", "[Map]",
+        "C0=12", "R0=-1", "C1=-1", "R1=8", "C2=7", "R2= 5"});
     EXPECT_EQ(board.ColumnsCount, 12);
     EXPECT_EQ(window.ColumnsBox, 12);
     EXPECT_EQ(board.RowsCount, 8);
@@ -177,51 +178,68 @@ TEST_F(GameFileTest, CountersReadTheirWholeRangeAndTheCountersStartFromZero)
 {
     board.MovesCount = 99;
     board.WrongMoves = 98;
-    loadGame({"[MosavoGame]", "MovesCount=2147483647", "WrongMoves=2147483648"});
+    loadGame(
+        {"[MosavoGame]", "PictureTitle=/p.png", "MovesCount=2147483647", "WrongMoves=2147483648"});
     EXPECT_EQ(board.MovesCount, 2147483647);
     EXPECT_EQ(board.WrongMoves, 0);
 }
 
 TEST_F(GameFileTest, AMapThatRepeatsAHomeLoadsAsWritten)
 {
-    loadGame({"[MosavoGame]", "ResultedColumns=2", "ResultedRows=1", "[Map]", "C0=1", "R0=0",
-        "C1=1", "R1=0"});
+    loadGame({"[MosavoGame]", "PictureTitle=/p.png", "ResultedColumns=2", "ResultedRows=1", "[Map]",
+        "C0=1", "R0=0", "C1=1", "R1=0"});
     expectPiece(0, 0, 1, 0);
     expectPiece(1, 0, 1, 0);
     EXPECT_EQ(board.CountMisplacedPieces(), 1);
 }
 
-TEST_F(GameFileTest, PictureTitleAcceptsUpTo259CharactersAndTheEmptyText)
+TEST_F(GameFileTest, PictureTitleTakesAnyPathThePlatformOpensAndTheEmptyText)
 {
-    window.CurrentPicture = "/old/picture.png";
-    loadGame({"[MosavoGame]", "PictureTitle=/" + std::string(259, 'p')});
-    EXPECT_EQ(window.CurrentPicture, "/old/picture.png");
-
-    loadGame({"[MosavoGame]", "PictureTitle=/" + std::string(258, 'p')});
-    EXPECT_EQ(window.CurrentPicture, "/" + std::string(258, 'p'));
+    const std::string longest = "/" + std::string(MaxPathTextLength - 1, 'p');
+    loadGame({"[MosavoGame]", "PictureTitle=" + longest});
+    EXPECT_EQ(window.CurrentPicture, longest);
 
     loadGame({"[MosavoGame]", "PictureTitle="});
     EXPECT_EQ(window.CurrentPicture, "");
+}
 
-    window.CurrentPicture = "/kept.png";
-    loadGame({"[MosavoGame]"});
-    EXPECT_EQ(window.CurrentPicture, "/kept.png");
+TEST_F(GameFileTest, AGameWhosePictureCannotBeTakenIsRefusedBeforeAnythingChanges)
+{
+    const std::string tooLong = "PictureTitle=/" + std::string(MaxPathTextLength, 'p');
+    const std::vector<std::pair<std::string, std::string>> cases
+        = {{tooLong, "The name of the game's picture is longer than"},
+            {"Note=no picture", "The game file names no picture."}};
+    for (const auto &[pictureLine, reason] : cases) {
+        board = TPuzzleBoard();
+        board.MovesCount = 2;
+        window.CurrentPicture = "/in/play.png";
+        errorDialog.Contexts.clear();
+        WriteTextFile(path("game.mzg"),
+            "[MosavoGame]\r\nColumnsCount=9\r\nMovesCount=4\r\n" + pictureLine + "\r\n");
+
+        EXPECT_FALSE(list.LoadFrom(path("game.mzg")));
+        ASSERT_EQ(errorDialog.Contexts.size(), 1u);
+        EXPECT_NE(errorDialog.Contexts[0].find(reason), std::string::npos);
+        EXPECT_EQ(window.CurrentPicture, "/in/play.png");
+        EXPECT_EQ(board.ColumnsCount, DefaultGridSize);
+        EXPECT_EQ(board.MovesCount, 2);
+    }
 }
 
 TEST_F(GameFileTest, LightGridIsOffUnlessTheFileSaysTrue)
 {
     window.LightGrid = true;
-    loadGame({"[MosavoGame]"});
+    loadGame({"[MosavoGame]", "PictureTitle=/p.png"});
     EXPECT_FALSE(window.LightGrid);
-    loadGame({"[MosavoGame]", "LightGrid=TRUE"});
+    loadGame({"[MosavoGame]", "PictureTitle=/p.png", "LightGrid=TRUE"});
     EXPECT_TRUE(window.LightGrid);
 }
 
 TEST_F(GameFileTest, ASaveKeepsForeignKeysInTheirPlacesAndReplacesTheMapWhole)
 {
     loadGame({"[MosavoGame]", "ColumnsCount=7", "Author=someone", "RowsCount=7",
-        "ResultedColumns=2", "ResultedRows=1", "[Map]", "C0=1", "R0=0", "C1=0", "R1=0", "C5=4",
-        "Note=gone", "[Map]", "C9=9", "[Extra]", "Kept=yes"});
+        "ResultedColumns=2", "ResultedRows=1", "PictureTitle=/old.png", "[Map]", "C0=1", "R0=0",
+        "C1=0", "R1=0", "C5=4", "Note=gone", "[Map]", "C9=9", "[Extra]", "Kept=yes"});
     board.ColumnsCount = 8;
     window.CurrentPicture = "/p.png";
     ASSERT_TRUE(list.SaveAs(path("game.mzg"), false));
@@ -233,8 +251,8 @@ TEST_F(GameFileTest, ASaveKeepsForeignKeysInTheirPlacesAndReplacesTheMapWhole)
         "RowsCount=7\r\n"
         "ResultedColumns=2\r\n"
         "ResultedRows=1\r\n"
-        "LightGrid=FALSE\r\n"
         "PictureTitle=/p.png\r\n"
+        "LightGrid=FALSE\r\n"
         "MovesCount=0\r\n"
         "WrongMoves=0\r\n"
         "\r\n"

@@ -39,8 +39,20 @@ TEST(MyTime, LocaleFormattersAreUsedAndTimeSeparatorsBecomeColons)
 {
     EXPECT_EQ(TimePatternWithColons("HH.mm.ss"), "HH:mm:ss");
     EXPECT_EQ(TimePatternWithColons("h:mm:ss AP"), "h:mm:ss AP");
-    EXPECT_EQ(TimePatternWithColons("H 'h' mm"), "H 'h' mm");
     EXPECT_EQ(TimePatternWithColons("hh.mm.ss t"), "hh:mm:ss t");
+    EXPECT_EQ(TimePatternWithColons("H 'h' mm"), "H:mm");
+    EXPECT_EQ(TimePatternWithColons("H:mm:ss 'ч'."), "H:mm:ss 'ч'.") << "a suffix, not a unit";
+    // Locales that name the units: Canadian French, Korean, Japanese and Lao.
+    EXPECT_EQ(TimePatternWithColons("HH 'h' mm 'min' ss 's' t"), "HH:mm:ss t");
+    EXPECT_EQ(TimePatternWithColons("AP h시 m분 s초"), "AP h:mm:ss");
+    EXPECT_EQ(TimePatternWithColons("H時mm分ss秒"), "H:mm:ss");
+    EXPECT_EQ(TimePatternWithColons("H ໂມງ m ນາທີ ss ວິນາທີ AP"), "H:mm:ss AP");
+    EXPECT_EQ(TimePatternWithColons("'at' mm"), "'at' mm") << "no hours";
+
+    EXPECT_EQ(TimePatternWithoutTimeZone("H:mm:ss (t)"), "H:mm:ss");
+    EXPECT_EQ(TimePatternWithoutTimeZone("h:mm:ss AP, t"), "h:mm:ss AP");
+    EXPECT_EQ(TimePatternWithoutTimeZone("t HH:mm:ss"), "HH:mm:ss");
+    EXPECT_EQ(TimePatternWithoutTimeZone("HH:mm:ss 'at' t"), "HH:mm:ss 'at'");
 
     SetLongDateTimeFormatters(
         [](const TDateTimeParts &p) {

@@ -22,8 +22,7 @@ protected:
     TTempFolder temp;
     const fs::path folder = temp.Path();
     TPuzzleBoard board;
-    TWindowSettings window {DefaultGridSize, DefaultGridSize, false, false, "/home/me/Pictures/*",
-        "/opt/Mosavo/MosavoGames/*.mzg"};
+    TWindowSettings window = FirstStartSettings("/home/me/Pictures/", "/opt/Mosavo/MosavoGames");
     std::unique_ptr<TStoredTextList> options;
 
     void SetUp() override
@@ -98,12 +97,14 @@ TEST_F(OptionsTest, ValuesThatAreNotAcceptedKeepTheirDefaults)
     EXPECT_EQ(window.CurrentPicture, ""); // an empty picture is accepted
     EXPECT_EQ(window.LastGame, "/opt/Mosavo/MosavoGames/*.mzg"); // an empty game is not
 
-    writeOptions("[MosavoGame]\r\nLastGameTitle=/" + std::string(259, 'g') + "\r\n");
+    // Any path the platform opens is taken, and nothing longer.
+    writeOptions("[MosavoGame]\r\nLastGameTitle=/" + std::string(MaxPathTextLength, 'g') + "\r\n");
     ASSERT_TRUE(options->Load());
     EXPECT_EQ(window.LastGame, "/opt/Mosavo/MosavoGames/*.mzg");
-    writeOptions("[MosavoGame]\r\nLastGameTitle=/" + std::string(258, 'g') + "\r\n");
+    writeOptions(
+        "[MosavoGame]\r\nLastGameTitle=/" + std::string(MaxPathTextLength - 1, 'g') + "\r\n");
     ASSERT_TRUE(options->Load());
-    EXPECT_EQ(window.LastGame, "/" + std::string(258, 'g'));
+    EXPECT_EQ(window.LastGame, "/" + std::string(MaxPathTextLength - 1, 'g'));
 }
 
 TEST_F(OptionsTest, UnknownKeysAndSectionsSurviveARunInTheirPlaces)

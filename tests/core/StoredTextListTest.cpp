@@ -283,11 +283,17 @@ TEST_F(StoredTextListTest, AFileThatCannotBeReplacedIsReported)
     TMemIniFile intoMissingFolder(path("missing/options.ini"));
     EXPECT_EQ(raisedDescription([&] { intoMissingFolder.UpdateFile(); }), "Failed to create file.");
 
-    WriteTextFile(path("stale.ini.tmp"), "someone else's");
+    // A temporary left by a save that was killed is taken away by the next one, even a link.
+    WriteTextFile(path("stale.ini.tmp"), "half a save");
     TMemIniFile besideStale(path("stale.ini"));
     besideStale.UpdateFile();
-    EXPECT_EQ(ReadTextFile(path("stale.ini.tmp")), "someone else's");
+    EXPECT_FALSE(fs::exists(path("stale.ini.tmp")));
     EXPECT_EQ(ReadTextFile(path("stale.ini")), "");
+    WriteTextFile(path("elsewhere"), "kept");
+    fs::create_symlink(path("elsewhere"), path("stale.ini.tmp"));
+    besideStale.UpdateFile();
+    EXPECT_FALSE(fs::exists(fs::symlink_status(path("stale.ini.tmp"))));
+    EXPECT_EQ(ReadTextFile(path("elsewhere")), "kept");
 }
 
 TEST_F(StoredTextListTest, WritingThroughALinkReplacesTheLinkedFile)

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <grp.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -55,6 +58,24 @@ protected:
     std::vector<TShownBox> boxes;
 };
 
+// Runs check in a child process that has given up root's rights when the test runs as root;
+// true when check returned true.
+bool AsOrdinaryUser(const std::function<bool()> &check)
+{
+    if (geteuid() != 0)
+        return check();
+    const pid_t child = fork();
+    if (child == 0) {
+        const uid_t nobody = 65534;
+        const bool dropped
+            = setgroups(0, nullptr) == 0 && setgid(nobody) == 0 && setuid(nobody) == 0;
+        _exit(dropped && check() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status)
+        && WEXITSTATUS(status) == 0;
+}
+
 } // namespace
 
 TEST_F(TFileTreeTest, DeletionRemovesEverythingButWhatLinksPointTo)
@@ -67,14 +88,19 @@ TEST_F(TFileTreeTest, DeletionRemovesEverythingButWhatLinksPointTo)
     EXPECT_EQ(ReadTextFile(temp / "outside/keep.txt"), "keep");
 }
 
-TEST_F(TFileTreeTest, DeletionOfALinkRemovesOnlyTheLink)
+TEST_F(TFileTreeTest, DeletionOfALinkRemovesOnlyTheLinkHoweverItIsWritten)
 {
     WriteTextFile(temp / "real/keep.txt", "keep");
-    fs::create_symlink(temp / "real", temp / "link");
-    EXPECT_TRUE(ErrorGuardSwallow(
-        __FILE__, "test", __LINE__, [&] { DeleteDirectoryNoErrors(temp / "link"); }));
-    EXPECT_FALSE(fs::exists(fs::symlink_status(temp / "link")));
-    EXPECT_EQ(ReadTextFile(temp / "real/keep.txt"), "keep");
+    chmod((temp / "real").c_str(), 0555);
+    for (const char *suffix : {"", "/", "//", "/.", "/./"}) {
+        SCOPED_TRACE(std::string("link") + suffix);
+        fs::create_symlink(temp / "real", temp / "link");
+        EXPECT_TRUE(ErrorGuardSwallow(
+            __FILE__, "test", __LINE__, [&] { DeleteDirectoryNoErrors(temp / "link" + suffix); }));
+        EXPECT_FALSE(fs::exists(fs::symlink_status(temp / "link")));
+        EXPECT_EQ(ReadTextFile(temp / "real/keep.txt"), "keep");
+        EXPECT_EQ(ModeOf(temp / "real"), 0555u);
+    }
 }
 
 TEST_F(TFileTreeTest, DeletionOfAMissingDirectoryRaises)
@@ -165,6 +191,34 @@ TEST_F(TFileTreeTest, CopyDoesNotWriteThroughALinkInTheDestination)
     CopyDeleteDirectory(temp / "setup", temp / "install", true);
     EXPECT_EQ(ReadTextFile(temp / "elsewhere/a.mzg"), "precious");
     EXPECT_EQ(boxes.size(), 1u);
+
+    // Nor through a named destination or source that is a link.
+    fs::create_symlink(temp / "elsewhere", temp / "linked");
+    fs::create_symlink(temp / "setup", temp / "linkedSetup");
+    CopyDeleteDirectory(temp / "setup/Games", temp / "linked/", true);
+    EXPECT_EQ(FunStatContext.Description, "Failed to create directory.");
+    CopyDeleteDirectory(temp / "linkedSetup/", temp / "copy", true);
+    EXPECT_EQ(FunStatContext.Description, "Failed to find first file.");
+    EXPECT_EQ(ReadTextFile(temp / "elsewhere/a.mzg"), "precious");
+    EXPECT_FALSE(fs::exists(temp / "copy/Games"));
+}
+
+TEST_F(TFileTreeTest, CopyIntoAFolderThatCannotBeWrittenFails)
+{
+    WriteTextFile(temp / "setup/Mosavo", "new");
+    WriteTextFile(temp / "install/Mosavo", "old");
+    chmod(temp.Path().c_str(), 0755);
+    chmod((temp / "install").c_str(), 0555);
+
+    // The copy runs as an ordinary user: the owner's rights do not bind root.
+    const bool failed = AsOrdinaryUser([&] {
+        CopyDeleteDirectory(temp / "setup", temp / "install", true);
+        return FunStatContext.Status == fsError
+            && FunStatContext.Description == "Failed to create directory."
+            && FunStatContext.SystemErrorCode == static_cast<uint32_t>(EACCES) && boxes.size() == 1;
+    });
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(ReadTextFile(temp / "install/Mosavo"), "old");
 }
 
 TEST_F(TFileTreeTest, DeleteModeRemovesTheSourceTree)
@@ -184,9 +238,11 @@ TEST_F(TFileTreeTest, DeleteModeDoesNotGoThroughALinkNamedAsSource)
 {
     WriteTextFile(temp / "real/keep.txt", "keep");
     fs::create_symlink(temp / "real", temp / "link");
-    CopyDeleteDirectory(temp / "link", temp / "mirror", false);
-    EXPECT_EQ(FunStatContext.Description, "Failed to find first file.");
-    EXPECT_EQ(ReadTextFile(temp / "real/keep.txt"), "keep");
+    for (const char *suffix : {"", "/", "/."}) {
+        CopyDeleteDirectory(temp / "link" + suffix, temp / "mirror", false);
+        EXPECT_EQ(FunStatContext.Description, "Failed to find first file.");
+        EXPECT_EQ(ReadTextFile(temp / "real/keep.txt"), "keep");
+    }
 }
 
 TEST_F(TFileTreeTest, RenameReplacesOnlyWhenAskedAndNeverLosesTheTarget)

@@ -392,7 +392,11 @@ TEST_F(InstallTest, EmptyDirectoryIsRefusedBeforeAnyQuestion)
 
 TEST_F(InstallTest, InstallingIntoTheShippedFolderItselfIsRefused)
 {
-    for (const std::string &parent : {temp / "download", shipped}) {
+    // A parent reached through a link is the folder the link leads to.
+    fs::create_symlink(shipped, temp / "toShipped");
+    fs::create_symlink(shipped + "/Pictures", temp / "toPictures");
+    for (const std::string &parent :
+        {temp / "download", shipped, temp / "toShipped", temp / "toPictures/"}) {
         SCOPED_TRACE(parent);
         errorDialog.Descriptions.clear();
         errorDialog.Contexts.clear();

@@ -2,6 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "core/Error.h"
+#include "core/GameFile.h"
 #include "core/StoredTextList.h"
 #include "platform/Program.h"
 #include "ui/MyControls.h"
@@ -334,11 +335,27 @@ private slots:
         QCOMPARE(form->CurrentPicture, std::string());
         form->SaveGameMenuClick();
         QVERIFY(dialogsOffered.empty());
+    }
 
+    void aGameWhosePictureNameCannotBeTakenLeavesTheGameInPlay()
+    {
+        startShuffledGame(*form, widePicture);
+        const TPuzzleBoard before = form->Board;
         writeBytes(gamesDir + "long.mzg",
-            gameText({"[MosavoGame]", "PictureTitle=/" + std::string(259, 'p')}));
+            gameText({"[MosavoGame]", "ColumnsCount=20", "ResultedColumns=3", "ResultedRows=3",
+                "PictureTitle=/" + std::string(MaxPathTextLength, 'p') + ".png"}));
+        answers = {mbrNo};
         form->LoadGameFrom(gamesDir + "long.mzg");
-        QCOMPARE(form->CurrentPicture, std::string());
+        QCOMPARE(errors.Reports.size(), size_t(1));
+        QVERIFY(errors.Reports[0].find("Failed to load file.") != std::string::npos);
+        QVERIFY(errors.Reports[0].find("The name of the game's picture is longer than")
+            != std::string::npos);
+        QVERIFY(sameGame(form->Board, before));
+        QCOMPARE(form->CurrentPicture, widePicture);
+        QCOMPARE(form->ColumnsCountComboBox->currentText(), QString("7"));
+        QCOMPARE(form->LastGame, gamesDir + "*.mzg");
+        QVERIFY(form->PicturesShown());
+        verifyPiecesDrawn(*form);
     }
 
     void cancellingTheSaveQuestionKeepsTheGameInPlay()

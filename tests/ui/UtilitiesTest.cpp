@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
@@ -232,6 +233,21 @@ private slots:
         const std::string date = DateText(EncodeDateTime(2026, 12, 7, 0, 5, 44));
         QVERIFY2(date.find("2026") != std::string::npos, date.c_str());
         QVERIFY2(date.substr(date.size() - 6) == " (341)", date.c_str());
+    }
+
+    void everyLocaleSeparatesTheTimeFieldsWithColons()
+    {
+        // Locales whose own long time uses full stops, unit words, or a zone in brackets.
+        const QRegularExpression clock(QStringLiteral(R"(^\D*\d{1,2}:05:44(\s\D*)? \(3\)$)"));
+        for (const char *name : {"fr_CA", "ko_KR", "ja_JP", "th_TH", "fi_FI", "es_ES", "sq_AL"}) {
+            InstallLocaleDateTimeFormatters(QLocale(QString::fromLatin1(name)));
+            const QString time
+                = QString::fromStdString(TimeText(EncodeDateTime(2026, 12, 7, 0, 5, 44)));
+            const QString message = QString::fromLatin1(name) + ": " + time;
+            QVERIFY2(clock.match(time).hasMatch(), qPrintable(message));
+            QVERIFY2(!time.contains(QStringLiteral("()")), qPrintable(message));
+        }
+        SetLongDateTimeFormatters(nullptr, nullptr);
     }
 };
 

@@ -317,6 +317,14 @@ std::string GetFullUncFileName(const std::string &path)
     return GetFullFileName(path);
 }
 
+std::string GetResolvedFileName(const std::string &path)
+{
+    const std::string full = GetFullFileName(path);
+    std::error_code error;
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(full, error);
+    return error ? full : resolved.string();
+}
+
 bool IsSameFile(const std::string &a, const std::string &b)
 {
     if (hasForbiddenNameCharacter(a) || hasForbiddenNameCharacter(b))

@@ -1,5 +1,5 @@
 // Directory trees and renaming. Entries are opened relative to their directory and links are
-// never followed, so a link inside a tree cannot lead the walk out of it.
+// never followed, so a link cannot lead the walk out of the tree, nor be taken for its root.
 
 #include "platform/File.h"
 
@@ -54,11 +54,26 @@ bool isDotEntry(const std::string &name)
     return name == "." || name == "..";
 }
 
-// A listing of `name` in parentFd; a final link is opened only with followLink.
-DIR *openDirectoryAt(int parentFd, const std::string &name, bool followLink)
+// The named directory of a tree operation as its bare last component: the kernel resolves a link
+// named "link/" or "link/." whatever O_NOFOLLOW says, so trailing delimiters and "." components
+// go. "/" and "." stay as they are.
+std::string treeRootName(std::string path)
 {
-    const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW);
-    TUniqueFd fd(openat(parentFd, name.c_str(), flags));
+    while (path.size() > 1) {
+        if (path.back() == PathDelimiter)
+            path.pop_back();
+        else if (path.ends_with(std::string(1, PathDelimiter) + "."))
+            path.resize(path.size() - 1);
+        else
+            break;
+    }
+    return path;
+}
+
+// A listing of `name` in parentFd; a final link is never opened.
+DIR *openDirectoryAt(int parentFd, const std::string &name)
+{
+    TUniqueFd fd(openat(parentFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
     if (!fd.Valid())
         return nullptr;
     DIR *dir = fdopendir(fd.Get());
@@ -97,7 +112,7 @@ bool removedAsEntry(int parentFd, const std::string &name, bool nested)
 void deleteTreeAt(int parentFd, const std::string &name, const std::string &path, bool nested)
 {
     FUNCTION_NAME("DeleteDirectoryNoErrors");
-    TUniqueDir dir(openDirectoryAt(parentFd, name, false));
+    TUniqueDir dir(openDirectoryAt(parentFd, name));
     if (!dir.Valid()) {
         if (removedAsEntry(parentFd, name, nested))
             return;
@@ -206,45 +221,53 @@ bool copyLink(const std::string &source, const std::string &destination)
         && symlink(targetText.c_str(), destination.c_str()) == 0;
 }
 
-// Whether destination is a directory now; below the top a link to one does not count.
-bool isDirectoryThere(const std::string &destination, bool nested)
+// Whether destination is a directory now; a link to one does not count.
+bool isDirectoryThere(const std::string &destination)
 {
     struct stat status
     {
     };
-    const int result
-        = nested ? lstat(destination.c_str(), &status) : stat(destination.c_str(), &status);
-    return result == 0 && S_ISDIR(status.st_mode);
+    return lstat(destination.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+// Zero when this user may create entries in the directory, else the reason.
+int writeAccessError(const std::string &directory)
+{
+    return faccessat(AT_FDCWD, directory.c_str(), W_OK | X_OK, AT_EACCESS) == 0 ? 0 : errno;
 }
 
 void createDestination(
-    TFunStatContext &local, const std::string &source, const std::string &destination, bool nested)
+    TFunStatContext &local, const std::string &source, const std::string &destination)
 {
     FUNCTION_NAME("CopyDeleteDirectory");
+    const std::string directory = treeRootName(destination);
     struct stat sourceStatus
     {
     };
-    const mode_t mode = stat(source.c_str(), &sourceStatus) == 0
+    const mode_t mode = lstat(treeRootName(source).c_str(), &sourceStatus) == 0
         ? (sourceStatus.st_mode & 07777) | S_IRWXU
         : 0777;
     SetLastSystemError(0);
-    if (mkdir(destination.c_str(), mode) != 0 && SystemCallFailedExceptExisting()) {
+    if (mkdir(directory.c_str(), mode) != 0 && SystemCallFailedExceptExisting()) {
         local.SetRaise(
             HERE, fsError, "Failed to create directory.", source, destination, LastSystemError());
-    } else if (!isDirectoryThere(destination, nested)) {
+    } else if (!isDirectoryThere(directory)) {
         local.SetRaise(HERE, fsError, "Failed to create directory.", source, destination, ENOTDIR);
+    } else if (const int error = writeAccessError(directory); error != 0) {
+        // An existing folder that cannot be written would take nothing, silently.
+        local.SetRaise(HERE, fsError, "Failed to create directory.", source, destination,
+            static_cast<uint32_t>(error));
     }
 }
 
-void copyDeleteLevel(
-    const std::string &source, const std::string &destination, bool copy, bool nested);
+void copyDeleteLevel(const std::string &source, const std::string &destination, bool copy);
 
 void copyDeleteEntry(
     const std::string &source, const std::string &destination, bool copy, TEntryKind kind)
 {
     switch (kind) {
     case TEntryKind::Directory:
-        copyDeleteLevel(source, destination, copy, true);
+        copyDeleteLevel(source, destination, copy);
         break;
     case TEntryKind::Link:
         if (copy)
@@ -269,8 +292,7 @@ void copyDeleteEntry(
     }
 }
 
-void copyDeleteLevel(
-    const std::string &source, const std::string &destination, bool copy, bool nested)
+void copyDeleteLevel(const std::string &source, const std::string &destination, bool copy)
 {
     FUNCTION_NAME("CopyDeleteDirectory");
     StatusGuard(HERE, [&](TFunStatContext &local) {
@@ -278,11 +300,10 @@ void copyDeleteLevel(
         if (destination.empty())
             local.SetRaise(HERE, fsError, "Empty destination name.", source);
         else
-            createDestination(local, source, destination, nested);
+            createDestination(local, source, destination);
         if (!local.Failed()) {
             SetLastSystemError(0);
-            // Only a copy starts at what a named link points to; deletion never goes through one.
-            dir.Reset(openDirectoryAt(AT_FDCWD, source, copy && !nested));
+            dir.Reset(openDirectoryAt(AT_FDCWD, treeRootName(source)));
             if (!dir.Valid())
                 local.SetRaise(HERE, fsError, "Failed to find first file.", source, destination,
                     LastSystemError());
@@ -302,8 +323,9 @@ void copyDeleteLevel(
             DialogBox("Error", "Failed to process directory.", mbOkCancel | mbIconError);
         dir.Reset();
         if (!copy) {
-            ClearReadOnlyAttr(source);
-            rmdir(source.c_str());
+            const std::string root = treeRootName(source);
+            ClearReadOnlyAttr(root);
+            rmdir(root.c_str());
         }
     });
 }
@@ -312,12 +334,12 @@ void copyDeleteLevel(
 
 void DeleteDirectoryNoErrors(const std::string &dir)
 {
-    deleteTreeAt(AT_FDCWD, dir, dir, false);
+    deleteTreeAt(AT_FDCWD, treeRootName(dir), dir, false);
 }
 
 void CopyDeleteDirectory(const std::string &source, const std::string &destination, bool copy)
 {
-    copyDeleteLevel(source, destination, copy, false);
+    copyDeleteLevel(source, destination, copy);
 }
 
 void PrepareRenameTarget(const std::string &oldName, const std::string &newName, bool replace)
