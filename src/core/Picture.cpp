@@ -53,6 +53,16 @@ TPictureSize PictureDecodeSize(const TPictureSize &picture, const TPictureSize &
     return {AtLeastOne(fitted.Width), AtLeastOne(fitted.Height)};
 }
 
+// ---- Device pixels -----------------------------------------------------------------------------
+
+int32_t DeviceLength(int32_t logical, double ratio)
+{
+    if (logical <= 0)
+        return 0;
+    const double scaled = std::round(logical * (ratio > 1 ? ratio : 1.0));
+    return int32_t(std::clamp<double>(scaled, 1, INT32_MAX));
+}
+
 // ---- Refused pictures --------------------------------------------------------------------------
 
 std::string PictureRefusalReason(TPictureRefusal refusal, int64_t pixels)
@@ -271,6 +281,49 @@ TPictureSize JpegScaledSize(const TPictureSize &stored, const TPictureSize &want
 
 namespace {
 
+bool Covers(const TPictureSize &size, const TPictureSize &target)
+{
+    return size.Width >= target.Width && size.Height >= target.Height;
+}
+
+// libjpeg's size at M/8: the scaled sides rounded up.
+TPictureSize EighthsOf(const TPictureSize &stored, int32_t eighths)
+{
+    return {int32_t(RoundUpDivide(int64_t(stored.Width) * eighths, 8)),
+        int32_t(RoundUpDivide(int64_t(stored.Height) * eighths, 8))};
+}
+
+bool DividesExactly(const TPictureSize &stored, int32_t eighths)
+{
+    return int64_t(stored.Width) * eighths % 8 == 0 && int64_t(stored.Height) * eighths % 8 == 0;
+}
+
+} // namespace
+
+TJpegReadPlan JpegReadPlan(const TPictureSize &stored, const TPictureSize &target)
+{
+    const TJpegReadPlan whole {8, stored, stored};
+    if (stored.Width <= 0 || stored.Height <= 0)
+        return whole;
+    for (int32_t eighths = 1; eighths < 8; ++eighths) {
+        const TPictureSize scaled = EighthsOf(stored, eighths);
+        if (!Covers(scaled, target))
+            continue;
+        // The reader's own choice for that size must be this scale, to the last rounding.
+        if (DividesExactly(stored, eighths) && JpegScaledSize(stored, scaled) == scaled)
+            return {eighths, stored, scaled};
+        const int32_t denominator = 8 / eighths;
+        if (8 % eighths == 0 && stored.Width >= denominator && stored.Height >= denominator) {
+            const TPictureSize clip {stored.Width / denominator * denominator,
+                stored.Height / denominator * denominator};
+            return {eighths, clip, {clip.Width / denominator, clip.Height / denominator}};
+        }
+    }
+    return whole;
+}
+
+namespace {
+
 // The blocks of each component, across and down; the decoder's buffers round them up to whole
 // sampling units.
 struct TComponentBlocks
@@ -324,7 +377,7 @@ int64_t JpegMinimumFileBytes(const TJpegFrame &frame)
 }
 
 int64_t JpegDecodeBytes(
-    const TJpegFrame &frame, const TPictureSize &stored, const TPictureSize &decoded)
+    const TJpegFrame &frame, const TPictureSize &stored, const TPictureSize &target, bool turned)
 {
     TJpegFrame assumed = frame;
     if (!frame.Complete) {
@@ -334,11 +387,12 @@ int64_t JpegDecodeBytes(
             std::min<int32_t>(stored.Height, UINT16_MAX)};
         assumed.ComponentCount = 3;
     }
-    // The decoder's picture at its reduced size (grey ones are converted before scaling), the
-    // scaled result and its upright copy, and for more than one pass the coefficients.
-    const int32_t bytesPerPixel = assumed.ComponentCount == 1 ? 5 : 4;
+    // The decoder's picture at its reduced size (grey ones are converted before scaling) and, for
+    // a turned one, its upright copy; two pictures of no more than the target drawn from it; and
+    // for more than one pass the coefficients.
+    const int32_t bytesPerPixel = (assumed.ComponentCount == 1 ? 5 : 4) + (turned ? 4 : 0);
     const int64_t passes
         = assumed.Complete && assumed.SingleScan ? 0 : JpegCoefficientBytes(assumed);
-    return Pixels(JpegScaledSize(stored, decoded)) * bytesPerPixel + Pixels(decoded) * 4 * 2
+    return Pixels(JpegReadPlan(stored, target).Decoded) * bytesPerPixel + Pixels(target) * 4 * 2
         + passes;
 }

@@ -28,6 +28,15 @@ TPictureSize OriginalPictureSize(const TPictureSize &fitted, int32_t columns, in
 // aspect-kept fit into that box without enlarging, and never below 1 x 1.
 TPictureSize PictureDecodeSize(const TPictureSize &picture, const TPictureSize &largestBox);
 
+// ---- Device pixels ----
+
+// The device pixels that stand for `logical` pixels on a screen with `ratio` device pixels to a
+// logical one: rounded to a whole number, and at least 1 for a length above 0. A picture's cells
+// all have the same logical size, so at any ratio they are the same whole number of device
+// pixels, and pieces are cut, mirrored and framed in whole device pixels. A ratio below 1 counts
+// as 1: bitmaps never hold fewer pixels than they show.
+int32_t DeviceLength(int32_t logical, double ratio);
+
 // ---- Refused pictures ----
 
 // Why a picture cannot be shown.
@@ -118,6 +127,25 @@ TJpegFrame ReadJpegFrame(const uint8_t *bytes, size_t size);
 // decoding, with the smallest M (1..8) that still gives at least the wanted size.
 TPictureSize JpegScaledSize(const TPictureSize &stored, const TPictureSize &wanted);
 
+// How a JPEG is read for drawing at no more than `target`. Qt's reader derives the decoder's
+// scale of M/8 from the size it is asked for, and scales a second time itself whenever that
+// scale does not give exactly that size. So the plan takes the smallest scale that still covers
+// the target and asks for exactly its size: where the scale divides the picture's size, of the
+// whole picture; otherwise, at the next power-of-two scale (the only ones the reader takes with
+// a clip), of the largest part of the picture that the scale divides.
+struct TJpegReadPlan
+{
+    int32_t Eighths = 8;
+    // The part of the stored picture that is decoded, from its top left corner. A clip leaves
+    // out less than one decoded pixel on the right and at the bottom.
+    TPictureSize Clip;
+    // The size the reader is asked for and gives: the clip at the scale.
+    TPictureSize Decoded;
+    bool operator==(const TJpegReadPlan &) const = default;
+};
+
+TJpegReadPlan JpegReadPlan(const TPictureSize &stored, const TPictureSize &target);
+
 // The whole-picture coefficient buffers of a decode that is not single-scan.
 int64_t JpegCoefficientBytes(const TJpegFrame &frame);
 
@@ -127,7 +155,8 @@ int64_t JpegCoefficientBytes(const TJpegFrame &frame);
 // the whole picture on blocks that are not there. Arithmetic coding has no such floor: 0.
 int64_t JpegMinimumFileBytes(const TJpegFrame &frame);
 
-// Peak memory of decoding a JPEG of `stored` size at `decoded`. A frame that was not found
+// Peak memory of reading a JPEG of `stored` size by its JpegReadPlan for `target`, turning it
+// upright when its metadata says so, and scaling it for drawing. A frame that was not found
 // completely counts as a multi-scan picture of three full-resolution components.
-int64_t JpegDecodeBytes(
-    const TJpegFrame &frame, const TPictureSize &stored, const TPictureSize &decoded);
+int64_t JpegDecodeBytes(const TJpegFrame &frame, const TPictureSize &stored,
+    const TPictureSize &target, bool turned = false);

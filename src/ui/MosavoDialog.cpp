@@ -113,7 +113,8 @@ bool TMosavoForm::DecodeShowablePicture(const std::string &path, TDecodedPicture
 {
     {
         const TWaitCursor busy;
-        picture = DecodePicture(path, PuzzleArea().expandedTo(OriginalArea()));
+        picture = DecodePicture(
+            path, DeviceSize(PuzzleArea().expandedTo(OriginalArea()), devicePixelRatioF()));
     }
     if (!picture.Refused())
         return true;
@@ -152,7 +153,7 @@ bool TMosavoForm::LoadPicture(const std::string &path, bool reset)
     ReplaceBackupPicture();
     LoadOriginalPicture(OriginalPictureGroupBox, PictureImageLeft, PictureImageTop,
         Board.ResultedColumns, Board.ResultedRows, originalArea.width(), originalArea.height(),
-        true, picture, OriginalPictureImage);
+        true, picture, OriginalPictureImage, PuzzlePictureImage->Picture());
     AttachPointerHandlers(OriginalPictureImage);
     if (reset)
         Board.InitPieces(Board.ResultedColumns, Board.ResultedRows);

@@ -301,13 +301,15 @@ private:
     // The drawing itself, without asking the image to repaint.
     void PaintPiece(int32_t homeColumn, int32_t homeRow, int32_t column, int32_t row,
         bool flipHorizontal, bool flipVertical);
-    void PaintCellFrame(QImage &picture, int32_t cellWidth, int32_t cellHeight, int32_t column,
+    void PaintCellFrame(TImage &image, int32_t cellWidth, int32_t cellHeight, int32_t column,
         int32_t row, bool marked);
     void PaintGrid(TImage *image, int32_t cellWidth, int32_t cellHeight);
     QRect PuzzleCellRect(int32_t column, int32_t row) const;
     // What the puzzle shows over its board: the lifted piece and the keyboard cell.
     void PaintPuzzleOverlay(QPainter &painter) const;
     void PaintLiftedPiece(QPainter &painter) const;
+    // The piece at the drag source, in the puzzle bitmap's device pixels.
+    QImage LiftedPieceImage() const;
     void AttachPointerHandlers(TImage *image);
     void FitLabel(QLabel *label);
     void SetLabelText(QLabel *label, const std::string &text);

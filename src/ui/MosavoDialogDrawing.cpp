@@ -7,6 +7,8 @@
 
 #include "ui/MyControls.h"
 
+#include "core/Picture.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QImage>
@@ -58,15 +60,11 @@ public:
             std::fill(Row(y) + x0, Row(y) + x1 + 1, colour);
     }
 
-    // A vertical run from y0 to y1 inclusive, clipped to the image.
-    void FillColumn(int x, int y0, int y1, QRgb colour) const
+    // A rectangle's pixels, clipped to the image.
+    void Fill(const QRect &rect, QRgb colour) const
     {
-        if (x < 0 || x >= width)
-            return;
-        y0 = std::max(y0, 0);
-        y1 = std::min(y1, height - 1);
-        for (int y = y0; y <= y1; ++y)
-            Row(y)[x] = colour;
+        for (int y = std::max(rect.top(), 0); y <= std::min(rect.bottom(), height - 1); ++y)
+            FillRow(rect.left(), rect.right(), y, colour);
     }
 
 private:
@@ -104,6 +102,17 @@ void paintKeyboardFrame(QPainter &painter, const QRect &cell)
         painter, QRect(cell.right() - side + 1, cell.top(), side, cell.height()), false);
 }
 
+// The light edge one logical pixel wide just outside `inside`: filled rectangles, so that it
+// covers whole device pixels on a high-density screen, where a pen's line would straddle them.
+void paintEdgeAround(QPainter &painter, const QRect &inside, const QColor &colour)
+{
+    const QRect outer = inside.adjusted(-1, -1, 1, 1);
+    painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), 1), colour);
+    painter.fillRect(QRect(outer.left(), outer.bottom(), outer.width(), 1), colour);
+    painter.fillRect(QRect(outer.left(), inside.top(), 1, inside.height()), colour);
+    painter.fillRect(QRect(outer.right(), inside.top(), 1, inside.height()), colour);
+}
+
 const QRgb *constRow(const QImage &image, int y)
 {
     return reinterpret_cast<const QRgb *>(image.constBits() + qsizetype(y) * image.bytesPerLine());
@@ -115,6 +124,15 @@ void makeDrawable(TImage *image)
     QImage &picture = image->Picture();
     if (picture.format() != QImage::Format_RGB32)
         picture = picture.convertToFormat(QImage::Format_RGB32);
+}
+
+// A cell of cellWidth x cellHeight logical pixels in the image's bitmap: whole device pixels.
+QRect DeviceCellRect(
+    const TImage &image, int32_t cellWidth, int32_t cellHeight, int32_t column, int32_t row)
+{
+    const int32_t width = DeviceLength(cellWidth, image.BitmapRatio());
+    const int32_t height = DeviceLength(cellHeight, image.BitmapRatio());
+    return {column * width, row * height, width, height};
 }
 
 } // namespace
@@ -133,8 +151,8 @@ void TMosavoForm::ReplaceBackupPicture()
     const QImage &puzzle = std::as_const(*PuzzlePictureImage).Picture();
     BackupPictureImage = new TImage(PuzzlePictureGroupBox);
     BackupPictureImage->setObjectName("BackupPictureImage");
-    BackupPictureImage->SetBounds(0, 0, puzzle.width(), puzzle.height());
-    BackupPictureImage->Picture() = puzzle.copy();
+    BackupPictureImage->SetBounds(
+        0, 0, PuzzlePictureImage->width(), PuzzlePictureImage->height(), puzzle.copy());
 }
 
 void TMosavoForm::DrawPiece(int32_t homeColumn, int32_t homeRow, int32_t column, int32_t row,
@@ -150,12 +168,15 @@ void TMosavoForm::PaintPiece(int32_t homeColumn, int32_t homeRow, int32_t column
 {
     if (PuzzlePictureImage == nullptr || BackupPictureImage == nullptr)
         return;
-    const int width = Board.PieceWidth;
-    const int height = Board.PieceHeight;
     const QImage &source = std::as_const(*BackupPictureImage).Picture();
     QImage &target = PuzzlePictureImage->Picture();
-    const QRect sourceRect(homeColumn * width, homeRow * height, width, height);
-    const QRect targetRect(column * width, row * height, width, height);
+    // The backup is a copy of the puzzle's bitmap, device pixels and all.
+    const QRect sourceRect = DeviceCellRect(
+        *PuzzlePictureImage, Board.PieceWidth, Board.PieceHeight, homeColumn, homeRow);
+    const QRect targetRect
+        = DeviceCellRect(*PuzzlePictureImage, Board.PieceWidth, Board.PieceHeight, column, row);
+    const int width = targetRect.width();
+    const int height = targetRect.height();
     // A game file may name homes outside the picture it is shown with; such pieces stay as they
     // are instead of reading or writing past the pixels.
     if (width <= 0 || height <= 0 || !source.rect().contains(sourceRect)
@@ -193,12 +214,12 @@ void TMosavoForm::DrawCellFrame(
     if (image == nullptr)
         return;
     makeDrawable(image);
-    PaintCellFrame(image->Picture(), cellWidth, cellHeight, column, row, marked);
+    PaintCellFrame(*image, cellWidth, cellHeight, column, row, marked);
     image->update();
 }
 
-void TMosavoForm::PaintCellFrame(QImage &picture, int32_t cellWidth, int32_t cellHeight,
-    int32_t column, int32_t row, bool marked)
+void TMosavoForm::PaintCellFrame(
+    TImage &image, int32_t cellWidth, int32_t cellHeight, int32_t column, int32_t row, bool marked)
 {
     if (cellWidth <= 0 || cellHeight <= 0)
         return;
@@ -209,16 +230,15 @@ void TMosavoForm::PaintCellFrame(QImage &picture, int32_t cellWidth, int32_t cel
         colour = RedFrame;
     else if (LightGridCheckBox->isChecked())
         colour = SilverFrame;
-    const TPixels pixels(picture);
-    const int left = column * cellWidth;
-    const int top = row * cellHeight;
-    const int right = left + cellWidth - 1;
-    const int bottom = top + cellHeight - 1;
-    // The closed polyline (left, top), (right, top), (right, bottom), (left, bottom).
-    pixels.FillRow(left, right, top, colour);
-    pixels.FillColumn(right, top, bottom, colour);
-    pixels.FillRow(left, right, bottom, colour);
-    pixels.FillColumn(left, top, bottom, colour);
+    const TPixels pixels(image.Picture());
+    const QRect cell = DeviceCellRect(image, cellWidth, cellHeight, column, row);
+    // The closed polyline (left, top), (right, top), (right, bottom), (left, bottom), one logical
+    // pixel wide on the cell's outermost pixels.
+    const int line = DeviceLength(1, image.BitmapRatio());
+    pixels.Fill(QRect(cell.left(), cell.top(), cell.width(), line), colour);
+    pixels.Fill(QRect(cell.right() - line + 1, cell.top(), line, cell.height()), colour);
+    pixels.Fill(QRect(cell.left(), cell.bottom() - line + 1, cell.width(), line), colour);
+    pixels.Fill(QRect(cell.left(), cell.top(), line, cell.height()), colour);
 }
 
 void TMosavoForm::DrawCellFrames(int32_t column, int32_t row, bool marked)
@@ -244,10 +264,9 @@ void TMosavoForm::PaintGrid(TImage *image, int32_t cellWidth, int32_t cellHeight
     if (image == nullptr)
         return;
     makeDrawable(image);
-    QImage &picture = image->Picture();
     for (int32_t row = 0; row < Board.ResultedRows; ++row)
         for (int32_t column = 0; column < Board.ResultedColumns; ++column)
-            PaintCellFrame(picture, cellWidth, cellHeight, column, row, false);
+            PaintCellFrame(*image, cellWidth, cellHeight, column, row, false);
     image->update();
 }
 
@@ -268,16 +287,23 @@ void TMosavoForm::PaintPuzzleOverlay(QPainter &painter) const
 void TMosavoForm::PaintLiftedPiece(QPainter &painter) const
 {
     const QRect source = PuzzleCellRect(Board.SourceColumn, Board.SourceRow);
-    const QImage piece = std::as_const(*PuzzlePictureImage).Picture().copy(source);
+    const QImage piece = LiftedPieceImage();
     painter.fillRect(source, QColor::fromRgba(LiftedCellShade));
     const QRect cell = PuzzleCellRect(FKeyboardColumn, FKeyboardRow);
     const int offset
         = std::clamp(std::min(cell.width(), cell.height()) / 10, 2, MaxRaisedPieceOffset);
     painter.fillRect(cell.translated(offset, offset), QColor::fromRgba(RaisedPieceShadow));
     const QRect raised = cell.translated(-offset, -offset);
-    painter.drawImage(raised.topLeft(), piece);
-    painter.setPen(QColor::fromRgb(RaisedPieceEdge));
-    painter.drawRect(raised.adjusted(-1, -1, 0, 0));
+    painter.drawImage(QRectF(raised), piece);
+    paintEdgeAround(painter, raised, QColor::fromRgb(RaisedPieceEdge));
+}
+
+QImage TMosavoForm::LiftedPieceImage() const
+{
+    return std::as_const(*PuzzlePictureImage)
+        .Picture()
+        .copy(DeviceCellRect(*PuzzlePictureImage, Board.PieceWidth, Board.PieceHeight,
+            Board.SourceColumn, Board.SourceRow));
 }
 
 void TMosavoForm::HighlightCell(int32_t column, int32_t row)

@@ -195,7 +195,8 @@ bool TMosavoForm::LoadSavedGamePicture(const std::string &path)
     AttachKeyboardPlay();
     ReplaceBackupPicture();
     LoadOriginalPicture(OriginalPictureGroupBox, PictureImageLeft, PictureImageTop, columns, rows,
-        originalArea.width(), originalArea.height(), true, picture, OriginalPictureImage);
+        originalArea.width(), originalArea.height(), true, picture, OriginalPictureImage,
+        PuzzlePictureImage->Picture());
     AttachPointerHandlers(OriginalPictureImage);
     return true;
 }

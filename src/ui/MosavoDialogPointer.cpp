@@ -244,9 +244,9 @@ void TMosavoForm::OriginalPictureImageDragDrop(int32_t x, int32_t y)
 
 QPixmap TMosavoForm::DraggedPiecePixmap() const
 {
-    return QPixmap::fromImage(std::as_const(*PuzzlePictureImage)
-                                  .Picture()
-                                  .copy(PuzzleCellRect(Board.SourceColumn, Board.SourceRow)));
+    QPixmap pixmap = QPixmap::fromImage(LiftedPieceImage());
+    pixmap.setDevicePixelRatio(PuzzlePictureImage->BitmapRatio());
+    return pixmap;
 }
 
 void TMosavoForm::StartDrag(QPoint globalPosition)

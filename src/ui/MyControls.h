@@ -8,9 +8,12 @@
 
 class QPainter;
 
-// An image control: a widget that owns a bitmap of exactly its own size and repaints from it.
-// Draw into Picture() with a QPainter, then call update(). It stays hidden until show() is
-// called, also when its parent is shown. Pointer handlers attach with installEventFilter.
+// An image control: a widget that owns a bitmap of its own size and repaints from it. On a
+// high-density screen the bitmap holds device pixels: BitmapRatio() of them to a logical pixel
+// each way, rounded to whole pixels per cell of the picture (DeviceLength), and it is drawn
+// stretched over the control. Draw into Picture() with a QPainter, then call update(). It stays
+// hidden until show() is called, also when its parent is shown. Pointer handlers attach with
+// installEventFilter.
 class TImage : public QWidget
 {
     Q_OBJECT
@@ -18,9 +21,15 @@ class TImage : public QWidget
 public:
     explicit TImage(QWidget *parent);
 
-    // Moves and sizes the control. The bitmap is made anew at that size, filled black, in
-    // QImage::Format_RGB32.
-    void SetBounds(int left, int top, int width, int height);
+    // Moves and sizes the control, in logical pixels, and makes its bitmap for the screen it is
+    // on now: `bitmap`, which a loader made at DeviceRatio() in QImage::Format_RGB32, or without
+    // one a black bitmap of the control's device size.
+    void SetBounds(int left, int top, int width, int height, QImage bitmap = QImage());
+
+    // Device pixels to a logical pixel on the control's screen, at least 1.
+    qreal DeviceRatio() const;
+    // The ratio the bitmap was made for.
+    qreal BitmapRatio() const { return FBitmapRatio; }
 
     QImage &Picture() { return Bitmap; }
     const QImage &Picture() const { return Bitmap; }
@@ -34,6 +43,7 @@ protected:
 
 private:
     QImage Bitmap;
+    qreal FBitmapRatio = 1;
 };
 
 // Shows the normal cursor while it lives, also within a TWaitCursor: for a box that waits for

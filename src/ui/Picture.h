@@ -34,12 +34,16 @@ inline QSize ToQSize(const TPictureSize &size)
     return {size.Width, size.Height};
 }
 
+// The device pixels of a logical size on a screen of `ratio` (DeviceLength each way).
+QSize DeviceSize(const QSize &logical, qreal ratio);
+
 // A picture decoded once for both images of a load, or the reason it cannot be shown.
 struct TDecodedPicture
 {
     // The picture's own size, upright; 0 x 0 when it was refused.
     QSize Size {0, 0};
-    // The pixels, at no more than the size of the largest box the picture is drawn into.
+    // The pixels, as the decoder gave them: a JPEG at the reduced scale that covers the picture's
+    // fit into the largest box it is drawn into, other pictures at no more than that fit.
     QImage Image;
     TPictureRefusal Refusal = TPictureRefusal::None;
     // The refused picture's own pixel count, where its header told it.
@@ -54,14 +58,15 @@ struct TDecodedPicture
 };
 
 // Decodes the picture at `path` for drawing into boxes no larger than `largestBox` (pass the
-// union of the puzzle and original areas). Formats that allow it are decoded at that reduced
-// size. A file that no decoder in use reads, a damaged one, or one whose decode would take more
-// than PictureDecodeBudget is refused: the result holds no picture and says why.
+// union of the puzzle and original areas, in device pixels). Formats that allow it are decoded at
+// that reduced size. A file that no decoder in use reads, a damaged one, or one whose decode would
+// take more than PictureDecodeBudget is refused: the result holds no picture and says why.
 TDecodedPicture DecodePicture(const std::string &path, const QSize &largestBox);
 
 // Replaces `image` with a new control in `parent` at (left, top), holding the picture fitted
 // into maxWidth x maxHeight and stretched over whole pieces; the pieces it spans in each
-// direction (1..max) are the results.
+// direction (1..max) are the results. Sizes are logical pixels; the bitmap has whole device
+// pixels per piece for the parent's screen.
 void LoadPuzzlePicture(QWidget *parent, int32_t left, int32_t top, int32_t pieceWidth,
     int32_t pieceHeight, int32_t maxWidth, int32_t maxHeight, int32_t maxColumns, int32_t maxRows,
     bool enlarge, const TDecodedPicture &picture, TImage *&image, int32_t &resultedColumns,
@@ -73,10 +78,12 @@ void LoadPuzzlePicture(QWidget *parent, int32_t left, int32_t top, int32_t piece
     int32_t &resultedRows);
 
 // Replaces `image` with a new control in `parent` at (left, top), holding the picture fitted
-// into maxWidth x maxHeight, cut down to whole multiples of columns x rows.
+// into maxWidth x maxHeight, cut down to whole multiples of columns x rows. `puzzlePicture`, the
+// puzzle image just loaded from the same picture before anything is drawn on it, is scaled
+// instead of the decoded picture where it holds enough pixels.
 void LoadOriginalPicture(QWidget *parent, int32_t left, int32_t top, int32_t columns, int32_t rows,
     int32_t maxWidth, int32_t maxHeight, bool enlarge, const TDecodedPicture &picture,
-    TImage *&image);
+    TImage *&image, const QImage &puzzlePicture = QImage());
 // As above, decoding the file itself.
 void LoadOriginalPicture(QWidget *parent, int32_t left, int32_t top, int32_t columns, int32_t rows,
     int32_t maxWidth, int32_t maxHeight, bool enlarge, const std::string &path, TImage *&image);

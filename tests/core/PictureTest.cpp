@@ -64,6 +64,19 @@ TEST(PictureTest, OriginalPictureIsAWholeMultipleOfTheGrid)
     EXPECT_EQ(OriginalPictureSize({20, 300}, 0, 0), (TPictureSize {20, 300}));
 }
 
+TEST(PictureTest, DeviceLengthsAreWholePixelsThatNeverShrink)
+{
+    EXPECT_EQ(DeviceLength(59, 1), 59);
+    EXPECT_EQ(DeviceLength(59, 2), 118);
+    // At 1.5 a 59-pixel piece is 89 device pixels, and every piece the same: 7 make 623.
+    EXPECT_EQ(DeviceLength(59, 1.5), 89);
+    EXPECT_EQ(DeviceLength(1, 1.5), 2);
+    EXPECT_EQ(DeviceLength(1, 1.25), 1);
+    EXPECT_EQ(DeviceLength(10, 0.5), 10);
+    EXPECT_EQ(DeviceLength(0, 2), 0);
+    EXPECT_EQ(DeviceLength(-3, 2), 0);
+}
+
 TEST(PictureTest, ARefusalNamesTheFileAndTheReason)
 {
     EXPECT_EQ(PictureRefusalMessage("/p/a.jpg", TPictureRefusal::NotReadable, 0),
@@ -101,6 +114,9 @@ TEST(PictureTest, TheBudgetTakesEveryCamerasJpegButNoForgedGiant)
     EXPECT_LT(JpegDecodeBytes(frame(4000, 3000, 0xC2), {4000, 3000}, box), PictureDecodeBudget);
     // Even an eighth of the largest baseline picture is too much.
     EXPECT_GT(JpegDecodeBytes(frame(65000, 65000, 0xC0), {65000, 65000}, box), PictureDecodeBudget);
+    // A picture turned upright is copied whole at its decoded size.
+    EXPECT_GT(JpegDecodeBytes(frame(16320, 12240, 0xC0), {16320, 12240}, box, true),
+        JpegDecodeBytes(frame(16320, 12240, 0xC0), {16320, 12240}, box) + 12'000'000);
     // Headers that were not found count as the dearer multi-scan kind.
     EXPECT_GT(JpegDecodeBytes({}, {12000, 9000}, box), PictureDecodeBudget);
     // A file too short for its blocks was cut short or forged: a whole 200-megapixel picture of
@@ -116,6 +132,47 @@ TEST(PictureTest, TheBudgetTakesEveryCamerasJpegButNoForgedGiant)
     // Decoders that hold the whole picture.
     EXPECT_LT(WholePictureDecodeBytes({6000, 4000}, 8, box), PictureDecodeBudget);
     EXPECT_GT(WholePictureDecodeBytes({100000, 100000}, 4, box), PictureDecodeBudget);
+}
+
+TEST(PictureTest, JpegIsReadAtTheSmallestCoveringScaleWithoutASecondScale)
+{
+    // Scales that divide the picture are asked for exactly, 5/8 as well as 1/2.
+    EXPECT_EQ(
+        JpegReadPlan({2560, 1600}, {1166, 728}), (TJpegReadPlan {4, {2560, 1600}, {1280, 800}}));
+    EXPECT_EQ(
+        JpegReadPlan({1920, 1280}, {1166, 777}), (TJpegReadPlan {5, {1920, 1280}, {1200, 800}}));
+    // 5/8 does not divide 2561 x 1603: 1/2 on the largest part that it divides.
+    EXPECT_EQ(
+        JpegReadPlan({2561, 1603}, {1166, 729}), (TJpegReadPlan {4, {2560, 1602}, {1280, 801}}));
+    // No reduced scale covers a picture smaller than twice the target, or one of a few pixels.
+    EXPECT_EQ(JpegReadPlan({1001, 701}, {600, 420}), (TJpegReadPlan {8, {1001, 701}, {1001, 701}}));
+    EXPECT_EQ(JpegReadPlan({10, 10}, {600, 500}), (TJpegReadPlan {8, {10, 10}, {10, 10}}));
+    EXPECT_EQ(JpegReadPlan({5, 5}, {1, 1}), (TJpegReadPlan {2, {4, 4}, {1, 1}}));
+
+    // Whatever the sizes: the reader picks the planned scale itself and gives exactly the size it
+    // is asked for, and at most a sliver below one decoded pixel is left out.
+    for (int32_t width = 1; width < 3000; width += 97)
+        for (int32_t height = 1; height < 2000; height += 89)
+            for (const TPictureSize target : {TPictureSize {width / 3 + 1, height / 3 + 1},
+                     TPictureSize {width * 2 / 3 + 1, height / 5 + 1}}) {
+                const TJpegReadPlan plan = JpegReadPlan({width, height}, target);
+                const int32_t denominator = 8 / plan.Eighths;
+                if (plan.Clip == TPictureSize {width, height}) {
+                    EXPECT_EQ(JpegScaledSize({width, height}, plan.Decoded), plan.Decoded);
+                    EXPECT_GE(plan.Decoded.Width, target.Width);
+                    EXPECT_GE(plan.Decoded.Height, target.Height);
+                } else {
+                    ASSERT_EQ(8 % plan.Eighths, 0);
+                    EXPECT_EQ(plan.Decoded.Width * denominator, plan.Clip.Width);
+                    EXPECT_EQ(plan.Decoded.Height * denominator, plan.Clip.Height);
+                    EXPECT_LT(width - plan.Clip.Width, denominator);
+                    EXPECT_LT(height - plan.Clip.Height, denominator);
+                    EXPECT_GE(plan.Decoded.Width, target.Width - 1);
+                    EXPECT_GE(plan.Decoded.Height, target.Height - 1);
+                }
+                EXPECT_GE(plan.Decoded.Width, 1);
+                EXPECT_GE(plan.Decoded.Height, 1);
+            }
 }
 
 TEST(PictureTest, JpegMarkersTellTheCodingAndTheScans)

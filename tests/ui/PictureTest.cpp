@@ -359,6 +359,32 @@ private slots:
         delete original;
     }
 
+    void jpegIsDecodedOnceAtTheScaleThatCoversTheFit()
+    {
+        // The fit is 600 x 450. 3/8 would cover it but divides neither side, 1/2 divides the even
+        // part: the reader is asked for that and gives it without scaling again.
+        const std::string picture = savedPicture("odd.jpg", Quadrants(1601, 1201), "jpeg");
+        const TDecodedPicture decoded = DecodePicture(picture, QSize(600, 500));
+        QCOMPARE(decoded.Size, QSize(1601, 1201));
+        QCOMPARE(decoded.Image.size(), QSize(800, 600));
+        expectQuadrants(decoded.Image);
+    }
+
+    void originalIsScaledFromThePuzzleImageWhereItHoldsEnoughPixels()
+    {
+        const TDecodedPicture decoded {QSize(1600, 1200), Quadrants(1600, 1200)};
+        QImage puzzle(595, 426, QImage::Format_RGB32);
+        puzzle.fill(Qt::green);
+        TImage *original = nullptr;
+        LoadOriginalPicture(&Parent, 5, 20, 7, 6, 300, 400, true, decoded, original, puzzle);
+        QCOMPARE(original->Picture().pixelColor(10, 10), QColor(Qt::green));
+        // Fewer pixels than the original needs: the decoded picture instead.
+        puzzle = puzzle.scaled(200, 426);
+        LoadOriginalPicture(&Parent, 5, 20, 7, 6, 300, 400, true, decoded, original, puzzle);
+        expectQuadrants(original->Picture());
+        delete original;
+    }
+
     void orientationOfTheMetadataIsApplied()
     {
         // Stored 400 x 200, to be shown turned a quarter clockwise: upright it is 200 x 400.
