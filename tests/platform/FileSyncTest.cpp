@@ -31,7 +31,10 @@ TEST(FileSyncTest, FilesAndFoldersAreFlushedAndMissingOnesReported)
     document.WriteString("S", "k", "v");
     document.UpdateFile();
     SetFileSyncHook({});
-    std::ifstream in(file, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "[S]\r\nk=v\r\n\r\n");
+    {
+        std::ifstream in(file, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "[S]\r\nk=v\r\n\r\n");
+    }
+    // Closed first: Windows deletes no file that is open.
     fs::remove_all(folder);
 }
