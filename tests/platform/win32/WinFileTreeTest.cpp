@@ -168,3 +168,24 @@ TEST(WinPaths, FullNamesUseBackslashesAndSameFilesIgnoreCase)
     EXPECT_EQ(GetResolvedFileName(temp / "link\\"), temp / "real\\");
     EXPECT_TRUE(IsSameFile(temp / "link\\inside.txt", temp / "real\\inside.txt"));
 }
+
+TEST(WinShell, RunFileStartsWithQuotedParametersInItsDirectory)
+{
+    TWinTempFolder temp;
+    WriteWideFile(temp / "bin\\report.bat",
+        "@echo off\r\necho [%~1]> report.tmp\r\ncd>> report.tmp\r\nmove report.tmp report.txt "
+        ">nul\r\n");
+    MakeDirectories(temp / "work");
+    RunFile(temp / "bin\\report.bat", "two words", temp / "work", false, true);
+    EXPECT_EQ(FunStatContext.Status, fsPerfect) << FunStatContext.Description;
+    for (int i = 0; i < 1000 && AttributesOf(temp / "work\\report.txt") == INVALID_FILE_ATTRIBUTES;
+         ++i)
+        Sleep(10);
+    EXPECT_EQ(ReadWideFile(temp / "work\\report.txt"), "[two words]\r\n" + temp / "work\r\n");
+
+    RunFile(temp / "missing.txt");
+    EXPECT_EQ(FunStatContext.Status, fsError);
+    EXPECT_EQ(FunStatContext.Description, "Failed to run file.");
+    EXPECT_EQ(FunStatContext.Parameter1, temp / "missing.txt");
+    EXPECT_EQ(FunStatContext.SystemErrorCode, static_cast<uint32_t>(ERROR_FILE_NOT_FOUND));
+}
