@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <io.h>
 #include <set>
 
 namespace {
@@ -188,4 +190,22 @@ TEST(WinShell, RunFileStartsWithQuotedParametersInItsDirectory)
     EXPECT_EQ(FunStatContext.Description, "Failed to run file.");
     EXPECT_EQ(FunStatContext.Parameter1, temp / "missing.txt");
     EXPECT_EQ(FunStatContext.SystemErrorCode, static_cast<uint32_t>(ERROR_FILE_NOT_FOUND));
+}
+
+TEST(WinFiles, FileSizeIsExactBeyondFourGigabytesAndABadDescriptorOnlyWarns)
+{
+    TWinTempFolder temp;
+    const int fd = _wopen(Widen(temp / "big").c_str(), _O_RDWR | _O_CREAT | _O_BINARY, 0600);
+    ASSERT_GE(fd, 0);
+    const int64_t size = (int64_t(5) << 30) + 7;
+    ASSERT_EQ(_chsize_s(fd, size), 0);
+    EXPECT_EQ(GetFileSize(fd), static_cast<uint64_t>(size));
+    EXPECT_EQ(FunStatContext.Status, fsPerfect);
+    _close(fd);
+
+    for (const int bad : {fd, -1, 4711}) {
+        EXPECT_EQ(GetFileSize(bad), 0u);
+        EXPECT_EQ(FunStatContext.Status, fsWarning);
+        EXPECT_EQ(FunStatContext.Description, "Failed to get file size.");
+    }
 }
