@@ -13,6 +13,9 @@
 // stands: asked for a missing Desktop or My Pictures, Wine's SHGetFolderPathW makes it a Unix
 // symbolic link into the home folder ($HOME or $HOME/Desktop, $HOME/Pictures). Programs and
 // Program Files it makes as plain folders, so those may be removed to see them made again.
+//
+// The registry values are shared by every process of the machine (or Wine prefix), so
+// redirections in test programs that run at the same time wait for each other.
 
 #include "platform/win32/WideText.h"
 
@@ -29,11 +32,14 @@ public:
     // base: a folder (made when missing) in an existing one; the four folders are made below it
     // as Desktop(), Programs(), Pictures() and ProgramFiles() say.
     explicit TShellFolders(const std::string &base)
-        : desktop_(base + "\\Desktop"),
+        : turn_(CreateMutexW(nullptr, FALSE, L"Local\\MosavoTestShellFolders")),
+          desktop_(base + "\\Desktop"),
           programs_(base + "\\Start Menu\\Programs"),
           pictures_(base + "\\My Pictures"),
           programFiles_(base + "\\Program Files")
     {
+        if (turn_)
+            WaitForSingleObject(turn_, INFINITE);
         try {
             for (const std::string &folder :
                 {base, base + "\\Start Menu", desktop_, programs_, pictures_, programFiles_})
@@ -45,10 +51,15 @@ public:
                 HKEY_LOCAL_MACHINE, CurrentVersionKey, L"ProgramFilesDir", REG_SZ, programFiles_);
         } catch (...) {
             restore();
+            releaseTurn();
             throw;
         }
     }
-    ~TShellFolders() { restore(); }
+    ~TShellFolders()
+    {
+        restore();
+        releaseTurn();
+    }
     TShellFolders(const TShellFolders &) = delete;
     TShellFolders &operator=(const TShellFolders &) = delete;
 
@@ -74,6 +85,15 @@ private:
         std::optional<DWORD> Type; // none: the value did not exist
         std::vector<BYTE> Data;
     };
+
+    void releaseTurn()
+    {
+        if (!turn_)
+            return;
+        ReleaseMutex(turn_);
+        CloseHandle(turn_);
+        turn_ = nullptr;
+    }
 
     static void makePlainFolder(const std::string &folder)
     {
@@ -137,6 +157,7 @@ private:
         saved_.clear();
     }
 
+    HANDLE turn_;
     std::string desktop_;
     std::string programs_;
     std::string pictures_;
