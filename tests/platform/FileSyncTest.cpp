@@ -32,9 +32,9 @@ TEST(FileSyncTest, FilesAndFoldersAreFlushedAndMissingOnesReported)
     document.UpdateFile();
     SetFileSyncHook({});
     {
+        // Closed before the removal: Windows does not delete a file that is open.
         std::ifstream in(file, std::ios::binary);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "[S]\r\nk=v\r\n\r\n");
     }
-    // Closed first: Windows deletes no file that is open.
     fs::remove_all(folder);
 }

@@ -13,6 +13,7 @@
 #include <io.h>
 #include <optional>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -122,7 +123,7 @@ std::optional<std::wstring> universalName(const std::wstring &full)
         return std::nullopt;
     using TGetUniversalName = DWORD(WINAPI *)(LPCWSTR, DWORD, LPVOID, LPDWORD);
     static const auto getUniversalName = [] {
-        const HMODULE library = LoadLibraryW(L"mpr.dll");
+        const HMODULE library = LoadLibraryExW(L"mpr.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
         return library ? reinterpret_cast<TGetUniversalName>(
                    reinterpret_cast<void (*)()>(GetProcAddress(library, "WNetGetUniversalNameW")))
                        : nullptr;
@@ -130,7 +131,7 @@ std::optional<std::wstring> universalName(const std::wstring &full)
     if (!getUniversalName)
         return std::nullopt;
     DWORD size = 1024;
-    std::string buffer(size, '\0');
+    std::vector<char> buffer(size);
     DWORD result = getUniversalName(full.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer.data(), &size);
     if (result == ERROR_MORE_DATA) {
         buffer.resize(size);
