@@ -159,19 +159,22 @@ bool readText(HANDLE pipe, HANDLE stop, HANDLE event, std::string &text)
     }
 }
 
+enum class TWait { Connected, Failed, Stopped };
+
 // Waits for a sender on the pipe, handing waiting texts to a listener that arrives meanwhile.
-// False when told to stop or the pipe fails.
-bool awaitSender(HANDLE pipe, HANDLE stop, HANDLE listen, HANDLE event, TInbox &inbox)
+TWait awaitSender(HANDLE pipe, HANDLE stop, HANDLE listen, HANDLE event, TInbox &inbox)
 {
     OVERLAPPED overlapped {};
     overlapped.hEvent = event;
     if (ConnectNamedPipe(pipe, &overlapped))
-        return true;
+        return TWait::Connected;
     const DWORD error = GetLastError();
-    if (error == ERROR_PIPE_CONNECTED)
-        return true;
+    // A sender came before this call; one that has even written and gone already (no data
+    // left to connect with) still left its text in the pipe.
+    if (error == ERROR_PIPE_CONNECTED || error == ERROR_NO_DATA)
+        return TWait::Connected;
     if (error != ERROR_IO_PENDING)
-        return false;
+        return TWait::Failed;
     while (true) {
         const HANDLE events[] = {event, stop, listen};
         const DWORD woke = WaitForMultipleObjects(3, events, FALSE, INFINITE);
@@ -183,9 +186,10 @@ bool awaitSender(HANDLE pipe, HANDLE stop, HANDLE listen, HANDLE event, TInbox &
         if (woke != WAIT_OBJECT_0) {
             CancelIo(pipe);
             GetOverlappedResult(pipe, &overlapped, &ignored, TRUE);
-            return false;
+            return TWait::Stopped;
         }
-        return GetOverlappedResult(pipe, &overlapped, &ignored, FALSE) != 0;
+        return GetOverlappedResult(pipe, &overlapped, &ignored, FALSE) ? TWait::Connected
+                                                                       : TWait::Failed;
     }
 }
 
@@ -194,16 +198,20 @@ void serve(HANDLE pipe, HANDLE stop, HANDLE listen, TInbox &inbox)
     const TUniqueHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (!event.Valid())
         return;
-    while (awaitSender(pipe, stop, listen, event.Get(), inbox)) {
+    while (true) {
+        const TWait wait = awaitSender(pipe, stop, listen, event.Get(), inbox);
+        if (wait == TWait::Stopped)
+            return;
         std::string text;
-        const bool whole = readText(pipe, stop, event.Get(), text);
+        const bool whole = wait == TWait::Connected && readText(pipe, stop, event.Get(), text);
+        // Ready for the next sender; after a failure, a pause keeps this from spinning.
         DisconnectNamedPipe(pipe);
         if (whole && !text.empty()) {
             const std::lock_guard lock(inbox.Mutex);
             inbox.Waiting.push_back(std::move(text));
         }
         deliverWaiting(inbox);
-        if (WaitForSingleObject(stop, 0) == WAIT_OBJECT_0)
+        if (WaitForSingleObject(stop, wait == TWait::Failed ? 50 : 0) == WAIT_OBJECT_0)
             return;
     }
 }
