@@ -74,11 +74,11 @@ struct TChannel
 
 TChannel channel;
 
-// The current user's SID as text, so that two users' pipes never share a name.
-std::wstring userSid()
+// The SID of the user that `process` runs as, as text; empty when it cannot be had.
+std::wstring processUserSid(HANDLE process)
 {
     HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+    if (!OpenProcessToken(process, TOKEN_QUERY, &token))
         return {};
     const TUniqueHandle tokenHandle(token);
     DWORD size = 0;
@@ -92,6 +92,24 @@ std::wstring userSid()
     const std::wstring sid(text);
     LocalFree(text);
     return sid;
+}
+
+// So that two users' pipes never share a name.
+const std::wstring &userSid()
+{
+    static const std::wstring sid = processUserSid(GetCurrentProcess());
+    return sid;
+}
+
+// Pipe names are one namespace for the whole machine: another user could have made a pipe of
+// this name first, and must not learn which file this user opens.
+bool servedByThisUser(HANDLE pipe)
+{
+    ULONG serverId = 0;
+    if (!GetNamedPipeServerProcessId(pipe, &serverId))
+        return false;
+    const TUniqueHandle server(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, serverId));
+    return server.Valid() && !userSid().empty() && processUserSid(server.Get()) == userSid();
 }
 
 // Per user and per session, as the instance mutex is per session.
@@ -278,6 +296,8 @@ bool SendToInstanceChannel(const std::string &name, const std::string &text)
         TUniqueHandle connection(CreateFileW(pipe.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
             SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr));
         if (connection.Valid()) {
+            if (!servedByThisUser(connection.Get()))
+                return false;
             DWORD written = 0;
             return WriteFile(connection.Get(), text.data(), static_cast<DWORD>(text.size()),
                        &written, nullptr)
