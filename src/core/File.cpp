@@ -148,5 +148,9 @@ bool IsLinkFile(const std::string &path)
 
 std::string GetLinkExtension(const std::string &)
 {
+#ifdef _WIN32
+    return ".lnk";
+#else
     return ".desktop";
+#endif
 }

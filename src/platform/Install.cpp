@@ -3,6 +3,7 @@
 #include "core/Basic.h"
 #include "core/Dialogs.h"
 #include "core/Error.h"
+#include "core/SystemFile.h"
 #include "platform/File.h"
 #include "platform/InstanceChannel.h"
 #include "platform/Program.h"
@@ -43,14 +44,15 @@ bool isSameOrInside(const std::string &inner, const std::string &outer)
 void createPlainDirectory(const std::string &dir)
 {
     std::error_code error;
-    fs::create_directory(dir, error);
+    fs::create_directory(SystemPath(dir), error);
 }
 
 void deletePlainFile(const std::string &path)
 {
     std::error_code error;
-    if (!fs::is_directory(fs::symlink_status(path, error)))
-        fs::remove(path, error);
+    const fs::path systemPath = SystemPath(path);
+    if (!fs::is_directory(fs::symlink_status(systemPath, error)))
+        fs::remove(systemPath, error);
 }
 
 // A shortcut as CopyFileAsLink writes it, working in the target's directory, with an icon.
@@ -249,22 +251,22 @@ void TInstaller::DeleteInstallationDirectory() const
 {
     FUNCTION_NAME("TInstaller::DeleteInstallationDirectory");
     std::error_code error;
-    fs::directory_iterator listing(InstallTo, error);
+    fs::directory_iterator listing(SystemPath(InstallTo), error);
     if (error)
         RaiseError(HERE, "Can not find directory.", InstallTo);
     std::vector<std::string> entries;
     for (const fs::directory_iterator end; !error && listing != end; listing.increment(error))
-        entries.push_back(listing->path().string());
+        entries.push_back(Utf8Path(listing->path()));
     if (error)
         RaiseError(HERE, "Failed to delete directory content.", InstallTo);
 
     for (const std::string &path : entries) {
         if (IsSameFile(path, ProgramPath))
             continue;
-        if (fs::is_directory(fs::symlink_status(path, error)))
+        if (fs::is_directory(fs::symlink_status(SystemPath(path), error)))
             DeleteDirectoryNoErrors(path);
         else
             deletePlainFile(path);
     }
-    fs::remove(InstallTo, error); // stays when something in it was left
+    fs::remove(SystemPath(InstallTo), error); // stays when something in it was left
 }

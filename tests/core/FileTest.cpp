@@ -88,6 +88,11 @@ TEST(LinkFile, ShortcutKindsAreKnownWhateverTheCase)
     EXPECT_TRUE(IsLinkFile("/x/old.Pif"));
     EXPECT_FALSE(IsLinkFile("/x/Mosavo"));
     EXPECT_FALSE(IsLinkFile("/x.lnk/Mosavo"));
+#ifdef _WIN32
+    EXPECT_EQ(
+        ChangeFileExtension("Readme.txt", GetLinkExtension("C:\\x\\Readme.txt")), "Readme.lnk");
+#else
     EXPECT_EQ(
         ChangeFileExtension("Readme.txt", GetLinkExtension("/x/Readme.txt")), "Readme.desktop");
+#endif
 }
