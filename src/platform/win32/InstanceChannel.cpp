@@ -74,11 +74,11 @@ struct TChannel
 
 TChannel channel;
 
-// The current user's SID as text, so that two users' pipes never share a name.
-std::wstring userSid()
+// The SID of the user that `process` runs as, as text; empty when it cannot be had.
+std::wstring processUserSid(HANDLE process)
 {
     HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+    if (!OpenProcessToken(process, TOKEN_QUERY, &token))
         return {};
     const TUniqueHandle tokenHandle(token);
     DWORD size = 0;
@@ -92,6 +92,24 @@ std::wstring userSid()
     const std::wstring sid(text);
     LocalFree(text);
     return sid;
+}
+
+// So that two users' pipes never share a name.
+const std::wstring &userSid()
+{
+    static const std::wstring sid = processUserSid(GetCurrentProcess());
+    return sid;
+}
+
+// Pipe names are one namespace for the whole machine: another user could have made a pipe of
+// this name first, and must not learn which file this user opens.
+bool servedByThisUser(HANDLE pipe)
+{
+    ULONG serverId = 0;
+    if (!GetNamedPipeServerProcessId(pipe, &serverId))
+        return false;
+    const TUniqueHandle server(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, serverId));
+    return server.Valid() && !userSid().empty() && processUserSid(server.Get()) == userSid();
 }
 
 // Per user and per session, as the instance mutex is per session.
@@ -159,19 +177,22 @@ bool readText(HANDLE pipe, HANDLE stop, HANDLE event, std::string &text)
     }
 }
 
+enum class TWait { Connected, Failed, Stopped };
+
 // Waits for a sender on the pipe, handing waiting texts to a listener that arrives meanwhile.
-// False when told to stop or the pipe fails.
-bool awaitSender(HANDLE pipe, HANDLE stop, HANDLE listen, HANDLE event, TInbox &inbox)
+TWait awaitSender(HANDLE pipe, HANDLE stop, HANDLE listen, HANDLE event, TInbox &inbox)
 {
     OVERLAPPED overlapped {};
     overlapped.hEvent = event;
     if (ConnectNamedPipe(pipe, &overlapped))
-        return true;
+        return TWait::Connected;
     const DWORD error = GetLastError();
-    if (error == ERROR_PIPE_CONNECTED)
-        return true;
+    // A sender came before this call; one that has even written and gone already (no data
+    // left to connect with) still left its text in the pipe.
+    if (error == ERROR_PIPE_CONNECTED || error == ERROR_NO_DATA)
+        return TWait::Connected;
     if (error != ERROR_IO_PENDING)
-        return false;
+        return TWait::Failed;
     while (true) {
         const HANDLE events[] = {event, stop, listen};
         const DWORD woke = WaitForMultipleObjects(3, events, FALSE, INFINITE);
@@ -183,9 +204,10 @@ bool awaitSender(HANDLE pipe, HANDLE stop, HANDLE listen, HANDLE event, TInbox &
         if (woke != WAIT_OBJECT_0) {
             CancelIo(pipe);
             GetOverlappedResult(pipe, &overlapped, &ignored, TRUE);
-            return false;
+            return TWait::Stopped;
         }
-        return GetOverlappedResult(pipe, &overlapped, &ignored, FALSE) != 0;
+        return GetOverlappedResult(pipe, &overlapped, &ignored, FALSE) ? TWait::Connected
+                                                                       : TWait::Failed;
     }
 }
 
@@ -194,16 +216,20 @@ void serve(HANDLE pipe, HANDLE stop, HANDLE listen, TInbox &inbox)
     const TUniqueHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (!event.Valid())
         return;
-    while (awaitSender(pipe, stop, listen, event.Get(), inbox)) {
+    while (true) {
+        const TWait wait = awaitSender(pipe, stop, listen, event.Get(), inbox);
+        if (wait == TWait::Stopped)
+            return;
         std::string text;
-        const bool whole = readText(pipe, stop, event.Get(), text);
+        const bool whole = wait == TWait::Connected && readText(pipe, stop, event.Get(), text);
+        // Ready for the next sender; after a failure, a pause keeps this from spinning.
         DisconnectNamedPipe(pipe);
         if (whole && !text.empty()) {
             const std::lock_guard lock(inbox.Mutex);
             inbox.Waiting.push_back(std::move(text));
         }
         deliverWaiting(inbox);
-        if (WaitForSingleObject(stop, 0) == WAIT_OBJECT_0)
+        if (WaitForSingleObject(stop, wait == TWait::Failed ? 50 : 0) == WAIT_OBJECT_0)
             return;
     }
 }
@@ -270,6 +296,8 @@ bool SendToInstanceChannel(const std::string &name, const std::string &text)
         TUniqueHandle connection(CreateFileW(pipe.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
             SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr));
         if (connection.Valid()) {
+            if (!servedByThisUser(connection.Get()))
+                return false;
             DWORD written = 0;
             return WriteFile(connection.Get(), text.data(), static_cast<DWORD>(text.size()),
                        &written, nullptr)

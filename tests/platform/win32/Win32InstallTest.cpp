@@ -48,10 +48,26 @@ public:
     }
 };
 
+// Writing HKEY_LOCAL_MACHINE needs an elevated process on Windows; Wine's prefix allows it.
+bool CanWriteUninstallList()
+{
+    HKEY list = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, UninstallList.c_str(), 0, KEY_CREATE_SUB_KEY, &list)
+        != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(list);
+    return true;
+}
+
+#define SKIP_UNLESS_ELEVATED()                                                                     \
+    if (!CanWriteUninstallList())                                                                  \
+    GTEST_SKIP() << "writing HKEY_LOCAL_MACHINE needs an elevated process"
+
 } // namespace
 
 TEST(Win32UninstallEntry, IsWrittenReadAndRemovedWithItsSubkeys)
 {
+    SKIP_UNLESS_ELEVATED();
     const TTestKey key;
     const std::string command = "C:\\Program Files\\Gr\xC3\xBC\xC3\x9F"
                                 "e\\Mosavo.exe /Uninstall";
@@ -77,6 +93,7 @@ TEST(Win32UninstallEntry, IsWrittenReadAndRemovedWithItsSubkeys)
 
 TEST(Win32UninstallEntry, NamesThatReachBeyondOneEntryAreRefused)
 {
+    SKIP_UNLESS_ELEVATED();
     const TTestKey key;
     SetUninstallRegistry(key.Name, "Mosavo", "x /Uninstall");
     SetUninstallRegistry(key.Name + "\\Inner", "Inner", "y /Uninstall");
@@ -111,4 +128,25 @@ TEST(Win32DataLocations, AWritableFolderIsProbedWithoutATraceAndUserFoldersAreMa
         << "settings roam, the log stays on the machine";
     for (const std::string &path : {user.OptionsFile, user.ErrorLog, user.GamesFolder + "x"})
         EXPECT_TRUE(fs::is_directory(fs::path(Widen(path)).parent_path())) << path;
+}
+
+// Started by the elevated installer, the installed copy could write its folder; it still keeps
+// its files in the user's folders, as every later plain start must.
+TEST(Win32DataLocations, TheRegisteredCopyKeepsItsFilesInTheUserFolders)
+{
+    SKIP_UNLESS_ELEVATED();
+    if (!ReadUninstallString("Mosavo").empty())
+        GTEST_SKIP() << "an installed Mosavo is registered here; its entry is left alone";
+    const fs::path folder
+        = fs::temp_directory_path() / ("mosavo-installed-" + std::to_string(GetCurrentProcessId()));
+    fs::create_directories(folder / "Mosavo");
+    const std::string installed = folder.string() + "\\Mosavo\\";
+    SetUninstallRegistry("Mosavo", "Mosavo", installed + "Mosavo.exe /Uninstall");
+    const bool keepsBesideInstalled = KeepsFilesBesideProgram(installed);
+    const bool keepsBesideOther = KeepsFilesBesideProgram(folder.string() + "\\");
+    DeleteUninstallerRegistry("Mosavo");
+    fs::remove(folder / "Mosavo");
+    fs::remove(folder);
+    EXPECT_FALSE(keepsBesideInstalled);
+    EXPECT_TRUE(keepsBesideOther);
 }

@@ -11,8 +11,10 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <cstdlib>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <windows.h>
@@ -37,6 +39,11 @@ std::string childRole()
 // Answers before the tests are even registered, when started as a child.
 const bool IsChild = [] {
     const std::string role = childRole();
+    if (role == "terminate") {
+        // Had the handlers run, this exit code would replace the 1.
+        std::atexit([] { ExitProcess(ArgumentWrong); });
+        TerminateProgram();
+    }
     if (role == "argument")
         ExitProcess(GetProgramParam(1) == OddArgument ? ArgumentRight : ArgumentWrong);
     if (!role.empty())
@@ -89,6 +96,15 @@ private:
     std::vector<std::string> texts_;
 };
 
+struct TChannelClosing
+{
+    ~TChannelClosing()
+    {
+        CloseInstanceChannel();
+        CloseProgramInstance();
+    }
+};
+
 std::string uniqueName(const char *base)
 {
     return base + std::to_string(GetCurrentProcessId());
@@ -112,6 +128,7 @@ TEST(Win32Program, AnotherProcessSeesTheMutexUntilItIsClosed)
 TEST(Win32Program, PathArgumentsAndErrorTexts)
 {
     EXPECT_EQ(RunChild("argument", OddArgument), ArgumentRight);
+    EXPECT_EQ(RunChild("terminate"), 1u) << "exit code 1, no exit handlers";
     EXPECT_TRUE(SameTextIgnoringCase(GetProgramFileName(), "platform_tests.exe"));
     EXPECT_EQ(GetProgramDir() + GetProgramFileName(), GetProgramPath());
     EXPECT_EQ(GetProgramDir().back(), '\\');
@@ -128,6 +145,9 @@ TEST(Win32Program, PathArgumentsAndErrorTexts)
 TEST(Win32InstanceChannel, TextsWaitUntilListenedToAndArriveInOrder)
 {
     const std::string name = uniqueName("MosavoChannelTest");
+    TInbox inbox;
+    // Gone before the inbox, whatever assertion ends the test.
+    const TChannelClosing closing;
     EXPECT_FALSE(SendToInstanceChannel(name, "C:\\nobody\\listens.jpg"));
     ASSERT_FALSE(IsProgramInstanceRunning(name));
     ASSERT_TRUE(OpenInstanceChannel(name));
@@ -135,18 +155,28 @@ TEST(Win32InstanceChannel, TextsWaitUntilListenedToAndArriveInOrder)
     EXPECT_TRUE(SendToInstanceChannel(name, "C:\\pictures\\" + OddArgument));
     EXPECT_TRUE(SendToInstanceChannel(name, longName));
 
-    TInbox inbox;
     ListenOnInstanceChannel(inbox.Receiver());
-    EXPECT_EQ(
+    ASSERT_EQ(
         inbox.WaitFor(2), (std::vector<std::string> {"C:\\pictures\\" + OddArgument, longName}));
+    // Starts at the same moment queue up for the one pipe instance.
+    std::vector<std::thread> senders;
+    std::vector<char> sent(4, 0);
+    for (std::size_t i = 0; i < sent.size(); ++i)
+        senders.emplace_back([&, i] {
+            sent[i] = SendToInstanceChannel(name, "C:\\together\\" + std::to_string(i));
+        });
+    for (std::thread &sender : senders)
+        sender.join();
+    EXPECT_EQ(sent, std::vector<char>(4, 1));
+    ASSERT_EQ(inbox.WaitFor(6).size(), 6u);
     // A later start of the program, as the entry point makes it.
     EXPECT_FALSE(TakeProgramInstance(name, "C:\\games\\third.mzg"));
-    EXPECT_EQ(inbox.WaitFor(3).back(), "C:\\games\\third.mzg");
+    const std::vector<std::string> texts = inbox.WaitFor(7);
+    ASSERT_EQ(texts.size(), 7u);
+    EXPECT_EQ(texts.back(), "C:\\games\\third.mzg");
 
     CloseInstanceChannel();
     EXPECT_FALSE(SendToInstanceChannel(name, "C:\\pictures\\late.jpg"));
     CloseProgramInstance();
     EXPECT_TRUE(TakeProgramInstance(name, "C:\\pictures\\mine.jpg")) << "nobody holds it now";
-    CloseInstanceChannel();
-    CloseProgramInstance();
 }
