@@ -42,6 +42,22 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cm
 cmake --build "$build" -j 2
 cmake --build "$build" --target dist
 
+# The shipped program: a windowed program with its icon and version, and no manifest, so that
+# Windows' installer detection elevates Install.exe; the read-me with Windows line ends.
+shipped=$build/dist/Mosavo
+x86_64-w64-mingw32-objdump -p "$shipped/Install.exe" | grep -q "Subsystem.*(Windows GUI)"
+resources=$(x86_64-w64-mingw32-windres -J coff -i "$shipped/Install.exe" -O rc)
+grep -q "RT_GROUP_ICON" <<<"$resources"
+grep -q 'VALUE "ProductVersion", "2.5"' <<<"$resources"
+if grep -qi "manifest" <<<"$resources"; then
+    echo "test-windows.sh: Install.exe carries a manifest; installer detection would not elevate it" >&2
+    exit 1
+fi
+if grep -qv $'\r$' "$shipped/Readme.txt"; then
+    echo "test-windows.sh: Readme.txt has lines without Windows line ends" >&2
+    exit 1
+fi
+
 # The private prefix, made once (wine-setup.sh under the private home).
 MOSAVO_WINE_SETUP=$toolkit/wine-setup.sh bash scripts/wine-run.sh "$build" "$qt"
 
@@ -53,6 +69,10 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     export HOME="$BUILD/wine-home" WINEPREFIX="$BUILD/wine" WINEDEBUG=-all
     wineserver -p
     trap "wineserver -k || true" EXIT
+    # The background services of Wine start with the first program. Started here, they do not
+    # hold the output pipes of CTest open, which would make every test listing wait for its
+    # timeout.
+    wine cmd /c exit </dev/null >/dev/null 2>&1
     cd "$BUILD"
     start=$(date +%s)
     status=0

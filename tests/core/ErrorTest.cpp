@@ -1,7 +1,7 @@
 #include "core/Error.h"
 #include "core/Dialogs.h"
-#include "support/RecordingErrorDialog.h"
 #include "support/OtherPlatform.h"
+#include "support/RecordingErrorDialog.h"
 
 #include <gtest/gtest.h>
 

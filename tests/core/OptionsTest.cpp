@@ -2,8 +2,8 @@
 
 #include "core/Error.h"
 #include "core/StoredTextList.h"
-#include "support/TestFolders.h"
 #include "support/OtherPlatform.h"
+#include "support/TestFolders.h"
 
 #include <gtest/gtest.h>
 

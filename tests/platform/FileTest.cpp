@@ -1,9 +1,9 @@
 #include "platform/File.h"
 
 #include "core/Error.h"
+#include "support/OtherPlatform.h"
 #include "support/RecordingErrorDialog.h"
 #include "support/TestFolders.h"
-#include "support/OtherPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,8 @@ TEST_F(TFileTest, FullNamesAreAbsoluteAndWithoutDotComponents)
 
 TEST_F(TFileTest, SameFileFollowsIdentityNotSpelling)
 {
-    SKIP_ON_WINDOWS("needs symbolic links, which Wine cannot make (CreateSymbolicLinkW is not implemented there)");
+    SKIP_ON_WINDOWS("needs symbolic links, which Wine cannot make (CreateSymbolicLinkW is not "
+                    "implemented there)");
     const std::string file = temp / "Game.mzg";
     WriteTextFile(file, "x");
     std::filesystem::create_symlink(file, temp / "link.mzg");
@@ -114,7 +115,8 @@ TEST_F(TFileTest, SpecialFolderThatCannotBeCreatedIsEmpty)
 
 TEST_F(TFileTest, ExistenceFollowsLinks)
 {
-    SKIP_ON_WINDOWS("needs symbolic links, which Wine cannot make (CreateSymbolicLinkW is not implemented there)");
+    SKIP_ON_WINDOWS("needs symbolic links, which Wine cannot make (CreateSymbolicLinkW is not "
+                    "implemented there)");
     WriteTextFile(temp / "a.txt", "x");
     std::filesystem::create_symlink(temp / "gone", temp / "dangling");
     EXPECT_FALSE(PathExists(""));
@@ -126,7 +128,8 @@ TEST_F(TFileTest, ExistenceFollowsLinks)
 
 TEST_F(TFileTest, ClearingReadOnlyGivesTheOwnerWriteAccessOnly)
 {
-    SKIP_ON_WINDOWS("needs symbolic links, which Wine cannot make (CreateSymbolicLinkW is not implemented there)");
+    SKIP_ON_WINDOWS("needs symbolic links, which Wine cannot make (CreateSymbolicLinkW is not "
+                    "implemented there)");
     const std::string file = temp / "ro.txt";
     WriteTextFile(file, "x");
     chmod(file.c_str(), 0444);
