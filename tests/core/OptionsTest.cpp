@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "core/StoredTextList.h"
 #include "support/TestFolders.h"
+#include "support/OtherPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +51,7 @@ protected:
 
 TEST_F(OptionsTest, WithoutAFileTheFirstStartValuesStayAndAreWrittenInOrder)
 {
+    SKIP_ON_WINDOWS("its expected paths are POSIX path texts ('/' only)");
     ASSERT_TRUE(options->Load());
     EXPECT_EQ(board.ColumnsCount, 7);
     EXPECT_EQ(window.ColumnsBox, 7);
@@ -88,6 +90,7 @@ TEST_F(OptionsTest, StoredValuesAreRestored)
 
 TEST_F(OptionsTest, ValuesThatAreNotAcceptedKeepTheirDefaults)
 {
+    SKIP_ON_WINDOWS("its expected paths are POSIX path texts ('/' only)");
     writeOptions("[MosavoGame]\r\nColumnsCount=4\r\nRowsCount=x\r\nAllowFlip=true\r\n"
                  "PictureTitle=\r\nLastGameTitle=\r\n");
     ASSERT_TRUE(options->Load());
@@ -109,6 +112,7 @@ TEST_F(OptionsTest, ValuesThatAreNotAcceptedKeepTheirDefaults)
 
 TEST_F(OptionsTest, UnknownKeysAndSectionsSurviveARunInTheirPlaces)
 {
+    SKIP_ON_WINDOWS("its expected paths are POSIX path texts ('/' only)");
     writeOptions("; written by hand\r\n[MosavoGame]\r\nColumnsCount=9\r\nTheme=dark\r\n"
                  "AllowFlip=FALSE\r\n\r\n[Window]\r\nLeft=10\r\n");
     ASSERT_TRUE(options->Load());
