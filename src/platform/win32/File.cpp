@@ -62,14 +62,7 @@ std::wstring withoutLongPrefix(const std::wstring &path)
 std::optional<std::wstring> finalName(const std::wstring &path)
 {
     const TUniqueHandle file(OpenForQuery(path));
-    if (!file.Valid())
-        return std::nullopt;
-    const std::wstring name = grownText([&](wchar_t *buffer, DWORD size) {
-        return GetFinalPathNameByHandleW(file.Get(), buffer, size, FILE_NAME_NORMALIZED);
-    });
-    if (name.empty())
-        return std::nullopt;
-    return withoutLongPrefix(name);
+    return file.Valid() ? FinalNameOf(file.Get()) : std::nullopt;
 }
 
 // "C:\", "\\server\share" and the like: what no name can be cut off.
@@ -176,6 +169,67 @@ HANDLE OpenForQuery(const std::wstring &path)
     return CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
         FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+std::optional<std::wstring> FinalNameOf(HANDLE file)
+{
+    const std::wstring name = grownText([&](wchar_t *buffer, DWORD size) {
+        return GetFinalPathNameByHandleW(file, buffer, size, FILE_NAME_NORMALIZED);
+    });
+    if (name.empty())
+        return std::nullopt;
+    return withoutLongPrefix(name);
+}
+
+bool IsOwnEntry(HANDLE entry, const std::wstring &path)
+{
+    const std::wstring full = grownText([&](wchar_t *buffer, DWORD size) {
+        return GetFullPathNameW(path.c_str(), size, buffer, nullptr);
+    });
+    const std::size_t cut = full.find_last_of(L"\\/");
+    if (cut == std::wstring::npos || cut + 1 == full.size())
+        return true; // a root is nobody's entry
+    const std::optional<std::wstring> folder = finalName(full.substr(0, cut + 1));
+    const std::optional<std::wstring> own = FinalNameOf(entry);
+    // Without final names (some network file systems) the attributes have to tell.
+    if (!folder || !own)
+        return true;
+    const std::wstring expected = joined(*folder, full.substr(cut));
+    return CompareStringOrdinal(own->c_str(), static_cast<int>(own->size()), expected.c_str(),
+               static_cast<int>(expected.size()), TRUE)
+        == CSTR_EQUAL;
+}
+
+HANDLE OpenEntryItself(const std::wstring &path, DWORD access)
+{
+    return CreateFileW(path.c_str(), access | FILE_READ_ATTRIBUTES,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+}
+
+bool ClearReadOnlyOf(HANDLE entry)
+{
+    FILE_BASIC_INFO information {};
+    if (!GetFileInformationByHandleEx(entry, FileBasicInfo, &information, sizeof information))
+        return false;
+    if (!(information.FileAttributes & FILE_ATTRIBUTE_READONLY))
+        return true;
+    // Zero times stay as they are; the attributes become normal, as the shell's own clearing does.
+    information = FILE_BASIC_INFO {};
+    information.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+    return SetFileInformationByHandle(entry, FileBasicInfo, &information, sizeof information);
+}
+
+bool RemoveEntryItself(const std::wstring &path)
+{
+    const TUniqueHandle entry(OpenEntryItself(path, DELETE | FILE_WRITE_ATTRIBUTES));
+    if (!entry.Valid() || !IsOwnEntry(entry.Get(), path))
+        return false;
+    ClearReadOnlyOf(entry.Get());
+    FILE_DISPOSITION_INFO disposition {};
+    disposition.DeleteFile = TRUE;
+    return SetFileInformationByHandle(
+        entry.Get(), FileDispositionInfo, &disposition, sizeof disposition);
 }
 
 // ---- Paths --------------------------------------------------------------------------------------
@@ -302,12 +356,13 @@ bool PathExists(const std::string &path)
 bool ClearReadOnlyAttr(const std::string &path)
 {
     const std::wstring wide = Widen(path);
-    const DWORD attributes = GetFileAttributesW(wide.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
+    const TUniqueHandle entry(OpenEntryItself(wide, FILE_WRITE_ATTRIBUTES));
+    BY_HANDLE_FILE_INFORMATION information {};
+    if (!entry.Valid() || !GetFileInformationByHandle(entry.Get(), &information))
         return false;
-    if (IsLinkAttributes(attributes) || !(attributes & FILE_ATTRIBUTE_READONLY))
+    if (IsLinkAttributes(information.dwFileAttributes) || !IsOwnEntry(entry.Get(), wide))
         return true;
-    return SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL) != 0;
+    return ClearReadOnlyOf(entry.Get());
 }
 
 uint64_t GetFileSize(int fileDescriptor)

@@ -5,6 +5,7 @@
 // The program's own DialogBox (core/Dialogs.h) is meant, not the dialog-template macro.
 #undef DialogBox
 
+#include <optional>
 #include <string>
 
 // A kernel handle that closes itself; INVALID_HANDLE_VALUE and null both count as none.
@@ -46,6 +47,20 @@ private:
 
 // Opens a file or directory only to ask about it; links are followed. Invalid when missing.
 HANDLE OpenForQuery(const std::wstring &path);
+// The name of an open file or directory as the file system reaches it, every link resolved.
+std::optional<std::wstring> FinalNameOf(HANDLE file);
+
+// Opens the entry at `path` itself: a link as the link, where the system can. Wine opens the
+// target of a Unix symbolic link whatever it is asked, and shows one to a file as a plain file.
+HANDLE OpenEntryItself(const std::wstring &path, DWORD access);
+// Whether an entry opened by that name is the entry of that name in its folder, not what a link
+// of that name points to.
+bool IsOwnEntry(HANDLE entry, const std::wstring &path);
+// Clears the read-only attribute (the attributes become normal); true when it was not set.
+bool ClearReadOnlyOf(HANDLE entry);
+// Deletes the file, link or empty directory at `path` itself, never what a link points to. Under
+// Wine a Unix symbolic link stays: deleting it by name there deletes its target.
+bool RemoveEntryItself(const std::wstring &path);
 
 // The attributes of the entry itself: a link's own, never its target's. Windows marks links,
 // junctions and (under Wine) Unix symbolic links with FILE_ATTRIBUTE_REPARSE_POINT.

@@ -46,20 +46,10 @@ std::string treeRootName(std::string path)
     return path;
 }
 
-// Removes a link itself, never what it points to. Wine cannot remove the Unix symbolic links it
-// shows as reparse points; they stay.
-void removeLink(const std::wstring &path, DWORD attributes)
+// Deletes a file or link itself; a link that the system cannot remove as itself stays.
+void removeEntry(const std::string &path)
 {
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveDirectoryW(path.c_str());
-    else
-        DeleteFileW(path.c_str());
-}
-
-void removeFile(const std::string &path)
-{
-    ClearReadOnlyAttr(path);
-    DeleteFileW(Widen(path).c_str());
+    RemoveEntryItself(Widen(path));
 }
 
 // An open directory that is not a link, held so that its name keeps naming it.
@@ -69,7 +59,7 @@ public:
     explicit TPinnedDirectory(const std::wstring &path)
     {
         // The link itself is opened where the system can; Wine opens the target, so the name's
-        // own attributes are asked as well.
+        // own attributes and the handle's final name are asked as well.
         const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT;
         handle_.Reset(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, flags, nullptr));
@@ -85,7 +75,8 @@ public:
         const DWORD nameAttributes = GetFileAttributesW(path.c_str());
         if (!GetFileInformationByHandle(handle_.Get(), &information)
             || kindOfAttributes(information.dwFileAttributes) != TEntryKind::Directory
-            || kindOfAttributes(nameAttributes) != TEntryKind::Directory) {
+            || kindOfAttributes(nameAttributes) != TEntryKind::Directory
+            || !IsOwnEntry(handle_.Get(), path)) {
             handle_.Reset();
             error_ = ERROR_DIRECTORY;
         }
@@ -159,7 +150,7 @@ bool removedAsEntry(const std::wstring &path, bool nested)
     const TEntryKind kind = kindOfAttributes(attributes);
     if (kind == TEntryKind::Directory || (kind == TEntryKind::File && !nested))
         return false;
-    removeLink(path, attributes);
+    RemoveEntryItself(path);
     return true;
 }
 
@@ -182,24 +173,16 @@ void deleteTree(const std::string &dir, bool nested)
             continue;
         const std::string path = AddTrailingBackslash(dir) + Narrow(name);
         const DWORD attributes = listing.Entry().dwFileAttributes;
-        switch (kindOfAttributes(attributes)) {
-        case TEntryKind::Directory:
+        if (kindOfAttributes(attributes) == TEntryKind::Directory)
             deleteTree(path, true);
-            break;
-        case TEntryKind::Link:
-            removeLink(root + L"\\" + name, attributes);
-            break;
-        case TEntryKind::File:
-            removeFile(path);
-            break;
-        }
+        else
+            removeEntry(path);
     }
     if (listing.Error() != 0)
         RaiseError(HERE, "Failed to delete directory content.", dir);
     listing.Close();
     pinned.Close();
-    ClearReadOnlyAttr(Narrow(root));
-    RemoveDirectoryW(root.c_str());
+    RemoveEntryItself(root);
 }
 
 // ---- Copying ------------------------------------------------------------------------------------
@@ -264,7 +247,7 @@ void copyDeleteEntry(
     case TEntryKind::Link:
         // A linked directory is neither entered nor copied; a linked file is copied as a link.
         if (!copy)
-            removeLink(Widen(source), attributes);
+            removeEntry(source);
         else if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
             copyFile(source, destination);
         break;
@@ -273,7 +256,7 @@ void copyDeleteEntry(
             ClearReadOnlyAttr(destination);
             copyFile(source, destination);
         } else {
-            removeFile(source);
+            removeEntry(source);
         }
         break;
     }
@@ -319,10 +302,8 @@ void copyDeleteLevel(const std::string &source, const std::string &destination, 
             DialogBox("Error", "Failed to process directory.", mbOkCancel | mbIconError);
         listing.reset();
         pinned.reset();
-        if (!copy && !IsLinkAttributes(GetFileAttributesW(root.c_str()))) {
-            ClearReadOnlyAttr(Narrow(root));
-            RemoveDirectoryW(root.c_str());
-        }
+        if (!copy && !IsLinkAttributes(GetFileAttributesW(root.c_str())))
+            RemoveEntryItself(root);
     });
 }
 
@@ -340,11 +321,10 @@ void CopyDeleteDirectory(const std::string &source, const std::string &destinati
 
 void PrepareRenameTarget(const std::string &oldName, const std::string &newName, bool replace)
 {
-    if (replace && !IsSameFile(oldName, newName)
-        && GetFileAttributesW(Widen(newName).c_str()) != INVALID_FILE_ATTRIBUTES) {
-        ClearReadOnlyAttr(newName);
-        DeleteFileW(Widen(newName).c_str());
-    }
+    const DWORD attributes = GetFileAttributesW(Widen(newName).c_str());
+    if (replace && !IsSameFile(oldName, newName) && attributes != INVALID_FILE_ATTRIBUTES
+        && kindOfAttributes(attributes) != TEntryKind::Directory)
+        removeEntry(newName);
 }
 
 // The move replaces its target in one step, so newName is not removed beforehand: when the move

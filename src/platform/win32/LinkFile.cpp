@@ -30,6 +30,7 @@ public:
     TComPointer &operator=(const TComPointer &) = delete;
 
     Interface *operator->() const { return pointer_; }
+    Interface &operator*() const { return *pointer_; }
     void **Out() { return reinterpret_cast<void **>(&pointer_); }
 
 private:
@@ -93,8 +94,7 @@ void writeShortcut(TFunStatContext &local, const TLinkFile &link, const std::str
         {"Failed to set show command.", [&] { return shellLink->SetShowCmd(showCommand); }},
         {"Failed to query interface.",
             [&] { return shellLink->QueryInterface(IID_IPersistFile, persistFile.Out()); }},
-        {"Failed to save link file.",
-            [&] { return saveBeside(*persistFile.operator->(), linkPath); }},
+        {"Failed to save link file.", [&] { return saveBeside(*persistFile, linkPath); }},
     };
     for (const auto &[failure, step] : steps) {
         const HRESULT result = step();

@@ -57,12 +57,18 @@ TEST_F(WinFileTree, DeletionLeavesALinkedFolderAndWhatItHoldsAlone)
     WriteWideFile(temp / "install\\Games\\a.mzg", "game");
     WriteWideFile(temp / "install\\Readme.txt", "read me");
     SetFileAttributesW(Widen(temp / "install\\Readme.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-    const TDirectoryLink link(temp / "outside", temp / "install\\Games\\Pictures");
-    if (!link.Made())
-        GTEST_SKIP() << TDirectoryLink::WhyNot();
+    WriteWideFile(temp / "outside\\locked.txt", "locked");
+    SetFileAttributesW(Widen(temp / "outside\\locked.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    const TLink folderLink(temp / "outside", temp / "install\\Games\\Pictures");
+    const TLink fileLink(temp / "outside\\keep.txt", temp / "install\\keep link.txt", false);
+    const TLink lockedLink(temp / "outside\\locked.txt", temp / "install\\locked link.txt", false);
+    if (!folderLink.Made() || !fileLink.Made() || !lockedLink.Made())
+        GTEST_SKIP() << TLink::WhyNot();
 
     EXPECT_TRUE(Deleted(temp / "install"));
+    EXPECT_EQ(NamesIn(temp / "outside"), (std::set<std::string> {"keep.txt", "locked.txt"}));
     EXPECT_EQ(ReadWideFile(temp / "outside\\keep.txt"), "keep");
+    EXPECT_TRUE(AttributesOf(temp / "outside\\locked.txt") & FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(AttributesOf(temp / "install\\Games\\a.mzg"), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(AttributesOf(temp / "install\\Readme.txt"), INVALID_FILE_ATTRIBUTES);
     // Wine cannot remove the Unix link it shows, so there the link and its folders stay.
@@ -77,9 +83,9 @@ TEST_F(WinFileTree, ATreeNamedByALinkIsNeverEnteredHoweverItIsWritten)
     WriteWideFile(temp / "setup\\Games\\a.mzg", "new");
     for (const char *suffix : {"", "\\", "/", "\\.", "\\.\\"}) {
         SCOPED_TRACE(std::string("link") + suffix);
-        const TDirectoryLink link(temp / "real", temp / "link");
+        const TLink link(temp / "real", temp / "link");
         if (!link.Made())
-            GTEST_SKIP() << TDirectoryLink::WhyNot();
+            GTEST_SKIP() << TLink::WhyNot();
         const std::string named = temp / "link" + suffix;
         CopyDeleteDirectory(named, temp / "mirror", false);
         EXPECT_EQ(FunStatContext.Description, "Failed to find first file.");
@@ -162,9 +168,9 @@ TEST(WinPaths, FullNamesUseBackslashesAndSameFilesIgnoreCase)
     EXPECT_FALSE(PathExists(""));
 
     WriteWideFile(temp / "real\\inside.txt", "x");
-    const TDirectoryLink link(temp / "real", temp / "link");
+    const TLink link(temp / "real", temp / "link");
     if (!link.Made())
-        GTEST_SKIP() << TDirectoryLink::WhyNot();
+        GTEST_SKIP() << TLink::WhyNot();
     EXPECT_EQ(GetResolvedFileName(temp / "link\\inside.txt"), temp / "real\\inside.txt");
     EXPECT_EQ(GetResolvedFileName(temp / "link\\new\\x.txt"), temp / "real\\new\\x.txt");
     EXPECT_EQ(GetResolvedFileName(temp / "link\\"), temp / "real\\");

@@ -87,37 +87,43 @@ inline DWORD AttributesOf(const std::string &path)
     return GetFileAttributesW(Widen(path).c_str());
 }
 
-// A directory link at `link` to the folder `target`, removed at scope end. Windows makes a
-// symbolic link when this user may. Wine 8 pretends to make one (CreateSymbolicLinkW succeeds and
-// makes nothing) and cannot set reparse points, but shows Unix symbolic links as reparse points:
-// there the Unix ln makes the link, started as Wine starts any Unix program.
-class TDirectoryLink
+// A symbolic link at `link` to the folder or file `target`, removed at scope end. Windows makes
+// one when this user may. Wine 8 pretends to make one (CreateSymbolicLinkW succeeds and makes
+// nothing) and cannot set reparse points, but shows Unix symbolic links to folders as reparse
+// points, and those to files as plain files: there the Unix ln makes the link, started as Wine
+// starts any Unix program.
+class TLink
 {
 public:
-    TDirectoryLink(const std::string &target, const std::string &link) : link_(link)
+    TLink(const std::string &target, const std::string &link, bool directory = true)
+        : link_(link), directory_(directory)
     {
         if (RunningUnderWine())
             made_ = runUnix({"/bin/ln", "-s", unixName(target), unixName(link)})
                 && settles([&] { return AttributesOf(link) != INVALID_FILE_ATTRIBUTES; });
         else
             made_ = CreateSymbolicLinkW(Widen(link).c_str(), Widen(target).c_str(),
-                SYMBOLIC_LINK_FLAG_DIRECTORY | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
+                (directory ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0)
+                    | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
         const DWORD attributes = AttributesOf(link);
         made_ = made_ && attributes != INVALID_FILE_ATTRIBUTES
-            && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+            && ((RunningUnderWine() && !directory) || (attributes & FILE_ATTRIBUTE_REPARSE_POINT));
     }
-    ~TDirectoryLink()
+    ~TLink()
     {
-        if (!made_ || AttributesOf(link_) == INVALID_FILE_ATTRIBUTES)
+        if (!made_)
             return;
+        // Wine sees a link whose target is gone as missing, so the Unix rm goes in any case.
         if (RunningUnderWine())
             runUnix({"/bin/rm", "-f", unixName(link_)})
                 && settles([&] { return AttributesOf(link_) == INVALID_FILE_ATTRIBUTES; });
-        else
+        else if (directory_)
             RemoveDirectoryW(Widen(link_).c_str());
+        else
+            DeleteFileW(Widen(link_).c_str());
     }
-    TDirectoryLink(const TDirectoryLink &) = delete;
-    TDirectoryLink &operator=(const TDirectoryLink &) = delete;
+    TLink(const TLink &) = delete;
+    TLink &operator=(const TLink &) = delete;
 
     bool Made() const { return made_; }
     static const char *WhyNot()
@@ -134,7 +140,7 @@ private:
             GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
         char *name = convert ? convert(Widen(path).c_str()) : nullptr;
         if (!name)
-            throw std::runtime_error("TDirectoryLink: no Unix name for " + path);
+            throw std::runtime_error("TLink: no Unix name for " + path);
         std::string result = name;
         HeapFree(GetProcessHeap(), 0, name);
         return result;
@@ -166,5 +172,6 @@ private:
     }
 
     std::string link_;
+    bool directory_;
     bool made_ = false;
 };
