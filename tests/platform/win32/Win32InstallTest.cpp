@@ -65,6 +65,20 @@ bool CanWriteUninstallList()
 
 } // namespace
 
+TEST(Win32Installer, InstallExeInAnyCaseAndAnInstalledMosavoExe)
+{
+    EXPECT_TRUE(IsInstallerFileName("Install.exe"));
+    EXPECT_TRUE(IsInstallerFileName("INSTALL.EXE"));
+    EXPECT_FALSE(IsInstallerFileName("Install"));
+    EXPECT_FALSE(IsInstallerFileName("Install.exe.lnk"));
+    TInstaller installer;
+    installer.ProgramName = "Mosavo";
+    installer.ProgramPath = "D:\\Setup\\Mosavo\\Install.exe";
+    installer.InstallTo = "C:\\Program Files\\";
+    EXPECT_EQ(installer.InstalledProgramFile(), "C:\\Program Files\\Mosavo\\Mosavo.exe");
+    EXPECT_EQ(installer.UninstallCommand(), "C:\\Program Files\\Mosavo\\Mosavo.exe /Uninstall");
+}
+
 TEST(Win32UninstallEntry, IsWrittenReadAndRemovedWithItsSubkeys)
 {
     SKIP_UNLESS_ELEVATED();

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -19,6 +20,7 @@
 
 #include <windows.h>
 
+namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace {
@@ -31,9 +33,9 @@ constexpr DWORD Running = 10, Free = 20, ArgumentRight = 30, ArgumentWrong = 40;
 
 std::string childRole()
 {
-    wchar_t value[256] = {};
-    const DWORD length = GetEnvironmentVariableW(ChildVariable, value, 256);
-    return length > 0 && length < 256 ? Narrow(value) : std::string();
+    wchar_t value[1024] = {};
+    const DWORD length = GetEnvironmentVariableW(ChildVariable, value, 1024);
+    return length > 0 && length < 1024 ? Narrow(value) : std::string();
 }
 
 // Answers before the tests are even registered, when started as a child.
@@ -46,6 +48,9 @@ const bool IsChild = [] {
     }
     if (role == "argument")
         ExitProcess(GetProgramParam(1) == OddArgument ? ArgumentRight : ArgumentWrong);
+    // "file|" and the file that the command line should name.
+    if (role.starts_with("file|"))
+        ExitProcess(GetCommandLineFile() == role.substr(5) ? ArgumentRight : ArgumentWrong);
     if (!role.empty())
         ExitProcess(IsProgramInstanceRunning(role) ? Running : Free);
     return false;
@@ -129,6 +134,11 @@ TEST(Win32Program, PathArgumentsAndErrorTexts)
 {
     EXPECT_EQ(RunChild("argument", OddArgument), ArgumentRight);
     EXPECT_EQ(RunChild("terminate"), 1u) << "exit code 1, no exit handlers";
+    const std::string here = fs::current_path().string();
+    EXPECT_EQ(RunChild("file|" + here + "\\" + OddArgument, OddArgument), ArgumentRight);
+    EXPECT_EQ(RunChild("file|C:\\games\\a.mzg", "C:/games/a.mzg"), ArgumentRight);
+    EXPECT_EQ(RunChild("file|", "/UNINSTALL"), ArgumentRight);
+    EXPECT_EQ(RunChild("file|", "-platform"), ArgumentRight);
     EXPECT_TRUE(SameTextIgnoringCase(GetProgramFileName(), "platform_tests.exe"));
     EXPECT_EQ(GetProgramDir() + GetProgramFileName(), GetProgramPath());
     EXPECT_EQ(GetProgramDir().back(), '\\');
