@@ -45,7 +45,8 @@ cmake --build "$build" --target dist
 # The shipped program: a windowed program with its icon and version, and no manifest, so that
 # Windows' installer detection elevates Install.exe; the read-me with Windows line ends.
 shipped=$build/dist/Mosavo
-x86_64-w64-mingw32-objdump -p "$shipped/Install.exe" | grep -q "Subsystem.*(Windows GUI)"
+headers=$(x86_64-w64-mingw32-objdump -p "$shipped/Install.exe")
+grep -q "Subsystem.*(Windows GUI)" <<<"$headers"
 resources=$(x86_64-w64-mingw32-windres -J coff -i "$shipped/Install.exe" -O rc)
 grep -q "RT_GROUP_ICON" <<<"$resources"
 grep -q 'VALUE "ProductVersion", "2.5"' <<<"$resources"
