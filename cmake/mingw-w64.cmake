@@ -20,8 +20,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
 list(APPEND CMAKE_PREFIX_PATH ${MOSAVO_WINDOWS_QT})
 
-# CTest and test discovery run the Windows programs through Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine CACHE FILEPATH "Runs Windows programs here")
-# The runtime libraries of mingw go into the programs, so that the tests need no DLL beside them
-# but Qt's.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
+# CTest and test discovery run the Windows programs through Wine, always with the private home and
+# prefix of scripts/wine-run.sh, never with the real home.
+set(CMAKE_CROSSCOMPILING_EMULATOR
+    ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh ${CMAKE_BINARY_DIR} ${MOSAVO_WINDOWS_QT})

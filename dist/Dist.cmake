@@ -3,7 +3,8 @@
 # holding the program under the installer's name, the read-me, the shortcuts' icon and the sample
 # pictures.
 
-add_executable(mosavo_make_icon ${CMAKE_CURRENT_LIST_DIR}/MakeIcon.cpp)
+include(${PROJECT_SOURCE_DIR}/cmake/HostTool.cmake)
+mosavo_host_tool(mosavo_make_icon ${CMAKE_CURRENT_LIST_DIR}/MakeIcon.cpp)
 find_program(MOSAVO_RSVG_CONVERT rsvg-convert REQUIRED)
 
 set(MOSAVO_ICON_DIR ${PROJECT_BINARY_DIR}/icon)
@@ -11,8 +12,8 @@ set(MOSAVO_ICON_SVG ${MOSAVO_ICON_DIR}/org.mosavo.Mosavo.svg)
 set(MOSAVO_ICON_SIZES 16 32 48 64 128 256)
 add_custom_command(OUTPUT ${MOSAVO_ICON_SVG}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${MOSAVO_ICON_DIR}
-    COMMAND mosavo_make_icon ${MOSAVO_ICON_SVG}
-    DEPENDS mosavo_make_icon
+    COMMAND ${mosavo_make_icon_COMMAND} ${MOSAVO_ICON_SVG}
+    DEPENDS ${mosavo_make_icon_DEPENDS}
     COMMENT "Drawing the program's icon")
 set(MOSAVO_ICON_PNGS)
 foreach(size ${MOSAVO_ICON_SIZES})
@@ -26,6 +27,11 @@ foreach(size ${MOSAVO_ICON_SIZES})
     list(APPEND MOSAVO_ICON_PNGS ${png})
 endforeach()
 add_custom_target(mosavo_icons ALL DEPENDS ${MOSAVO_ICON_SVG} ${MOSAVO_ICON_PNGS})
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/windows/Windows.cmake)
+    return()
+endif()
+
 # The shortcuts' icon of the shipped folder.
 set(MOSAVO_ICON ${MOSAVO_ICON_DIR}/64/org.mosavo.Mosavo.png)
 

@@ -83,7 +83,8 @@ bool IsPathDelimiter(char c)
 
 std::string AddTrailingBackslash(const std::string &path)
 {
-    if (path.empty() || path.back() == PathDelimiter)
+    // Windows takes '/' as a delimiter too: "C:/x/" gets no second one.
+    if (path.empty() || path.back() == PathDelimiter || path.back() == '/')
         return path;
     return path + PathDelimiter;
 }
@@ -148,5 +149,9 @@ bool IsLinkFile(const std::string &path)
 
 std::string GetLinkExtension(const std::string &)
 {
+#ifdef _WIN32
+    return ".lnk";
+#else
     return ".desktop";
+#endif
 }

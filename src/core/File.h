@@ -36,7 +36,7 @@ std::string ChangeFileExtension(const std::string &path, const std::string &exte
 // everything.
 bool MatchesFileMask(const std::string &fileName, const std::string &mask);
 
-// Shortcut files: desktop entries here, and the foreign ".lnk" and ".pif" kinds.
+// Shortcut files: desktop entries, shell links (".lnk") and the old ".pif" kind.
 bool IsLinkFile(const std::string &path);
-// The extension a shortcut to `path` gets.
+// The extension a shortcut to `path` gets: ".lnk" on Windows, ".desktop" elsewhere.
 std::string GetLinkExtension(const std::string &path);

@@ -3,6 +3,7 @@
 #include "core/Basic.h"
 #include "core/Dialogs.h"
 #include "core/Error.h"
+#include "core/SystemFile.h"
 #include "core/Utilities.h"
 
 #include <algorithm>
@@ -327,18 +328,20 @@ void TReplacementFile::Create()
     path += ".tmp";
     for (int attempt = 0; attempt < 2; ++attempt) {
         SetLastSystemError(0);
-        file.reset(std::fopen(path.c_str(), "wbx"));
+        file.reset(OpenSystemFile(path, "wbx"));
         if (file)
             return;
-        if (LastSystemError() != EEXIST)
-            break;
+        const uint32_t code = LastSystemError();
         std::error_code ignored;
+        if (!fs::exists(fs::symlink_status(path, ignored)))
+            break;
         fs::remove(path, ignored);
+        SetLastSystemError(code);
     }
     const uint32_t code = LastSystemError();
-    const std::string tried = path.string();
+    const std::string tried = Utf8Path(path);
     path.clear();
-    RaiseError(HERE, "Failed to create file.", target.string(), tried, code);
+    RaiseError(HERE, "Failed to create file.", Utf8Path(target), tried, code);
 }
 
 void TReplacementFile::Write(const std::string &text)
@@ -350,7 +353,7 @@ void TReplacementFile::Write(const std::string &text)
         SetLastSystemError(0);
         if (writeBytes(file.get(), text.data() + offset, size) != size)
             RaiseError(
-                HERE, "Failed to write file.", target.string(), path.string(), LastSystemError());
+                HERE, "Failed to write file.", Utf8Path(target), Utf8Path(path), LastSystemError());
     }
 }
 
@@ -362,15 +365,15 @@ void TReplacementFile::Close()
     const bool closed = std::fclose(file.release()) == 0;
     if (!flushed || !closed)
         RaiseError(
-            HERE, "Failed to write file.", target.string(), path.string(), LastSystemError());
+            HERE, "Failed to write file.", Utf8Path(target), Utf8Path(path), LastSystemError());
     std::error_code ec;
     const fs::file_status old = fs::status(target, ec);
     if (!ec && fs::is_regular_file(old))
         fs::permissions(path, old.permissions(), ec);
     SetLastSystemError(0);
-    if (!syncToDisk(path.string()))
+    if (!syncToDisk(Utf8Path(path)))
         RaiseError(
-            HERE, "Failed to write file.", target.string(), path.string(), LastSystemError());
+            HERE, "Failed to write file.", Utf8Path(target), Utf8Path(path), LastSystemError());
 }
 
 void TReplacementFile::ReplaceTarget()
@@ -379,12 +382,12 @@ void TReplacementFile::ReplaceTarget()
     std::error_code ec;
     fs::rename(path, target, ec);
     if (ec)
-        RaiseError(HERE, "Failed to replace file.", target.string(), path.string(),
+        RaiseError(HERE, "Failed to replace file.", Utf8Path(target), Utf8Path(path),
             static_cast<uint32_t>(ec.value()));
     committed = true;
     // The rename is durable only once the folder is; the file is whole either way.
     const fs::path folder = target.parent_path();
-    syncToDisk(folder.empty() ? std::string(".") : folder.string());
+    syncToDisk(folder.empty() ? std::string(".") : Utf8Path(folder));
 }
 
 bool isReadOnly(const fs::path &path)
@@ -398,11 +401,12 @@ bool isReadOnly(const fs::path &path)
 // A link is followed, so that the file it names is replaced rather than the link itself.
 fs::path resolvedTarget(const std::string &fileName)
 {
+    const fs::path path = SystemPath(fileName);
     std::error_code ec;
-    if (!fs::is_symlink(fileName, ec))
-        return fileName;
-    const fs::path resolved = fs::canonical(fileName, ec);
-    return ec ? fs::path(fileName) : resolved;
+    if (!fs::is_symlink(path, ec))
+        return path;
+    const fs::path resolved = fs::canonical(path, ec);
+    return ec ? path : resolved;
 }
 
 } // namespace
@@ -411,10 +415,10 @@ void TMemIniFile::readFile()
 {
     FUNCTION_NAME("TMemIniFile::TMemIniFile");
     std::error_code ec;
-    if (fileName.empty() || !fs::is_regular_file(fileName, ec))
+    if (fileName.empty() || !fs::is_regular_file(SystemPath(fileName), ec))
         return;
     SetLastSystemError(0);
-    TFilePtr file(std::fopen(fileName.c_str(), "rb"));
+    TFilePtr file(OpenSystemFile(SystemPath(fileName), "rb"));
     if (!file)
         RaiseError(HERE, "Failed to open file.", fileName, {}, LastSystemError());
     std::string text;
@@ -447,14 +451,15 @@ namespace {
 bool pathExists(const std::string &path)
 {
     std::error_code ec;
-    return !path.empty() && fs::exists(path, ec);
+    return !path.empty() && fs::exists(SystemPath(path), ec);
 }
 
 void clearReadOnlyAttr(const std::string &path)
 {
     std::error_code ec;
-    if (isReadOnly(path))
-        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
+    const fs::path systemPath = SystemPath(path);
+    if (isReadOnly(systemPath))
+        fs::permissions(systemPath, fs::perms::owner_write, fs::perm_options::add, ec);
 }
 
 } // namespace

@@ -7,6 +7,10 @@
 // rules filled) keeps them in the user's own folders, which each platform names:
 //   posix/  $XDG_CONFIG_HOME/Mosavo/Mosavo.ini, $XDG_STATE_HOME/Mosavo/Errors.log and
 //           $XDG_DATA_HOME/Mosavo/MosavoGames/, with the XDG defaults when a variable is unset.
+//   win32/  %APPDATA%\Mosavo\Mosavo.ini (roams with the user), %LOCALAPPDATA%\Mosavo\Errors.log
+//           (stays on the machine) and Documents\MosavoGames\, where a player looks for saved
+//           games. The copy that the installer registered uses these, wherever it lies: under
+//           Program Files only its elevated first start could write beside itself.
 // The choice is made once, at start, and every unit asks DataLocations().
 
 #include <string>

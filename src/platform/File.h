@@ -11,12 +11,14 @@
 
 // ---- Paths ----------------------------------------------------------------------------------
 
-// There are no short (8.3) names here: the path comes back unchanged.
+// The long form of a path that holds short (8.3) names; where there are none (or the system gives
+// no long form), the path unchanged.
 std::string GetLongFileName(const std::string &path);
 // Absolute (relative to the current directory) and without "." and ".." components; links are
-// not resolved. Empty stays empty.
+// not resolved. Empty stays empty, and so does a bare drive such as "C:".
 std::string GetFullFileName(const std::string &path);
-// There are no mapped network drives here: the same as GetFullFileName.
+// As GetFullFileName, but a path on a drive mapped to a network share comes in its network (UNC)
+// form. Without mapped drives, as on Linux, the same as GetFullFileName.
 std::string GetFullUncFileName(const std::string &path);
 // The full name as the file system reaches it: every link (and, on Windows, every junction) in
 // the part of the path that exists is resolved; the part that does not exist yet follows as
@@ -24,8 +26,8 @@ std::string GetFullUncFileName(const std::string &path);
 // another.
 std::string GetResolvedFileName(const std::string &path);
 // Whether two names reach one file: by identity when both exist (so links, hard links and
-// case-insensitive file systems count), else by equal full names. False when either name holds
-// one of < > | " * ?.
+// case-insensitive file systems count), else by equal full names (letter case ignored on
+// Windows). False when either name holds one of < > | " * ?.
 bool IsSameFile(const std::string &a, const std::string &b);
 
 // ---- Special folders (failures give the empty text) ----------------------------------------
@@ -49,8 +51,9 @@ std::string GetProgramFilesPath();
 
 // False for the empty path; follows links, so a dangling link does not exist.
 bool PathExists(const std::string &path);
-// Read-only means the owner may not write. Gives the owner write access back when it was
-// missing; links are left alone. Returns false when the attributes could not be changed.
+// Read-only means the owner may not write (on Windows: the read-only attribute, and clearing it
+// leaves the attributes normal). Gives the owner write access back when it was missing; links are
+// left alone. Returns false when the attributes could not be changed.
 bool ClearReadOnlyAttr(const std::string &path);
 // Size of an open file. Status: Warning "Failed to get file size." with result 0.
 uint64_t GetFileSize(int fileDescriptor);
@@ -58,9 +61,10 @@ uint64_t GetFileSize(int fileDescriptor);
 // ---- Shell ----------------------------------------------------------------------------------
 
 // Opens a file, program or web address without waiting: an executable file is started itself
-// (with `parameters`, in `directory` when given), anything else is handed to xdg-open.
-// Status: "Failed to run file." with the file and the system error. An empty name starts
-// nothing and leaves "Begin function error" in FunStatContext. `minimised` has no counterpart.
+// (with `parameters`, in `directory` when given), anything else is handed to xdg-open (on
+// Windows, the shell's default action for it). Status: "Failed to run file." with the file and
+// the system error. An empty name starts nothing and leaves "Begin function error" in
+// FunStatContext. `minimised` (a minimised, inactive window) counts on Windows only.
 void RunFile(const std::string &fileName, const std::string &parameters = {},
     const std::string &directory = {}, bool minimised = false, bool quoteParameters = true);
 // Opens a web address; a failure is shown under `failureMessage`. Always publishes Perfect.
@@ -69,14 +73,16 @@ void OpenSite(const std::string &address, const std::string &failureMessage);
 // ---- Directory trees and renaming -----------------------------------------------------------
 // Links are never followed, however the path is written: links inside a tree are deleted or
 // copied as links, and a named directory (source or destination) that is itself a link is not
-// entered, with or without trailing delimiters or "." components.
+// entered, with or without trailing delimiters or "." components. On Windows every reparse point
+// (symbolic link, junction) counts as a link, and a linked directory inside a tree is not copied.
 
 // Deletes the tree; entries that cannot be deleted are left without complaint. Raising: "Can not
 // find directory." when dir (or a directory inside) cannot be listed, "Failed to delete
 // directory content." when a listing breaks off.
 void DeleteDirectoryNoErrors(const std::string &dir);
 // Copies the tree into destination (created when missing), overwriting files there and leaving
-// extra ones; hidden entries (names starting with '.') are skipped. With copy false the source
+// extra ones; hidden entries (names starting with '.'; on Windows those with the hidden or system
+// attribute) are skipped. With copy false the source
 // tree is deleted instead. Status, and each level that fails shows "Failed to process
 // directory.". A destination directory that exists but that this user may not write fails as
 // one that cannot be created ("Failed to create directory." with the system error), since
@@ -89,7 +95,8 @@ void MyRenameFile(const std::string &oldName, const std::string &newName, bool r
 
 // ---- Shortcuts ------------------------------------------------------------------------------
 
-// A shortcut, written as a freedesktop desktop entry that starts ReferencePath.
+// A shortcut that starts ReferencePath: a freedesktop desktop entry, on Windows a shell link
+// (.lnk).
 class TLinkFile
 {
 public:
@@ -98,9 +105,9 @@ public:
     std::string Arguments;
     std::string Description;
     std::string IconPath; // empty: the target's own icon
-    int32_t IconIndex = 0; // desktop entries name whole icons; kept for callers
-    uint16_t HotKey = 0; // no counterpart in desktop entries
-    int32_t ShowCommand = 0; // no counterpart in desktop entries
+    int32_t IconIndex = 0; // shell links only: desktop entries name whole icons
+    uint16_t HotKey = 0; // shell links only: virtual key, modifiers in the high byte
+    int32_t ShowCommand = 0; // shell links only: 7 minimised; 0 a normal window
 
     void Clear();
     // Status. An existing linkPath without overwrite writes nothing and leaves "Begin function

@@ -3,7 +3,7 @@
 #include "core/Basic.h"
 #include "core/Dialogs.h"
 #include "core/Error.h"
-#include "core/StoredTextList.h"
+#include "core/SystemFile.h"
 #include "platform/File.h"
 #include "platform/InstanceChannel.h"
 #include "platform/Program.h"
@@ -16,9 +16,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char *UninstallKeyPath
-    = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 
 std::string withoutTrailingDelimiter(std::string path)
 {
@@ -47,14 +44,15 @@ bool isSameOrInside(const std::string &inner, const std::string &outer)
 void createPlainDirectory(const std::string &dir)
 {
     std::error_code error;
-    fs::create_directory(dir, error);
+    fs::create_directory(SystemPath(dir), error);
 }
 
 void deletePlainFile(const std::string &path)
 {
     std::error_code error;
-    if (!fs::is_directory(fs::symlink_status(path, error)))
-        fs::remove(path, error);
+    const fs::path systemPath = SystemPath(path);
+    if (!fs::is_directory(fs::symlink_status(systemPath, error)))
+        fs::remove(systemPath, error);
 }
 
 // A shortcut as CopyFileAsLink writes it, working in the target's directory, with an icon.
@@ -81,7 +79,8 @@ void startInstalledProgram(const std::string &programFile)
 
 bool IsInstallerFileName(const std::string &programFileName)
 {
-    return SameTextIgnoringCase(programFileName, InstallerFileName);
+    return SameTextIgnoringCase(
+        programFileName, std::string(InstallerFileName) + ProgramFileExtension);
 }
 
 bool IsUninstallArgument(const std::string &argument)
@@ -92,66 +91,6 @@ bool IsUninstallArgument(const std::string &argument)
 bool IsInstallMode()
 {
     return IsInstallerFileName(GetProgramFileName()) || IsUninstallArgument(GetProgramParam(1));
-}
-
-// ---- The uninstall entry ----------------------------------------------------------------------
-
-std::string UninstallRegistryKey(const std::string &keyName)
-{
-    return UninstallKeyPath + keyName;
-}
-
-void SetUninstallRegistry(
-    const std::string &keyName, const std::string &displayName, const std::string &uninstallString)
-{
-    FUNCTION_NAME("SetUninstallRegistry");
-    ErrorGuardSwallow(HERE, [&] {
-        std::error_code error;
-        fs::create_directories(GetFileDir(UninstallRegistryFileName()), error);
-        TMemIniFile registry(UninstallRegistryFileName());
-        const std::string key = UninstallRegistryKey(keyName);
-        registry.WriteString(key, "DisplayName", displayName);
-        registry.WriteString(key, "UninstallString", uninstallString);
-        registry.UpdateFile();
-    });
-}
-
-void DeleteUninstallerRegistry(const std::string &keyName)
-{
-    FUNCTION_NAME("DeleteUninstallerRegistry");
-    ErrorGuardSwallow(HERE, [&] {
-        const std::string fileName = UninstallRegistryFileName();
-        if (!PathExists(fileName))
-            return;
-        TMemIniFile registry(fileName);
-        const std::string key = UninstallRegistryKey(keyName);
-        const std::string subkeyPrefix = key + "\\";
-        std::vector<std::string> doomed;
-        for (const TIniSection &section : registry.Sections())
-            if (SameTextIgnoringCase(section.Name, key)
-                || SameTextIgnoringCase(
-                    std::string_view(section.Name).substr(0, subkeyPrefix.size()), subkeyPrefix))
-                doomed.push_back(section.Name);
-        if (doomed.empty())
-            return;
-        for (const std::string &section : doomed)
-            registry.EraseSection(section);
-        registry.UpdateFile();
-    });
-}
-
-std::string ReadUninstallString(const std::string &keyName)
-{
-    FUNCTION_NAME("ReadUninstallString");
-    std::string uninstallString;
-    ErrorGuardSwallow(HERE, [&] {
-        const std::string fileName = UninstallRegistryFileName();
-        if (!PathExists(fileName))
-            return;
-        const TMemIniFile registry(fileName);
-        uninstallString = registry.ReadString(UninstallRegistryKey(keyName), "UninstallString", "");
-    });
-    return uninstallString;
 }
 
 // ---- The sequences ----------------------------------------------------------------------------
@@ -194,7 +133,7 @@ std::string TInstaller::InstallationDirectory() const
 
 std::string TInstaller::InstalledProgramFile() const
 {
-    return AddTrailingBackslash(InstallationDirectory()) + ProgramName;
+    return AddTrailingBackslash(InstallationDirectory()) + ProgramName + ProgramFileExtension;
 }
 
 std::string TInstaller::UninstallCommand() const
@@ -312,22 +251,22 @@ void TInstaller::DeleteInstallationDirectory() const
 {
     FUNCTION_NAME("TInstaller::DeleteInstallationDirectory");
     std::error_code error;
-    fs::directory_iterator listing(InstallTo, error);
+    fs::directory_iterator listing(SystemPath(InstallTo), error);
     if (error)
         RaiseError(HERE, "Can not find directory.", InstallTo);
     std::vector<std::string> entries;
     for (const fs::directory_iterator end; !error && listing != end; listing.increment(error))
-        entries.push_back(listing->path().string());
+        entries.push_back(Utf8Path(listing->path()));
     if (error)
         RaiseError(HERE, "Failed to delete directory content.", InstallTo);
 
     for (const std::string &path : entries) {
         if (IsSameFile(path, ProgramPath))
             continue;
-        if (fs::is_directory(fs::symlink_status(path, error)))
+        if (fs::is_directory(fs::symlink_status(SystemPath(path), error)))
             DeleteDirectoryNoErrors(path);
         else
             deletePlainFile(path);
     }
-    fs::remove(InstallTo, error); // stays when something in it was left
+    fs::remove(SystemPath(InstallTo), error); // stays when something in it was left
 }

@@ -5,21 +5,30 @@
 #include <functional>
 #include <string>
 
-// The program file's name in the shipped folder; the installed file takes the program's name.
+// The program file's name in the shipped folder, before ProgramFileExtension (Program.h); the
+// installed file takes the program's name.
 inline constexpr const char *InstallerFileName = "Install";
 inline constexpr const char *UninstallArgument = "/Uninstall";
 inline constexpr const char *ReadmeFileName = "Readme.txt";
 
-// Both ignore the case of ASCII letters.
+// Both ignore the case of ASCII letters. The installer's file name has the platform's extension:
+// "Install", or "Install.exe" on Windows.
 bool IsInstallerFileName(const std::string &programFileName);
 bool IsUninstallArgument(const std::string &argument);
 // Whether the program runs as installer (its file name) or uninstaller (its first argument).
 bool IsInstallMode();
 
 // ---- The uninstall entry ----------------------------------------------------------------------
-// One section of an ini file that stands in for the system's list of installed programs.
+//   posix/  one section of an ini file that stands in for the system's list of installed
+//           programs, named as the registry key would be;
+//   win32/  the key HKEY_LOCAL_MACHINE\<UninstallRegistryKey> of the system's registry, with
+//           REG_SZ values. Writing it needs an elevated process, as the installer is.
+// keyName is one key's name: an empty one, or one with a backslash, is refused, so that no call
+// can reach the list itself or another program's entry.
 
+// The ini file of posix/; win32/ keeps the entry in no file and gives "".
 std::string UninstallRegistryFileName();
+// "Software\Microsoft\Windows\CurrentVersion\Uninstall\" + keyName.
 std::string UninstallRegistryKey(const std::string &keyName);
 // Writes DisplayName and UninstallString; a failure is dropped.
 void SetUninstallRegistry(

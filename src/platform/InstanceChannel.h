@@ -5,6 +5,10 @@
 // The channel is opened right after the lock is taken, so that a text sent from then on waits in
 // it until the instance listens. Only the user's own processes are heard.
 //   posix/  a Unix-domain socket named after the lock file, beside it.
+//   win32/  a named pipe named after the mutex, the user's SID and the session, served from its
+//           opening by a thread that keeps what arrives until the program listens. The pipe's
+//           default security lets only this user (and the system and administrators) write to
+//           it; a sender writes only to a pipe that a process of its own user serves.
 
 #include <functional>
 #include <string>

@@ -25,10 +25,16 @@ extern TProgram Program;
 
 // Takes the per-user lock "Mutex_ProgramInstance_" + name; true when another process holds it.
 // The lock is released by CloseProgramInstance or when this process ends, however it ends.
+//   posix/  an flock on a file of that name in the runtime folder;
+//   win32/  a named mutex of the user's session, as the system's own single-instance idiom.
 bool IsProgramInstanceRunning(const std::string &name);
 void CloseProgramInstance();
-// Where the lock of IsProgramInstanceRunning(name) lives.
+// Where the lock of IsProgramInstanceRunning(name) lives: the lock file's path, or on Windows
+// the mutex's name.
 std::string ProgramInstanceLockPath(const std::string &name);
+
+// What a program file's name ends with: "" on posix/, ".exe" on win32/.
+extern const char *const ProgramFileExtension;
 
 // The running program file's full path, links resolved, as it was when the program started.
 std::string GetProgramPath();

@@ -8,6 +8,7 @@
 #include "core/GameFile.h"
 #include "core/Options.h"
 #include "core/StoredTextList.h"
+#include "core/SystemFile.h"
 #include "platform/DataLocations.h"
 #include "platform/File.h"
 #include "platform/Program.h"
@@ -351,7 +352,7 @@ void TMosavoForm::BeforeRun()
         }
         SetLastSystemError(0);
         std::error_code ignored;
-        std::filesystem::create_directory(DataLocations().GamesFolder, ignored);
+        std::filesystem::create_directory(SystemPath(DataLocations().GamesFolder), ignored);
         LoadOptions();
         ArrangeWindow();
     });

@@ -1,6 +1,7 @@
 #include "core/Options.h"
 
 #include "core/Error.h"
+#include "core/File.h"
 #include "core/StoredTextList.h"
 #include "support/TestFolders.h"
 
@@ -15,6 +16,9 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// The games folder is given without its delimiter, which the first-start game gets.
+const std::string FirstGame = "/opt/Mosavo/MosavoGames" + std::string(1, PathDelimiter) + "*.mzg";
 
 class OptionsTest : public ::testing::Test
 {
@@ -57,7 +61,7 @@ TEST_F(OptionsTest, WithoutAFileTheFirstStartValuesStayAndAreWrittenInOrder)
     EXPECT_FALSE(window.LightGrid);
     EXPECT_FALSE(window.AllowFlip);
     EXPECT_EQ(window.CurrentPicture, "/home/me/Pictures/*");
-    EXPECT_EQ(window.LastGame, "/opt/Mosavo/MosavoGames/*.mzg");
+    EXPECT_EQ(window.LastGame, FirstGame);
 
     ASSERT_TRUE(options->Save(false));
     EXPECT_EQ(readOptions(),
@@ -67,8 +71,8 @@ TEST_F(OptionsTest, WithoutAFileTheFirstStartValuesStayAndAreWrittenInOrder)
         "LightGrid=FALSE\r\n"
         "PictureTitle=/home/me/Pictures/*\r\n"
         "AllowFlip=FALSE\r\n"
-        "LastGameTitle=/opt/Mosavo/MosavoGames/*.mzg\r\n"
-        "\r\n");
+        "LastGameTitle="
+            + FirstGame + "\r\n\r\n");
 }
 
 TEST_F(OptionsTest, StoredValuesAreRestored)
@@ -95,12 +99,12 @@ TEST_F(OptionsTest, ValuesThatAreNotAcceptedKeepTheirDefaults)
     EXPECT_EQ(window.RowsBox, 7);
     EXPECT_FALSE(window.AllowFlip);
     EXPECT_EQ(window.CurrentPicture, ""); // an empty picture is accepted
-    EXPECT_EQ(window.LastGame, "/opt/Mosavo/MosavoGames/*.mzg"); // an empty game is not
+    EXPECT_EQ(window.LastGame, FirstGame); // an empty game is not
 
     // Any path the platform opens is taken, and nothing longer.
     writeOptions("[MosavoGame]\r\nLastGameTitle=/" + std::string(MaxPathTextLength, 'g') + "\r\n");
     ASSERT_TRUE(options->Load());
-    EXPECT_EQ(window.LastGame, "/opt/Mosavo/MosavoGames/*.mzg");
+    EXPECT_EQ(window.LastGame, FirstGame);
     writeOptions(
         "[MosavoGame]\r\nLastGameTitle=/" + std::string(MaxPathTextLength - 1, 'g') + "\r\n");
     ASSERT_TRUE(options->Load());

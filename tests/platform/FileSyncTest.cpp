@@ -31,7 +31,10 @@ TEST(FileSyncTest, FilesAndFoldersAreFlushedAndMissingOnesReported)
     document.WriteString("S", "k", "v");
     document.UpdateFile();
     SetFileSyncHook({});
-    std::ifstream in(file, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "[S]\r\nk=v\r\n\r\n");
+    {
+        // Closed before the removal: Windows does not delete a file that is open.
+        std::ifstream in(file, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "[S]\r\nk=v\r\n\r\n");
+    }
     fs::remove_all(folder);
 }

@@ -1,6 +1,7 @@
 #include "platform/File.h"
 
 #include "core/Error.h"
+#include "support/OtherPlatform.h"
 #include "support/RecordingErrorDialog.h"
 #include "support/TestFolders.h"
 
@@ -31,6 +32,7 @@ void InDirectory(const std::filesystem::path &dir, Work &&work)
 
 TEST_F(TFileTest, FullNamesAreAbsoluteAndWithoutDotComponents)
 {
+    SKIP_ON_WINDOWS("its expected full names keep '/' as written");
     InDirectory(temp.Path(), [&] {
         EXPECT_EQ(GetFullFileName("a/./b/../c.txt"), temp / "a/c.txt");
         EXPECT_EQ(GetFullFileName("/x//y/../z"), "/x/z");
@@ -42,6 +44,8 @@ TEST_F(TFileTest, FullNamesAreAbsoluteAndWithoutDotComponents)
 
 TEST_F(TFileTest, SameFileFollowsIdentityNotSpelling)
 {
+    SKIP_ON_WINDOWS("needs symbolic links, which Wine cannot make (CreateSymbolicLinkW is not "
+                    "implemented there)");
     const std::string file = temp / "Game.mzg";
     WriteTextFile(file, "x");
     std::filesystem::create_symlink(file, temp / "link.mzg");
@@ -62,6 +66,7 @@ TEST_F(TFileTest, SameFileFollowsIdentityNotSpelling)
 
 TEST_F(TFileTest, SpecialFoldersFollowUserDirsAndAreCreated)
 {
+    SKIP_ON_WINDOWS("the XDG user folders; Windows' special folders are tested in platform/win32");
     const std::string home = temp / "home";
     WriteTextFile(temp / "config/user-dirs.dirs",
         "# written by xdg-user-dirs-update\n"
@@ -86,6 +91,7 @@ TEST_F(TFileTest, SpecialFoldersFollowUserDirsAndAreCreated)
 
 TEST_F(TFileTest, SpecialFoldersFallBackToTheHomeFolder)
 {
+    SKIP_ON_WINDOWS("the XDG user folders and $HOME");
     const std::string home = temp / "home";
     const TScopedEnv homeEnv("HOME", home);
     const TScopedEnv configEnv("XDG_CONFIG_HOME", temp / "no-config");
@@ -98,6 +104,7 @@ TEST_F(TFileTest, SpecialFoldersFallBackToTheHomeFolder)
 
 TEST_F(TFileTest, SpecialFolderThatCannotBeCreatedIsEmpty)
 {
+    SKIP_ON_WINDOWS("the XDG user folders and POSIX modes");
     const std::string home = temp / "home";
     WriteTextFile(home + "/Pictures", "a file in the way");
     const TScopedEnv homeEnv("HOME", home);
@@ -108,6 +115,8 @@ TEST_F(TFileTest, SpecialFolderThatCannotBeCreatedIsEmpty)
 
 TEST_F(TFileTest, ExistenceFollowsLinks)
 {
+    SKIP_ON_WINDOWS("needs symbolic links, which Wine cannot make (CreateSymbolicLinkW is not "
+                    "implemented there)");
     WriteTextFile(temp / "a.txt", "x");
     std::filesystem::create_symlink(temp / "gone", temp / "dangling");
     EXPECT_FALSE(PathExists(""));
@@ -119,6 +128,8 @@ TEST_F(TFileTest, ExistenceFollowsLinks)
 
 TEST_F(TFileTest, ClearingReadOnlyGivesTheOwnerWriteAccessOnly)
 {
+    SKIP_ON_WINDOWS("needs symbolic links, which Wine cannot make (CreateSymbolicLinkW is not "
+                    "implemented there)");
     const std::string file = temp / "ro.txt";
     WriteTextFile(file, "x");
     chmod(file.c_str(), 0444);
@@ -157,6 +168,7 @@ TEST(RunFile, EmptyNameLeavesTheBeginMark)
 
 TEST_F(TFileTest, RunFileStartsAProgramWithItsArgumentsAndDirectory)
 {
+    SKIP_ON_WINDOWS("starts a shell script");
     const std::string program = temp / "bin/prog";
     const std::string report = temp / "report";
     WriteScript(program,
@@ -178,6 +190,7 @@ TEST_F(TFileTest, RunFileStartsAProgramWithItsArgumentsAndDirectory)
 
 TEST_F(TFileTest, RunFileHandsDocumentsAndAddressesToXdgOpen)
 {
+    SKIP_ON_WINDOWS("xdg-open on the PATH");
     const std::string report = temp / "opened";
     WriteScript(temp / "bin/xdg-open", "echo \"$1\" >> \"" + report + "\"\n");
     const TScopedEnv path("PATH", temp / "bin");
@@ -196,6 +209,7 @@ TEST_F(TFileTest, RunFileHandsDocumentsAndAddressesToXdgOpen)
 
 TEST_F(TFileTest, RunFileReportsWhatCannotBeStarted)
 {
+    SKIP_ON_WINDOWS("POSIX modes and errno codes of exec");
     const TScopedEnv path("PATH", temp.Path().string());
     WriteTextFile(temp / "Readme.txt", "hello");
 
@@ -213,6 +227,7 @@ TEST_F(TFileTest, RunFileReportsWhatCannotBeStarted)
 
 TEST_F(TFileTest, OpenSiteShowsItsFailureAndPublishesPerfect)
 {
+    SKIP_ON_WINDOWS("xdg-open on the PATH");
     const TScopedEnv path("PATH", temp.Path().string());
     TRecordingErrorDialog dialog;
     RegisterErrorDialog(&dialog);

@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <string>
-#include <sys/stat.h>
 #include <thread>
 
 // A fresh folder below the temporary folder, removed with everything in it at the end.
@@ -19,10 +19,18 @@ public:
     TTempFolder()
     {
         const char *base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/mosavo-test-XXXXXX";
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        path_ = std::filesystem::canonical(pattern);
+        const std::filesystem::path parent
+            = base && *base ? std::filesystem::path(base) : std::filesystem::temp_directory_path();
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            const std::filesystem::path candidate
+                = parent / ("mosavo-test-" + std::to_string(random()));
+            std::error_code error;
+            if (std::filesystem::create_directory(candidate, error))
+                path_ = std::filesystem::canonical(candidate);
+        }
+        if (path_.empty())
+            throw std::runtime_error("no temporary folder could be made");
     }
     ~TTempFolder()
     {
@@ -59,13 +67,12 @@ inline std::string ReadTextFile(const std::string &path)
     return text.str();
 }
 
-inline mode_t ModeOf(const std::string &path)
+// The permission bits (POSIX modes; on Windows only what the read-only flag shows of them).
+inline unsigned ModeOf(const std::string &path)
 {
-    struct stat status
-    {
-    };
-    lstat(path.c_str(), &status);
-    return status.st_mode & 07777;
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(path, error);
+    return error ? 0u : static_cast<unsigned>(status.permissions() & std::filesystem::perms::mask);
 }
 
 // Waits until a file that another process writes has content; false after ten seconds.
@@ -84,7 +91,12 @@ inline bool WaitForFileContent(const std::string &path)
 inline void WriteScript(const std::string &path, const std::string &body)
 {
     WriteTextFile(path, "#!/bin/sh\n" + body);
-    chmod(path.c_str(), 0755);
+    std::error_code error;
+    std::filesystem::permissions(path,
+        std::filesystem::perms::owner_all | std::filesystem::perms::group_read
+            | std::filesystem::perms::group_exec | std::filesystem::perms::others_read
+            | std::filesystem::perms::others_exec,
+        error);
 }
 
 // Sets (or with nullopt unsets) an environment variable for the scope.
@@ -95,22 +107,26 @@ public:
     {
         if (const char *old = std::getenv(name_.c_str()))
             old_ = old;
-        if (value)
-            setenv(name_.c_str(), value->c_str(), 1);
-        else
-            unsetenv(name_.c_str());
+        set(value);
     }
-    ~TScopedEnv()
-    {
-        if (old_)
-            setenv(name_.c_str(), old_->c_str(), 1);
-        else
-            unsetenv(name_.c_str());
-    }
+    ~TScopedEnv() { set(old_); }
     TScopedEnv(const TScopedEnv &) = delete;
     TScopedEnv &operator=(const TScopedEnv &) = delete;
 
 private:
+    void set(const std::optional<std::string> &value) const
+    {
+#ifdef _WIN32
+        // An empty value removes the variable there; none of the tests sets one empty.
+        _putenv_s(name_.c_str(), value ? value->c_str() : "");
+#else
+        if (value)
+            setenv(name_.c_str(), value->c_str(), 1);
+        else
+            unsetenv(name_.c_str());
+#endif
+    }
+
     std::string name_;
     std::optional<std::string> old_;
 };

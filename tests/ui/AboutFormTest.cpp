@@ -213,6 +213,10 @@ private slots:
 
     void aPageThatCannotBeOpenedIsReportedAndTheBoxStays()
     {
+#ifdef _WIN32
+        QSKIP("POSIX only: an empty PATH keeps xdg-open from starting; Windows opens addresses "
+              "through its shell");
+#endif
         // With an empty search path the browser launcher cannot be started.
         QTemporaryDir emptyDir;
         const QByteArray savedPath = qgetenv("PATH");

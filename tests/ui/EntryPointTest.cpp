@@ -7,16 +7,33 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 QString programPath()
 {
-    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../Mosavo");
+#ifdef _WIN32
+    const QString program = QStringLiteral("../Mosavo.exe");
+#else
+    const QString program = QStringLiteral("../Mosavo");
+#endif
+    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(program);
 }
 
-bool lockTaken(const QDir &runtimeDir)
+// The running instance's mark: a named mutex on Windows, a lock file in the runtime folder here.
+bool lockTaken([[maybe_unused]] const QDir &runtimeDir)
 {
+#ifdef _WIN32
+    const HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, L"Mutex_ProgramInstance_Mosavo");
+    if (mutex)
+        CloseHandle(mutex);
+    return mutex != nullptr;
+#else
     return !runtimeDir.entryList({"*Mutex_ProgramInstance_Mosavo*"}, QDir::Files).isEmpty();
+#endif
 }
 
 } // namespace

@@ -1,9 +1,12 @@
 #include "ui/Error.h"
 
+#include "core/File.h"
+
 #include "ui/Application.h"
 #include "ui/FormLook.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMainWindow>
@@ -20,6 +23,11 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -92,6 +100,10 @@ int terminateButtonChild()
 
 int uncaughtExceptionChild()
 {
+#ifdef _WIN32
+    // The parent compares the memo's line ends byte for byte: no "\n" to "\r\n" translation.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     std::atexit(reportAtExit);
     TErrorForm form;
     whenShown(&form, [&form] {
@@ -394,7 +406,9 @@ private slots:
             using TErrorForm::LogFileName;
         } form;
         const std::string expected
-            = QCoreApplication::applicationDirPath().toStdString() + "/Errors.log";
+            = AddTrailingBackslash(
+                  QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString())
+            + "Errors.log";
         QCOMPARE(form.LogFileName(), expected);
     }
 

@@ -609,7 +609,8 @@ private slots:
         QVERIFY(form->Board.Pieces[1][0].FlipVertical); // still mirrors, lifts nothing
         QVERIFY(form->PieceLifted());
         QTest::mouseMove(form->OriginalPictureImage, originalCellCentre(*form, 4, 3));
-        QCOMPARE(form->OriginalPictureImage->cursor().shape(), Qt::ForbiddenCursor);
+        // Where the move goes through the system's pointer (Windows) it arrives a little later.
+        QTRY_COMPARE(form->OriginalPictureImage->cursor().shape(), Qt::ForbiddenCursor);
         clickCell(form->PuzzlePictureImage, cellCentre(*form, 1, 0));
         QVERIFY(!form->PieceLifted());
         checkCounters(1, 0);

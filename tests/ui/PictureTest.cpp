@@ -21,6 +21,11 @@
 
 namespace {
 
+bool hasReader(const char *format)
+{
+    return QImageReader::supportedImageFormats().contains(format);
+}
+
 // The puzzle area of the examples: 600 x 500 usable pixels cut into a 7 x 7 grid.
 constexpr int AreaWidth = 600;
 constexpr int AreaHeight = 500;
@@ -206,6 +211,8 @@ private slots:
 
     void refusedDecodersAreNotUsedWhateverTheFileName()
     {
+        if (!hasReader("tga"))
+            QSKIP("this Qt has no TGA reader to refuse (the Windows build ships JPEG, GIF, ICO)");
         const std::string tga = writtenFile("picture.tga", tgaPicture(40, 30));
         const std::string disguised = writtenFile("picture-tga.png", tgaPicture(40, 30));
         QVERIFY(!QImage(QString::fromStdString(tga)).isNull());
@@ -229,9 +236,11 @@ private slots:
     {
         const QString filter = QString::fromStdString(GetPictureExtensionsAsFilter());
         const QStringList patterns = filter.split(';');
-        for (const char *expected :
-            {"*.bmp", "*.gif", "*.jpeg", "*.jpg", "*.png", "*.webp", "*.tif", "*.tiff"})
+        for (const char *expected : {"*.bmp", "*.gif", "*.jpeg", "*.jpg", "*.png"})
             QVERIFY2(patterns.contains(expected), expected);
+        // Their readers are plugins that the Windows build does not ship.
+        for (const char *expected : {"webp", "tif", "tiff"})
+            QCOMPARE(patterns.contains(QStringLiteral("*.") + expected), hasReader(expected));
         for (const char *refused : {"*.svg", "*.svgz", "*.tga", "*.icns", "*.mng"})
             QVERIFY2(!patterns.contains(refused), refused);
         QCOMPARE(filter, filter.toLower());
@@ -330,6 +339,8 @@ private slots:
     {
         // Decoders that shrink while reading, and one that Qt shrinks after a full read.
         for (const char *format : {"png", "bmp", "tiff"}) {
+            if (!hasReader(format))
+                continue;
             const QString name = QString("checkerboard.") + format;
             const std::string picture = savedPicture(name, checkerboard(1600, 1200), format);
             const TDecodedPicture decoded = DecodePicture(picture, QSize(600, 500));

@@ -25,7 +25,13 @@ namespace {
 std::string buildDir()
 {
     return AddTrailingBackslash(
-        QDir::cleanPath(QCoreApplication::applicationDirPath() + "/..").toStdString());
+        QDir::toNativeSeparators(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/.."))
+            .toStdString());
+}
+
+std::string native(const std::string &path)
+{
+    return QDir::toNativeSeparators(QString::fromStdString(path)).toStdString();
 }
 
 struct TOfferedDialog
@@ -57,7 +63,7 @@ class TSamplePicturesTest : public QObject
 {
     Q_OBJECT
 
-    std::string samples = buildDir() + SamplePicturesFolderName + "/";
+    std::string samples = buildDir() + SamplePicturesFolderName + PathDelimiter;
 
 private slots:
     void theSamplesAreFoundBesideTheProgramOrInASystemInstall()
@@ -68,9 +74,9 @@ private slots:
         std::filesystem::create_directories(prefix / "bin");
         QCOMPARE(SamplePicturesDirFor(prefix / "bin/"), std::string());
         std::filesystem::create_directories(prefix / "share/mosavo/pictures");
-        QCOMPARE(SamplePicturesDirFor(prefix / "bin/"), prefix / "share/mosavo/pictures/");
+        QCOMPARE(SamplePicturesDirFor(prefix / "bin/"), native(prefix / "share/mosavo/pictures/"));
         std::filesystem::create_directories(prefix / "bin/Pictures");
-        QCOMPARE(SamplePicturesDirFor(prefix / "bin/"), prefix / "bin/Pictures/");
+        QCOMPARE(SamplePicturesDirFor(prefix / "bin/"), native(prefix / "bin/Pictures/"));
     }
 
     void everySampleIsALargePictureThatStartsAGameAndIsCredited()
@@ -102,6 +108,9 @@ private slots:
 
     void theLoadPictureDialogOffersTheSamplesAndOpensOnThemWhileThePictureFolderIsEmpty()
     {
+#ifdef _WIN32
+        QSKIP("POSIX only: the picture folder follows $HOME and the XDG settings here");
+#endif
         TTempFolder home;
         const TScopedEnv homeEnv("HOME", home.Path().string());
         const TScopedEnv configEnv("XDG_CONFIG_HOME", home / ".config");

@@ -1,13 +1,101 @@
 #include "platform/Install.h"
 
+#include "core/Basic.h"
+#include "core/Error.h"
 #include "core/File.h"
+#include "core/StoredTextList.h"
+#include "platform/File.h"
 #include "platform/posix/FileInternal.h"
 
+#include <filesystem>
 #include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The registry's path, kept as the section name so that the entry reads as it would there.
+constexpr const char *UninstallKeyPath
+    = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+
+// The whole list, or an entry below another one, is never a key of ours.
+bool isOneKeyName(const std::string &keyName)
+{
+    return !keyName.empty() && keyName.find('\\') == std::string::npos;
+}
+
+} // namespace
 
 // The folder is the program's own, whatever name the entry is written under.
 std::string UninstallRegistryFileName()
 {
     const std::string base = XdgBaseDirectory("XDG_DATA_HOME", ".local/share");
     return base.empty() ? std::string() : AddTrailingBackslash(base) + "Mosavo/registry.ini";
+}
+
+std::string UninstallRegistryKey(const std::string &keyName)
+{
+    return UninstallKeyPath + keyName;
+}
+
+void SetUninstallRegistry(
+    const std::string &keyName, const std::string &displayName, const std::string &uninstallString)
+{
+    FUNCTION_NAME("SetUninstallRegistry");
+    if (!isOneKeyName(keyName))
+        return;
+    ErrorGuardSwallow(HERE, [&] {
+        std::error_code error;
+        fs::create_directories(GetFileDir(UninstallRegistryFileName()), error);
+        TMemIniFile registry(UninstallRegistryFileName());
+        const std::string key = UninstallRegistryKey(keyName);
+        registry.WriteString(key, "DisplayName", displayName);
+        registry.WriteString(key, "UninstallString", uninstallString);
+        registry.UpdateFile();
+    });
+}
+
+void DeleteUninstallerRegistry(const std::string &keyName)
+{
+    FUNCTION_NAME("DeleteUninstallerRegistry");
+    if (!isOneKeyName(keyName))
+        return;
+    ErrorGuardSwallow(HERE, [&] {
+        const std::string fileName = UninstallRegistryFileName();
+        if (!PathExists(fileName))
+            return;
+        TMemIniFile registry(fileName);
+        const std::string key = UninstallRegistryKey(keyName);
+        const std::string subkeyPrefix = key + "\\";
+        std::vector<std::string> doomed;
+        for (const TIniSection &section : registry.Sections())
+            if (SameTextIgnoringCase(section.Name, key)
+                || SameTextIgnoringCase(
+                    std::string_view(section.Name).substr(0, subkeyPrefix.size()), subkeyPrefix))
+                doomed.push_back(section.Name);
+        if (doomed.empty())
+            return;
+        for (const std::string &section : doomed)
+            registry.EraseSection(section);
+        registry.UpdateFile();
+    });
+}
+
+std::string ReadUninstallString(const std::string &keyName)
+{
+    FUNCTION_NAME("ReadUninstallString");
+    std::string uninstallString;
+    if (!isOneKeyName(keyName))
+        return uninstallString;
+    ErrorGuardSwallow(HERE, [&] {
+        const std::string fileName = UninstallRegistryFileName();
+        if (!PathExists(fileName))
+            return;
+        const TMemIniFile registry(fileName);
+        uninstallString = registry.ReadString(UninstallRegistryKey(keyName), "UninstallString", "");
+    });
+    return uninstallString;
 }

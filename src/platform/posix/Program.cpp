@@ -143,6 +143,8 @@ void TerminateProgram()
     std::_Exit(1);
 }
 
+const char *const ProgramFileExtension = "";
+
 std::string ProgramInstanceLockPath(const std::string &name)
 {
     const std::string lockName = "Mutex_ProgramInstance_" + name;

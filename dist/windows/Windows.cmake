@@ -1,0 +1,63 @@
+# Windows: Mosavo.exe as a GUI program with its icon and version information, and the shipped
+# folder `cmake --build <dir> --target dist` makes in <dir>/dist/Mosavo: the program as
+# Install.exe with the Qt and mingw runtime DLLs, the Qt plugins it loads, Readme.txt with Windows
+# line ends, the icon and the sample pictures. Zipping that folder is the Windows release.
+
+enable_language(RC)
+mosavo_host_tool(mosavo_make_ico ${CMAKE_CURRENT_LIST_DIR}/MakeIco.cpp)
+
+set(MOSAVO_ICO ${MOSAVO_ICON_DIR}/Mosavo.ico)
+set(ico_pngs)
+foreach(size 16 32 48 256)
+    list(APPEND ico_pngs ${MOSAVO_ICON_DIR}/${size}/org.mosavo.Mosavo.png)
+endforeach()
+add_custom_command(OUTPUT ${MOSAVO_ICO}
+    COMMAND ${mosavo_make_ico_COMMAND} ${MOSAVO_ICO} ${ico_pngs}
+    DEPENDS ${mosavo_make_ico_DEPENDS} ${ico_pngs}
+    COMMENT "Packing the program's icon"
+    VERBATIM)
+add_custom_target(mosavo_ico DEPENDS ${MOSAVO_ICO})
+
+set(rc ${CMAKE_CURRENT_LIST_DIR}/Mosavo.rc)
+target_sources(Mosavo PRIVATE ${rc})
+set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${MOSAVO_ICO})
+target_include_directories(Mosavo PRIVATE ${MOSAVO_ICON_DIR})
+add_dependencies(Mosavo mosavo_ico)
+set_target_properties(Mosavo PROPERTIES WIN32_EXECUTABLE ON)
+
+set(readme ${PROJECT_BINARY_DIR}/Readme-crlf.txt)
+add_custom_command(OUTPUT ${readme}
+    COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_CURRENT_LIST_DIR}/Readme.txt -DOUT=${readme}
+        -P ${CMAKE_CURRENT_LIST_DIR}/CrLf.cmake
+    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/Readme.txt ${CMAKE_CURRENT_LIST_DIR}/CrLf.cmake
+    VERBATIM)
+
+# What the Windows Qt's DLLs and plugins need besides themselves: the mingw runtime.
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-libgcc-file-name
+    OUTPUT_VARIABLE libgcc OUTPUT_STRIP_TRAILING_WHITESPACE)
+get_filename_component(gcc_runtime_dir ${libgcc} DIRECTORY)
+set(runtime_dlls ${gcc_runtime_dir}/libstdc++-6.dll ${gcc_runtime_dir}/libgcc_s_seh-1.dll
+    /usr/${MOSAVO_MINGW}/lib/libwinpthread-1.dll)
+set(qt_dir ${MOSAVO_WINDOWS_QT})
+set(qt_dlls ${qt_dir}/bin/Qt6Core.dll ${qt_dir}/bin/Qt6Gui.dll ${qt_dir}/bin/Qt6Widgets.dll)
+file(GLOB image_plugins ${qt_dir}/plugins/imageformats/*.dll)
+file(GLOB style_plugins ${qt_dir}/plugins/styles/*.dll)
+
+set(MOSAVO_DIST_DIR ${PROJECT_BINARY_DIR}/dist/Mosavo)
+# Made afresh each time, so that nothing of an earlier build or an installer run is shipped.
+add_custom_target(dist
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${MOSAVO_DIST_DIR}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${MOSAVO_DIST_DIR}/platforms
+        ${MOSAVO_DIST_DIR}/imageformats ${MOSAVO_DIST_DIR}/styles ${MOSAVO_DIST_DIR}/Pictures
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Mosavo> ${MOSAVO_DIST_DIR}/Install.exe
+    COMMAND ${CMAKE_COMMAND} -E copy ${qt_dlls} ${runtime_dlls} ${MOSAVO_DIST_DIR}
+    COMMAND ${CMAKE_COMMAND} -E copy ${qt_dir}/plugins/platforms/qwindows.dll
+        ${MOSAVO_DIST_DIR}/platforms
+    COMMAND ${CMAKE_COMMAND} -E copy ${image_plugins} ${MOSAVO_DIST_DIR}/imageformats
+    COMMAND ${CMAKE_COMMAND} -E copy ${style_plugins} ${MOSAVO_DIST_DIR}/styles
+    COMMAND ${CMAKE_COMMAND} -E copy ${readme} ${MOSAVO_DIST_DIR}/Readme.txt
+    COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_ICO} ${MOSAVO_DIST_DIR}/Mosavo.ico
+    COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_SAMPLE_PICTURES} ${MOSAVO_DIST_DIR}/Pictures
+    DEPENDS Mosavo ${readme} ${MOSAVO_ICO} ${MOSAVO_SAMPLE_PICTURES}
+    COMMENT "Making the shipped folder ${MOSAVO_DIST_DIR}"
+    VERBATIM)

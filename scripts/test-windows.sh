@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Cross-builds Mosavo for Windows into build-win/ and runs the whole test suite under Wine on a
+# virtual X display. Debian 12; installs the packages it needs with apt-get (run as root or with
+# sudo available). Needs the Windows Qt beside the checkout: ../shared/qt6-mingw/.
+#   scripts/test-windows.sh        build, test, and make build-win/dist/Mosavo
+# Every Wine run goes through scripts/wine-run.sh: its home and prefix are build-win/wine-home and
+# build-win/wine, never the real ones, because Wine maps the Windows shell folders onto $HOME.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+build=$root/build-win
+toolkit=$root/../shared/qt6-mingw
+
+packages=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools wine64 wine xvfb xauth fonts-wine
+    fonts-dejavu-core googletest ninja-build cmake g++ librsvg2-bin xz-utils util-linux)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+    $SUDO apt-get update
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y "${missing[@]}"
+fi
+
+tarball=$toolkit/qt6-mingw-6.4.2.tar.xz
+if [ ! -f "$tarball" ]; then
+    echo "test-windows.sh: the Windows Qt is missing: $tarball" >&2
+    echo "It is made by build-qt6-mingw.sh beside it (see its NOTES.md); never fetch one." >&2
+    exit 1
+fi
+qt=$build/qt/qt6-mingw
+if [ ! -f "$qt/.unpacked" ] || [ "$tarball" -nt "$qt/.unpacked" ]; then
+    rm -rf "$build/qt"
+    mkdir -p "$build/qt"
+    tar -xJf "$tarball" -C "$build/qt"
+    touch "$qt/.unpacked"
+fi
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+    -DMOSAVO_WINDOWS_QT="$qt"
+cmake --build "$build" -j 2
+cmake --build "$build" --target dist
+
+# The shipped program: a windowed program with its icon and version, and no manifest, so that
+# Windows' installer detection elevates Install.exe; the read-me with Windows line ends.
+shipped=$build/dist/Mosavo
+headers=$(x86_64-w64-mingw32-objdump -p "$shipped/Install.exe")
+grep -q "Subsystem.*(Windows GUI)" <<<"$headers"
+resources=$(x86_64-w64-mingw32-windres -J coff -i "$shipped/Install.exe" -O rc)
+grep -q "RT_GROUP_ICON" <<<"$resources"
+grep -q 'VALUE "ProductVersion", "2.5"' <<<"$resources"
+if grep -qi "manifest" <<<"$resources"; then
+    echo "test-windows.sh: Install.exe carries a manifest; installer detection would not elevate it" >&2
+    exit 1
+fi
+if grep -qv $'\r$' "$shipped/Readme.txt"; then
+    echo "test-windows.sh: Readme.txt has lines without Windows line ends" >&2
+    exit 1
+fi
+
+# The private prefix, made once (wine-setup.sh under the private home).
+MOSAVO_WINE_SETUP=$toolkit/wine-setup.sh bash scripts/wine-run.sh "$build" "$qt"
+
+# One wineserver for the whole run, started on the virtual display, so that each test program
+# starts quickly and no server without a display is mixed in.
+export MOSAVO_WINE_SETUP=$toolkit/wine-setup.sh BUILD="$build"
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    set -euo pipefail
+    export HOME="$BUILD/wine-home" WINEPREFIX="$BUILD/wine" WINEDEBUG=-all
+    wineserver -p
+    trap "wineserver -k || true" EXIT
+    # The background services of Wine start with the first program. Started here, they do not
+    # hold the output pipes of CTest open, which would make every test listing wait for its
+    # timeout.
+    wine cmd /c exit </dev/null >/dev/null 2>&1
+    cd "$BUILD"
+    start=$(date +%s)
+    status=0
+    ctest --output-on-failure -j 2 || status=$?
+    echo "Windows suite under Wine: $(( $(date +%s) - start )) s"
+    exit $status
+'

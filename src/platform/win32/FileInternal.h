@@ -1,0 +1,70 @@
+#pragma once
+// Helpers shared by the Windows parts of the File unit.
+
+#include <windows.h>
+// The program's own DialogBox (core/Dialogs.h) is meant, not the dialog-template macro.
+#undef DialogBox
+
+#include <optional>
+#include <string>
+
+// A kernel handle that closes itself; INVALID_HANDLE_VALUE and null both count as none.
+class TUniqueHandle
+{
+public:
+    TUniqueHandle() = default;
+    explicit TUniqueHandle(HANDLE handle) : handle_(handle) { }
+    ~TUniqueHandle() { Reset(); }
+    TUniqueHandle(const TUniqueHandle &) = delete;
+    TUniqueHandle &operator=(const TUniqueHandle &) = delete;
+
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+    HANDLE Get() const { return handle_; }
+    void Reset(HANDLE handle = INVALID_HANDLE_VALUE)
+    {
+        if (Valid())
+            CloseHandle(handle_);
+        handle_ = handle;
+    }
+
+private:
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+};
+
+// COM on the calling thread for a scope: the program initialises it for the GUI thread, and any
+// other thread (or a test) gets it here. A thread already in the other apartment kind keeps it.
+class TComScope
+{
+public:
+    TComScope();
+    ~TComScope();
+    TComScope(const TComScope &) = delete;
+    TComScope &operator=(const TComScope &) = delete;
+
+private:
+    bool initialised_ = false;
+};
+
+// Opens a file or directory only to ask about it; links are followed. Invalid when missing.
+HANDLE OpenForQuery(const std::wstring &path);
+// The name of an open file or directory as the file system reaches it, every link resolved.
+std::optional<std::wstring> FinalNameOf(HANDLE file);
+
+// Opens the entry at `path` itself: a link as the link, where the system can. Wine opens the
+// target of a Unix symbolic link whatever it is asked, and shows one to a file as a plain file.
+HANDLE OpenEntryItself(const std::wstring &path, DWORD access);
+// Whether an entry opened by that name is the entry of that name in its folder, not what a link
+// of that name points to.
+bool IsOwnEntry(HANDLE entry, const std::wstring &path);
+// Clears the read-only attribute (the attributes become normal); true when it was not set.
+bool ClearReadOnlyOf(HANDLE entry);
+// Deletes the file, link or empty directory at `path` itself, never what a link points to. Under
+// Wine a Unix symbolic link stays: deleting it by name there deletes its target.
+bool RemoveEntryItself(const std::wstring &path);
+
+// The attributes of the entry itself: a link's own, never its target's. Windows marks links,
+// junctions and (under Wine) Unix symbolic links with FILE_ATTRIBUTE_REPARSE_POINT.
+inline bool IsLinkAttributes(DWORD attributes)
+{
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}

@@ -1,0 +1,344 @@
+// Directory trees and renaming. A link, junction or other reparse point is never entered: inside
+// a tree it is removed as itself, and a tree named by one is not walked. A directory being walked
+// is held open without delete sharing, so that nothing can rename it away and put a link in its
+// place while its entries are handled by name.
+
+#include "platform/File.h"
+
+#include "core/Dialogs.h"
+#include "core/Error.h"
+#include "platform/win32/FileInternal.h"
+#include "platform/win32/WideText.h"
+
+#include <optional>
+
+namespace {
+
+enum class TEntryKind { Directory, Link, File };
+
+TEntryKind kindOfAttributes(DWORD attributes)
+{
+    if (IsLinkAttributes(attributes))
+        return TEntryKind::Link;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? TEntryKind::Directory : TEntryKind::File;
+}
+
+bool isDotEntry(const std::wstring &name)
+{
+    return name == L"." || name == L"..";
+}
+
+// The named directory of a tree operation without trailing delimiters and "." components: the
+// system resolves a link named "link\" or "link\." to its target before its attributes are read.
+// Drive roots stay as they are.
+std::string treeRootName(std::string path)
+{
+    const auto delimiter = [](char c) { return c == '\\' || c == '/'; };
+    while (path.size() > 1) {
+        const bool driveRoot = path.size() == 3 && path[1] == ':';
+        if (delimiter(path.back()) && !driveRoot)
+            path.pop_back();
+        else if (path.size() > 2 && path.back() == '.' && delimiter(path[path.size() - 2]))
+            path.pop_back();
+        else
+            break;
+    }
+    return path;
+}
+
+// Deletes a file or link itself; a link that the system cannot remove as itself stays.
+void removeEntry(const std::string &path)
+{
+    RemoveEntryItself(Widen(path));
+}
+
+// An open directory that is not a link, held so that its name keeps naming it.
+class TPinnedDirectory
+{
+public:
+    explicit TPinnedDirectory(const std::wstring &path)
+    {
+        // The link itself is opened where the system can; Wine opens the target, so the name's
+        // own attributes and the handle's final name are asked as well.
+        const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT;
+        handle_.Reset(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, flags, nullptr));
+        if (!handle_.Valid() && GetLastError() == ERROR_SHARING_VIOLATION)
+            handle_.Reset(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                flags, nullptr));
+        if (!handle_.Valid()) {
+            error_ = GetLastError();
+            return;
+        }
+        BY_HANDLE_FILE_INFORMATION information {};
+        const DWORD nameAttributes = GetFileAttributesW(path.c_str());
+        if (!GetFileInformationByHandle(handle_.Get(), &information)
+            || kindOfAttributes(information.dwFileAttributes) != TEntryKind::Directory
+            || kindOfAttributes(nameAttributes) != TEntryKind::Directory
+            || !IsOwnEntry(handle_.Get(), path)) {
+            handle_.Reset();
+            error_ = ERROR_DIRECTORY;
+        }
+    }
+
+    bool Valid() const { return handle_.Valid(); }
+    DWORD Error() const { return error_; }
+    void Close() { handle_.Reset(); }
+
+private:
+    TUniqueHandle handle_;
+    DWORD error_ = 0;
+};
+
+// A directory listing; the first entry is read when it opens.
+class TListing
+{
+public:
+    explicit TListing(const std::wstring &directory)
+    {
+        handle_ = FindFirstFileExW((directory + L"\\*").c_str(), FindExInfoBasic, &data_,
+            FindExSearchNameMatch, nullptr, 0);
+        if (handle_ == INVALID_HANDLE_VALUE)
+            finish(GetLastError());
+    }
+    ~TListing() { Close(); }
+    TListing(const TListing &) = delete;
+    TListing &operator=(const TListing &) = delete;
+
+    bool AtEntry() const { return handle_ != INVALID_HANDLE_VALUE && !ended_; }
+    const WIN32_FIND_DATAW &Entry() const { return data_; }
+    std::wstring Name() const { return data_.cFileName; }
+    void Next()
+    {
+        if (!FindNextFileW(handle_, &data_))
+            finish(GetLastError());
+    }
+    // Zero while listing and after its end; the system error when the listing failed.
+    DWORD Error() const { return error_; }
+    void Close()
+    {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            FindClose(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
+
+private:
+    void finish(DWORD code)
+    {
+        ended_ = true;
+        // A listing without entries and the end of one are no failures.
+        if (code != ERROR_FILE_NOT_FOUND && code != ERROR_NO_MORE_FILES)
+            error_ = code;
+    }
+
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    WIN32_FIND_DATAW data_ {};
+    bool ended_ = false;
+    DWORD error_ = 0;
+};
+
+// ---- Deletion -----------------------------------------------------------------------------------
+
+// A link where a directory is to be deleted goes itself; inside the tree so does a file that has
+// replaced a listed directory in the meantime.
+bool removedAsEntry(const std::wstring &path, bool nested)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return false;
+    const TEntryKind kind = kindOfAttributes(attributes);
+    if (kind == TEntryKind::Directory || (kind == TEntryKind::File && !nested))
+        return false;
+    RemoveEntryItself(path);
+    return true;
+}
+
+void deleteTree(const std::string &dir, bool nested)
+{
+    FUNCTION_NAME("DeleteDirectoryNoErrors");
+    const std::wstring root = Widen(treeRootName(dir));
+    TPinnedDirectory pinned(root);
+    if (!pinned.Valid()) {
+        if (removedAsEntry(root, nested))
+            return;
+        RaiseError(HERE, "Can not find directory.", dir);
+    }
+    TListing listing(root);
+    if (listing.Error() != 0)
+        RaiseError(HERE, "Can not find directory.", dir);
+    for (; listing.AtEntry(); listing.Next()) {
+        const std::wstring name = listing.Name();
+        if (isDotEntry(name))
+            continue;
+        const std::string path = AddTrailingBackslash(dir) + Narrow(name);
+        const DWORD attributes = listing.Entry().dwFileAttributes;
+        if (kindOfAttributes(attributes) == TEntryKind::Directory)
+            deleteTree(path, true);
+        else
+            removeEntry(path);
+    }
+    if (listing.Error() != 0)
+        RaiseError(HERE, "Failed to delete directory content.", dir);
+    listing.Close();
+    pinned.Close();
+    RemoveEntryItself(root);
+}
+
+// ---- Copying ------------------------------------------------------------------------------------
+
+// Copies a file through a temporary beside the destination that is moved over it: the
+// destination is whole or untouched, and a link in its place is replaced, not written through.
+// A link is copied as a link where this user may make links.
+void copyFile(const std::string &source, const std::string &destination)
+{
+    const std::wstring target = Widen(destination);
+    const std::wstring folder = Widen(GetFileDir(GetFullFileName(destination)));
+    wchar_t temporary[MAX_PATH] = {};
+    if (GetTempFileNameW(folder.c_str(), L"~mz", 0, temporary) == 0)
+        return;
+    if (CopyFileExW(
+            Widen(source).c_str(), temporary, nullptr, nullptr, nullptr, COPY_FILE_COPY_SYMLINK)
+        && MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING))
+        return;
+    SetFileAttributesW(temporary, FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(temporary);
+}
+
+// Zero when the directory is a directory (not a link) that this user may add entries to, else
+// the reason.
+DWORD destinationError(const std::wstring &directory)
+{
+    const DWORD attributes = GetFileAttributesW(directory.c_str());
+    if (kindOfAttributes(attributes) != TEntryKind::Directory)
+        return ERROR_DIRECTORY;
+    const TUniqueHandle handle(CreateFileW(directory.c_str(), FILE_ADD_FILE | FILE_ADD_SUBDIRECTORY,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+        FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    return handle.Valid() ? 0 : GetLastError();
+}
+
+void createDestination(
+    TFunStatContext &local, const std::string &source, const std::string &destination)
+{
+    FUNCTION_NAME("CopyDeleteDirectory");
+    const std::wstring directory = Widen(treeRootName(destination));
+    // No template directory: made from a link, the new directory would be a link too.
+    if (!CreateDirectoryW(directory.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+        const uint32_t code = GetLastError();
+        SetLastSystemError(code);
+        local.SetRaise(HERE, fsError, "Failed to create directory.", source, destination, code);
+    } else if (const DWORD error = destinationError(directory); error != 0) {
+        // A link, a file or a folder that cannot be written would take nothing, silently.
+        SetLastSystemError(error);
+        local.SetRaise(HERE, fsError, "Failed to create directory.", source, destination, error);
+    }
+}
+
+void copyDeleteLevel(const std::string &source, const std::string &destination, bool copy);
+
+void copyDeleteEntry(
+    const std::string &source, const std::string &destination, bool copy, DWORD attributes)
+{
+    switch (kindOfAttributes(attributes)) {
+    case TEntryKind::Directory:
+        copyDeleteLevel(source, destination, copy);
+        break;
+    case TEntryKind::Link:
+        // A linked directory is neither entered nor copied; a linked file is copied as a link.
+        if (!copy)
+            removeEntry(source);
+        else if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
+            copyFile(source, destination);
+        break;
+    case TEntryKind::File:
+        if (copy) {
+            ClearReadOnlyAttr(destination);
+            copyFile(source, destination);
+        } else {
+            removeEntry(source);
+        }
+        break;
+    }
+}
+
+// Hidden and system entries stay where they are.
+bool isSkippedEntry(const WIN32_FIND_DATAW &entry)
+{
+    return isDotEntry(entry.cFileName)
+        || (entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+}
+
+void copyDeleteLevel(const std::string &source, const std::string &destination, bool copy)
+{
+    FUNCTION_NAME("CopyDeleteDirectory");
+    const std::wstring root = Widen(treeRootName(source));
+    StatusGuard(HERE, [&](TFunStatContext &local) {
+        std::optional<TPinnedDirectory> pinned;
+        std::optional<TListing> listing;
+        if (destination.empty())
+            local.SetRaise(HERE, fsError, "Empty destination name.", source);
+        else
+            createDestination(local, source, destination);
+        if (!local.Failed()) {
+            pinned.emplace(root);
+            if (pinned->Valid())
+                listing.emplace(root);
+            const DWORD error = pinned->Valid() ? listing->Error() : pinned->Error();
+            if (error != 0) {
+                SetLastSystemError(error);
+                local.SetRaise(
+                    HERE, fsError, "Failed to find first file.", source, destination, error);
+            }
+        }
+        for (; listing && listing->AtEntry(); listing->Next()) {
+            if (isSkippedEntry(listing->Entry()))
+                continue;
+            const std::string name = Narrow(listing->Name());
+            copyDeleteEntry(AddTrailingBackslash(source) + name,
+                AddTrailingBackslash(destination) + name, copy, listing->Entry().dwFileAttributes);
+        }
+        if (local.Status >= fsError)
+            DialogBox("Error", "Failed to process directory.", mbOkCancel | mbIconError);
+        listing.reset();
+        pinned.reset();
+        if (!copy && !IsLinkAttributes(GetFileAttributesW(root.c_str())))
+            RemoveEntryItself(root);
+    });
+}
+
+} // namespace
+
+void DeleteDirectoryNoErrors(const std::string &dir)
+{
+    deleteTree(dir, false);
+}
+
+void CopyDeleteDirectory(const std::string &source, const std::string &destination, bool copy)
+{
+    copyDeleteLevel(source, destination, copy);
+}
+
+void PrepareRenameTarget(const std::string &oldName, const std::string &newName, bool replace)
+{
+    const DWORD attributes = GetFileAttributesW(Widen(newName).c_str());
+    if (replace && !IsSameFile(oldName, newName) && attributes != INVALID_FILE_ATTRIBUTES
+        && kindOfAttributes(attributes) != TEntryKind::Directory)
+        removeEntry(newName);
+}
+
+// The move replaces its target in one step, so newName is not removed beforehand: when the move
+// fails, the file that was to be replaced is still there. Only its read-only mark goes first,
+// since the system does not replace a read-only file.
+void MyRenameFile(const std::string &oldName, const std::string &newName, bool replace)
+{
+    FUNCTION_NAME("MyRenameFile");
+    DWORD flags = MOVEFILE_COPY_ALLOWED;
+    if (replace) {
+        flags |= MOVEFILE_REPLACE_EXISTING;
+        if (!IsSameFile(oldName, newName))
+            ClearReadOnlyAttr(newName);
+    }
+    if (!MoveFileExW(Widen(oldName).c_str(), Widen(newName).c_str(), flags))
+        RaiseError(HERE, "Failed to rename.", oldName, newName, 0);
+}

@@ -1,0 +1,166 @@
+// The uninstall entry in the registry and where the files go on Windows.
+
+#include "platform/DataLocations.h"
+#include "platform/Install.h"
+#include "platform/win32/WideText.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <windows.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::wstring UninstallList = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+
+// A key name of this test run alone, whose key is gone afterwards whatever the test did.
+class TTestKey
+{
+public:
+    const std::string Name = "MosavoTest-" + std::to_string(GetCurrentProcessId());
+    const std::wstring Path = UninstallList + L"\\" + Widen(Name);
+    ~TTestKey() { RegDeleteTreeW(HKEY_LOCAL_MACHINE, Path.c_str()); }
+
+    bool Exists() const
+    {
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, Path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return false;
+        RegCloseKey(key);
+        return true;
+    }
+    // The value as stored, "<type N>" when it is no REG_SZ, "<none>" when missing.
+    std::string Value(const wchar_t *name) const
+    {
+        wchar_t data[512] = {};
+        DWORD type = 0;
+        DWORD bytes = sizeof data - sizeof(wchar_t);
+        if (RegGetValueW(HKEY_LOCAL_MACHINE, Path.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &type,
+                data, &bytes)
+            != ERROR_SUCCESS)
+            return "<none>";
+        return type == REG_SZ ? Narrow(data) : "<type " + std::to_string(type) + ">";
+    }
+};
+
+// Writing HKEY_LOCAL_MACHINE needs an elevated process on Windows; Wine's prefix allows it.
+bool CanWriteUninstallList()
+{
+    HKEY list = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, UninstallList.c_str(), 0, KEY_CREATE_SUB_KEY, &list)
+        != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(list);
+    return true;
+}
+
+#define SKIP_UNLESS_ELEVATED()                                                                     \
+    if (!CanWriteUninstallList())                                                                  \
+    GTEST_SKIP() << "writing HKEY_LOCAL_MACHINE needs an elevated process"
+
+} // namespace
+
+TEST(Win32Installer, InstallExeInAnyCaseAndAnInstalledMosavoExe)
+{
+    EXPECT_TRUE(IsInstallerFileName("Install.exe"));
+    EXPECT_TRUE(IsInstallerFileName("INSTALL.EXE"));
+    EXPECT_FALSE(IsInstallerFileName("Install"));
+    EXPECT_FALSE(IsInstallerFileName("Install.exe.lnk"));
+    TInstaller installer;
+    installer.ProgramName = "Mosavo";
+    installer.ProgramPath = "D:\\Setup\\Mosavo\\Install.exe";
+    installer.InstallTo = "C:\\Program Files\\";
+    EXPECT_EQ(installer.InstalledProgramFile(), "C:\\Program Files\\Mosavo\\Mosavo.exe");
+    EXPECT_EQ(installer.UninstallCommand(), "C:\\Program Files\\Mosavo\\Mosavo.exe /Uninstall");
+}
+
+TEST(Win32UninstallEntry, IsWrittenReadAndRemovedWithItsSubkeys)
+{
+    SKIP_UNLESS_ELEVATED();
+    const TTestKey key;
+    const std::string command = "C:\\Program Files\\Gr\xC3\xBC\xC3\x9F"
+                                "e\\Mosavo.exe /Uninstall";
+    EXPECT_EQ(UninstallRegistryKey(key.Name), Narrow(UninstallList) + "\\" + key.Name);
+    EXPECT_EQ(ReadUninstallString(key.Name), "");
+    SetUninstallRegistry(key.Name, "Mosavo", command);
+    EXPECT_EQ(key.Value(L"DisplayName"), "Mosavo");
+    EXPECT_EQ(key.Value(L"UninstallString"), command);
+    EXPECT_EQ(ReadUninstallString(key.Name), command);
+    SetUninstallRegistry(key.Name, "Mosavo 2", "D:\\Mosavo.exe /Uninstall");
+    EXPECT_EQ(ReadUninstallString(key.Name), "D:\\Mosavo.exe /Uninstall") << "replaced";
+
+    HKEY subkey = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, (key.Path + L"\\Extra").c_str(), 0, nullptr, 0,
+                  KEY_WRITE, nullptr, &subkey, nullptr),
+        ERROR_SUCCESS);
+    RegCloseKey(subkey);
+    DeleteUninstallerRegistry(key.Name);
+    EXPECT_FALSE(key.Exists());
+    EXPECT_EQ(ReadUninstallString(key.Name), "");
+    DeleteUninstallerRegistry(key.Name); // a missing entry is no failure
+}
+
+TEST(Win32UninstallEntry, NamesThatReachBeyondOneEntryAreRefused)
+{
+    SKIP_UNLESS_ELEVATED();
+    const TTestKey key;
+    SetUninstallRegistry(key.Name, "Mosavo", "x /Uninstall");
+    SetUninstallRegistry(key.Name + "\\Inner", "Inner", "y /Uninstall");
+    EXPECT_EQ(ReadUninstallString(key.Name + "\\Inner"), "");
+    DeleteUninstallerRegistry("");
+    DeleteUninstallerRegistry(key.Name + "\\..");
+    EXPECT_EQ(ReadUninstallString(key.Name), "x /Uninstall") << "the entry survives";
+    HKEY list = nullptr;
+    ASSERT_EQ(
+        RegOpenKeyExW(HKEY_LOCAL_MACHINE, UninstallList.c_str(), 0, KEY_READ, &list), ERROR_SUCCESS)
+        << "the list itself survives";
+    RegCloseKey(list);
+}
+
+TEST(Win32DataLocations, AWritableFolderIsProbedWithoutATraceAndUserFoldersAreMade)
+{
+    const fs::path folder
+        = fs::temp_directory_path() / ("mosavo-locations-" + std::to_string(GetCurrentProcessId()));
+    fs::create_directories(folder);
+    const std::string dir = folder.string() + "\\";
+    EXPECT_TRUE(KeepsFilesBesideProgram(dir));
+    EXPECT_TRUE(fs::is_empty(folder)) << "the probe file is gone";
+    EXPECT_FALSE(KeepsFilesBesideProgram(dir + "missing\\"));
+    fs::remove(folder);
+
+    const TDataLocations user = UserDataLocations();
+    ASSERT_FALSE(user.OptionsFile.empty());
+    EXPECT_TRUE(user.OptionsFile.ends_with("\\Mosavo\\Mosavo.ini")) << user.OptionsFile;
+    EXPECT_TRUE(user.ErrorLog.ends_with("\\Mosavo\\Errors.log")) << user.ErrorLog;
+    EXPECT_TRUE(user.GamesFolder.ends_with("\\MosavoGames\\")) << user.GamesFolder;
+    EXPECT_NE(fs::path(user.OptionsFile).parent_path(), fs::path(user.ErrorLog).parent_path())
+        << "settings roam, the log stays on the machine";
+    for (const std::string &path : {user.OptionsFile, user.ErrorLog, user.GamesFolder + "x"})
+        EXPECT_TRUE(fs::is_directory(fs::path(Widen(path)).parent_path())) << path;
+}
+
+// Started by the elevated installer, the installed copy could write its folder; it still keeps
+// its files in the user's folders, as every later plain start must.
+TEST(Win32DataLocations, TheRegisteredCopyKeepsItsFilesInTheUserFolders)
+{
+    SKIP_UNLESS_ELEVATED();
+    if (!ReadUninstallString("Mosavo").empty())
+        GTEST_SKIP() << "an installed Mosavo is registered here; its entry is left alone";
+    const fs::path folder
+        = fs::temp_directory_path() / ("mosavo-installed-" + std::to_string(GetCurrentProcessId()));
+    fs::create_directories(folder / "Mosavo");
+    const std::string installed = folder.string() + "\\Mosavo\\";
+    SetUninstallRegistry("Mosavo", "Mosavo", installed + "Mosavo.exe /Uninstall");
+    const bool keepsBesideInstalled = KeepsFilesBesideProgram(installed);
+    const bool keepsBesideOther = KeepsFilesBesideProgram(folder.string() + "\\");
+    DeleteUninstallerRegistry("Mosavo");
+    fs::remove(folder / "Mosavo");
+    fs::remove(folder);
+    EXPECT_FALSE(keepsBesideInstalled);
+    EXPECT_TRUE(keepsBesideOther);
+}

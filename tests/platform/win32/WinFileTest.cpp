@@ -1,0 +1,217 @@
+#include "platform/File.h"
+
+#include "core/Dialogs.h"
+#include "core/Error.h"
+#include "platform/win32/WinTestFolders.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <io.h>
+#include <set>
+
+namespace {
+
+class WinFileTree : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        SetMessageBoxHook([this](const std::string &, const std::string &text, uint32_t) {
+            boxes.push_back(text);
+            return static_cast<int32_t>(mbrOk);
+        });
+    }
+    void TearDown() override { SetMessageBoxHook({}); }
+
+    bool Deleted(const std::string &dir)
+    {
+        return ErrorGuardSwallow(__FILE__, "test", __LINE__, [&] { DeleteDirectoryNoErrors(dir); });
+    }
+
+    TWinTempFolder temp;
+    std::vector<std::string> boxes;
+};
+
+std::set<std::string> NamesIn(const std::string &dir)
+{
+    std::set<std::string> names;
+    WIN32_FIND_DATAW entry {};
+    const HANDLE listing = FindFirstFileW(Widen(dir + "\\*").c_str(), &entry);
+    if (listing == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::string name = Narrow(entry.cFileName);
+        if (name != "." && name != "..")
+            names.insert(name);
+    } while (FindNextFileW(listing, &entry));
+    FindClose(listing);
+    return names;
+}
+
+} // namespace
+
+TEST_F(WinFileTree, DeletionLeavesALinkedFolderAndWhatItHoldsAlone)
+{
+    WriteWideFile(temp / "outside\\keep.txt", "keep");
+    WriteWideFile(temp / "install\\Games\\a.mzg", "game");
+    WriteWideFile(temp / "install\\Readme.txt", "read me");
+    SetFileAttributesW(Widen(temp / "install\\Readme.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    WriteWideFile(temp / "outside\\locked.txt", "locked");
+    SetFileAttributesW(Widen(temp / "outside\\locked.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    const TLink folderLink(temp / "outside", temp / "install\\Games\\Pictures");
+    const TLink fileLink(temp / "outside\\keep.txt", temp / "install\\keep link.txt", false);
+    const TLink lockedLink(temp / "outside\\locked.txt", temp / "install\\locked link.txt", false);
+    if (!folderLink.Made() || !fileLink.Made() || !lockedLink.Made())
+        GTEST_SKIP() << TLink::WhyNot();
+
+    EXPECT_TRUE(Deleted(temp / "install"));
+    EXPECT_EQ(NamesIn(temp / "outside"), (std::set<std::string> {"keep.txt", "locked.txt"}));
+    EXPECT_EQ(ReadWideFile(temp / "outside\\keep.txt"), "keep");
+    EXPECT_TRUE(AttributesOf(temp / "outside\\locked.txt") & FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(AttributesOf(temp / "install\\Games\\a.mzg"), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(AttributesOf(temp / "install\\Readme.txt"), INVALID_FILE_ATTRIBUTES);
+    // Wine cannot remove the Unix link it shows, so there the link and its folders stay.
+    if (!RunningUnderWine()) {
+        EXPECT_EQ(AttributesOf(temp / "install"), INVALID_FILE_ATTRIBUTES);
+    }
+}
+
+TEST_F(WinFileTree, ATreeNamedByALinkIsNeverEnteredHoweverItIsWritten)
+{
+    WriteWideFile(temp / "real\\keep.txt", "keep");
+    WriteWideFile(temp / "setup\\Games\\a.mzg", "new");
+    for (const char *suffix : {"", "\\", "/", "\\.", "\\.\\"}) {
+        SCOPED_TRACE(std::string("link") + suffix);
+        const TLink link(temp / "real", temp / "link");
+        if (!link.Made())
+            GTEST_SKIP() << TLink::WhyNot();
+        const std::string named = temp / "link" + suffix;
+        CopyDeleteDirectory(named, temp / "mirror", false);
+        EXPECT_EQ(FunStatContext.Description, "Failed to find first file.");
+        CopyDeleteDirectory(temp / "setup", named, true);
+        EXPECT_EQ(FunStatContext.Description, "Failed to create directory.");
+        EXPECT_TRUE(Deleted(named));
+        EXPECT_EQ(NamesIn(temp / "real"), std::set<std::string> {"keep.txt"});
+        EXPECT_EQ(ReadWideFile(temp / "real\\keep.txt"), "keep");
+    }
+}
+
+TEST_F(WinFileTree, CopyRenameAndDeleteKeepNamesBeyondTheCodePage)
+{
+    const std::string game = "Überraschung ☺.mzg";
+    WriteWideFile(temp / "setup\\Spiele ☺\\" + game, "game");
+    WriteWideFile(temp / "setup\\Readme.txt", "new");
+    WriteWideFile(temp / "setup\\hidden.txt", "h");
+    SetFileAttributesW(Widen(temp / "setup\\hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    WriteWideFile(temp / "install\\Readme.txt", "old");
+    SetFileAttributesW(Widen(temp / "install\\Readme.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    WriteWideFile(temp / "install\\Mosavo.ini", "options");
+
+    CopyDeleteDirectory(temp / "setup", temp / "install", true);
+    EXPECT_EQ(FunStatContext.Status, fsPerfect) << FunStatContext.Description;
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(NamesIn(temp / "install"),
+        (std::set<std::string> {"Mosavo.ini", "Readme.txt", "Spiele ☺"}));
+    EXPECT_EQ(ReadWideFile(temp / "install\\Readme.txt"), "new");
+    EXPECT_EQ(ReadWideFile(temp / "install\\Spiele ☺\\" + game), "game");
+
+    const std::string games = temp / "install\\Spiele ☺\\";
+    WriteWideFile(games + "Ärger.mzg", "older");
+    SetFileAttributesW(Widen(games + "Ärger.mzg").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(ErrorGuardSwallow(__FILE__, "test", __LINE__,
+        [&] { MyRenameFile(games + game, games + "Ärger.mzg", false); }));
+    EXPECT_EQ(Err.Description, "Failed to rename.");
+    EXPECT_EQ(Err.Parameter2, games + "Ärger.mzg");
+    EXPECT_EQ(ReadWideFile(games + "Ärger.mzg"), "older");
+    EXPECT_TRUE(ErrorGuardSwallow(__FILE__, "test", __LINE__,
+        [&] { MyRenameFile(games + game, games + "Ärger.mzg", true); }));
+    EXPECT_EQ(ReadWideFile(games + "Ärger.mzg"), "game");
+    EXPECT_EQ(NamesIn(games), std::set<std::string> {"Ärger.mzg"});
+
+    EXPECT_TRUE(Deleted(temp / "install"));
+    EXPECT_EQ(AttributesOf(temp / "install"), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(WinFileTree, CopyFailuresNameTheirLevel)
+{
+    WriteWideFile(temp / "setup\\Games\\a.mzg", "game");
+    WriteWideFile(temp / "setup\\Mosavo.exe", "program");
+    WriteWideFile(temp / "install\\Games", "a file where a folder belongs");
+    CopyDeleteDirectory(temp / "setup", temp / "install", true);
+    EXPECT_EQ(boxes, std::vector<std::string> {"Failed to process directory."});
+    EXPECT_EQ(ReadWideFile(temp / "install\\Mosavo.exe"), "program");
+    EXPECT_EQ(FunStatContext.Status, fsPerfect) << "the outer level replaces the nested status";
+
+    CopyDeleteDirectory(temp / "nothing", temp / "copy", true);
+    EXPECT_EQ(FunStatContext.Description, "Failed to find first file.");
+    EXPECT_EQ(FunStatContext.SystemErrorCode, static_cast<uint32_t>(ERROR_FILE_NOT_FOUND));
+    EXPECT_FALSE(ErrorGuardSwallow(
+        __FILE__, "test", __LINE__, [&] { DeleteDirectoryNoErrors(temp / "nothing"); }));
+    EXPECT_EQ(Err.Description, "Can not find directory.");
+}
+
+TEST(WinPaths, FullNamesUseBackslashesAndSameFilesIgnoreCase)
+{
+    EXPECT_EQ(GetFullFileName("C:/a/./b/../c.txt"), "C:\\a\\c.txt");
+    EXPECT_EQ(GetFullFileName("C:"), "C:");
+    EXPECT_EQ(GetFullFileName("\\\\server\\share\\x\\..\\y"), "\\\\server\\share\\y");
+    EXPECT_EQ(GetFullFileName(""), "");
+
+    TWinTempFolder temp;
+    WriteWideFile(temp / "Spiel ☺.mzg", "x");
+    EXPECT_TRUE(IsSameFile(temp / "Spiel ☺.mzg", temp / "SPIEL ☺.MZG"));
+    EXPECT_TRUE(IsSameFile(temp / "sub\\..\\Spiel ☺.mzg", temp / "Spiel ☺.mzg"));
+    EXPECT_TRUE(IsSameFile(temp / "Missing", temp / "MISSING"));
+    EXPECT_FALSE(IsSameFile(temp / "Spiel ☺.mzg", temp / "Spiel?.mzg"));
+    EXPECT_TRUE(PathExists(temp / "Spiel ☺.mzg"));
+    EXPECT_FALSE(PathExists(""));
+
+    WriteWideFile(temp / "real\\inside.txt", "x");
+    const TLink link(temp / "real", temp / "link");
+    if (!link.Made())
+        GTEST_SKIP() << TLink::WhyNot();
+    EXPECT_EQ(GetResolvedFileName(temp / "link\\inside.txt"), temp / "real\\inside.txt");
+    EXPECT_EQ(GetResolvedFileName(temp / "link\\new\\x.txt"), temp / "real\\new\\x.txt");
+    EXPECT_EQ(GetResolvedFileName(temp / "link\\"), temp / "real\\");
+    EXPECT_TRUE(IsSameFile(temp / "link\\inside.txt", temp / "real\\inside.txt"));
+}
+
+TEST(WinShell, RunFileStartsWithQuotedParametersInItsDirectory)
+{
+    TWinTempFolder temp;
+    WriteWideFile(temp / "bin\\report.bat",
+        "@echo off\r\necho [%~1]> report.tmp\r\ncd>> report.tmp\r\nmove report.tmp report.txt "
+        ">nul\r\n");
+    MakeDirectories(temp / "work");
+    RunFile(temp / "bin\\report.bat", "two words", temp / "work", false, true);
+    EXPECT_EQ(FunStatContext.Status, fsPerfect) << FunStatContext.Description;
+    for (int i = 0; i < 1000 && AttributesOf(temp / "work\\report.txt") == INVALID_FILE_ATTRIBUTES;
+         ++i)
+        Sleep(10);
+    EXPECT_EQ(ReadWideFile(temp / "work\\report.txt"), "[two words]\r\n" + temp / "work\r\n");
+
+    RunFile(temp / "missing.txt");
+    EXPECT_EQ(FunStatContext.Status, fsError);
+    EXPECT_EQ(FunStatContext.Description, "Failed to run file.");
+    EXPECT_EQ(FunStatContext.Parameter1, temp / "missing.txt");
+    EXPECT_EQ(FunStatContext.SystemErrorCode, static_cast<uint32_t>(ERROR_FILE_NOT_FOUND));
+}
+
+TEST(WinFiles, FileSizeIsExactBeyondFourGigabytesAndABadDescriptorOnlyWarns)
+{
+    TWinTempFolder temp;
+    const int fd = _wopen(Widen(temp / "big").c_str(), _O_RDWR | _O_CREAT | _O_BINARY, 0600);
+    ASSERT_GE(fd, 0);
+    const int64_t size = (int64_t(5) << 30) + 7;
+    ASSERT_EQ(_chsize_s(fd, size), 0);
+    EXPECT_EQ(GetFileSize(fd), static_cast<uint64_t>(size));
+    EXPECT_EQ(FunStatContext.Status, fsPerfect);
+    _close(fd);
+
+    for (const int bad : {fd, -1, 4711}) {
+        EXPECT_EQ(GetFileSize(bad), 0u);
+        EXPECT_EQ(FunStatContext.Status, fsWarning);
+        EXPECT_EQ(FunStatContext.Description, "Failed to get file size.");
+    }
+}
