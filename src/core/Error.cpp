@@ -400,20 +400,34 @@ void RaiseError(const char *file, const char *function, int32_t line,
 
 // ---- System-call results ----------------------------------------------------------------------
 
+namespace {
+
+// The last-error codes of each system for not enough storage, already exists, request aborted,
+// and a search that found no entry.
+#ifdef _WIN32
+constexpr uint32_t NotEnoughStorage = 14, AlreadyExists = 183, RequestAborted = 1235;
+constexpr int32_t NoEntryFound = 2, NoMoreEntries = 18;
+#else
+constexpr uint32_t NotEnoughStorage = ENOMEM, AlreadyExists = EEXIST, RequestAborted = ECANCELED;
+constexpr int32_t NoEntryFound = ENOENT, NoMoreEntries = ENOENT;
+#endif
+
+} // namespace
+
 bool SystemCallFailed()
 {
     const uint32_t code = LastSystemError();
-    return code != 0 && code != ENOMEM && code != ECANCELED;
+    return code != 0 && code != NotEnoughStorage && code != RequestAborted;
 }
 
 bool SystemCallFailedExceptExisting()
 {
-    return SystemCallFailed() && LastSystemError() != EEXIST;
+    return SystemCallFailed() && LastSystemError() != AlreadyExists;
 }
 
 bool FindResultOk(int32_t code)
 {
-    return code == 0 || code == ENOENT || code == FindNoMoreFiles;
+    return code == 0 || code == NoEntryFound || code == NoMoreEntries || code == FindNoMoreFiles;
 }
 
 bool ComCallFailed(int32_t result)

@@ -88,6 +88,25 @@ bool IsUninstallArgument(const std::string &argument)
     return SameTextIgnoringCase(argument, UninstallArgument);
 }
 
+std::string UninstallCommandFor(const std::string &programFile)
+{
+    const bool quote = programFile.find(' ') != std::string::npos;
+    return (quote ? '"' + programFile + '"' : programFile) + " " + UninstallArgument;
+}
+
+std::string ProgramOfUninstallCommand(const std::string &command)
+{
+    const std::string suffix = std::string(" ") + UninstallArgument;
+    if (command.size() <= suffix.size()
+        || !SameTextIgnoringCase(
+            std::string_view(command).substr(command.size() - suffix.size()), suffix))
+        return {};
+    const std::string program = command.substr(0, command.size() - suffix.size());
+    if (program.size() >= 2 && program.front() == '"' && program.back() == '"')
+        return program.substr(1, program.size() - 2);
+    return program;
+}
+
 bool IsInstallMode()
 {
     return IsInstallerFileName(GetProgramFileName()) || IsUninstallArgument(GetProgramParam(1));
@@ -138,7 +157,7 @@ std::string TInstaller::InstalledProgramFile() const
 
 std::string TInstaller::UninstallCommand() const
 {
-    return InstalledProgramFile() + " " + UninstallArgument;
+    return UninstallCommandFor(InstalledProgramFile());
 }
 
 void TInstaller::Install()
@@ -205,14 +224,9 @@ void TInstaller::CreateShortcuts(const std::string &programFile) const
 
 bool TInstaller::IsInstalledCopy() const
 {
-    const std::string entry = ReadUninstallString(ProgramName);
-    const std::string suffix = std::string(" ") + UninstallArgument;
-    if (entry.size() <= suffix.size()
-        || !SameTextIgnoringCase(
-            std::string_view(entry).substr(entry.size() - suffix.size()), suffix))
-        return false;
-    const std::string installedProgram = entry.substr(0, entry.size() - suffix.size());
-    return IsSameFile(installedProgram, ProgramPath)
+    const std::string installedProgram
+        = ProgramOfUninstallCommand(ReadUninstallString(ProgramName));
+    return !installedProgram.empty() && IsSameFile(installedProgram, ProgramPath)
         && IsSameFile(GetFileDir(installedProgram), InstallTo);
 }
 

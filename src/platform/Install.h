@@ -15,6 +15,12 @@ inline constexpr const char *ReadmeFileName = "Readme.txt";
 // "Install", or "Install.exe" on Windows.
 bool IsInstallerFileName(const std::string &programFileName);
 bool IsUninstallArgument(const std::string &argument);
+// The uninstall entry's command for programFile: the program, in double quotes when its name
+// holds a blank (else Windows would try "C:\Program.exe" first), then UninstallArgument.
+std::string UninstallCommandFor(const std::string &programFile);
+// The program that an uninstall command starts, quoted or not; empty when the command does not
+// end with UninstallArgument.
+std::string ProgramOfUninstallCommand(const std::string &command);
 // Whether the program runs as installer (its file name) or uninstaller (its first argument).
 bool IsInstallMode();
 

@@ -277,9 +277,16 @@ TEST(SystemCallResults, BenignCodesAreNotFailures)
 {
     SetLastSystemError(0);
     EXPECT_FALSE(SystemCallFailed());
-    SetLastSystemError(ENOMEM);
+#ifdef _WIN32
+    const uint32_t notEnoughStorage = 14, alreadyExists = 183, requestAborted = 1235;
+#else
+    const uint32_t notEnoughStorage = ENOMEM, alreadyExists = EEXIST, requestAborted = ECANCELED;
+#endif
+    SetLastSystemError(notEnoughStorage);
     EXPECT_FALSE(SystemCallFailed());
-    SetLastSystemError(EEXIST);
+    SetLastSystemError(requestAborted);
+    EXPECT_FALSE(SystemCallFailed());
+    SetLastSystemError(alreadyExists);
     EXPECT_TRUE(SystemCallFailed());
     EXPECT_FALSE(SystemCallFailedExceptExisting());
     SetLastSystemError(EACCES);

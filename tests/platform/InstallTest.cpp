@@ -153,6 +153,17 @@ TEST(InstallMode, InstallerNameAndUninstallArgumentIgnoreCase)
     EXPECT_FALSE(IsUninstallArgument(""));
 }
 
+TEST(InstallMode, UninstallCommandQuotesAProgramNameWithBlanks)
+{
+    const std::string spaced = "/opt/Program Files/Mosavo/Mosavo";
+    EXPECT_EQ(UninstallCommandFor(spaced), "\"" + spaced + "\" /Uninstall");
+    EXPECT_EQ(UninstallCommandFor("/opt/Mosavo/Mosavo"), "/opt/Mosavo/Mosavo /Uninstall");
+    EXPECT_EQ(ProgramOfUninstallCommand(UninstallCommandFor(spaced)), spaced);
+    EXPECT_EQ(ProgramOfUninstallCommand("/opt/Mosavo/Mosavo /UNINSTALL"), "/opt/Mosavo/Mosavo");
+    EXPECT_EQ(ProgramOfUninstallCommand("/opt/Mosavo/Mosavo"), "");
+    EXPECT_EQ(ProgramOfUninstallCommand(" /Uninstall"), "");
+}
+
 TEST_F(InstallTest, InstallCopiesTheShippedFolderAndRegistersIt)
 {
     Installer(shipped + "/Install", false).Install();

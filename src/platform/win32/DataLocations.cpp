@@ -38,13 +38,9 @@ std::string programFolderIn(int csidl)
 // installer, could write the folder, and later plain runs could not.
 bool isInstalledCopy(const std::string &programDir)
 {
-    const std::string entry = ReadUninstallString(ProgramFolderName);
-    const std::string suffix = std::string(" ") + UninstallArgument;
-    if (entry.size() <= suffix.size()
-        || !SameTextIgnoringCase(entry.substr(entry.size() - suffix.size()), suffix))
-        return false;
-    const std::string installedProgram = entry.substr(0, entry.size() - suffix.size());
-    return IsSameFile(GetFileDir(installedProgram), programDir);
+    const std::string installedProgram
+        = ProgramOfUninstallCommand(ReadUninstallString(ProgramFolderName));
+    return !installedProgram.empty() && IsSameFile(GetFileDir(installedProgram), programDir);
 }
 
 bool makeDirectory(const std::string &path)
