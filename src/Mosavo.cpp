@@ -18,6 +18,8 @@
 int main(int argc, char *argv[])
 {
     FUNCTION_NAME("WinMain");
+    if (StartElevatedInstaller())
+        return 0;
     const std::string fileToOpen = GetCommandLineFile();
     if (!TakeProgramInstance("Mosavo", fileToOpen))
         return 0;

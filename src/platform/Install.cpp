@@ -247,6 +247,7 @@ void TInstaller::Uninstall()
             return;
 
         DeleteInstallationDirectory();
+        DeleteTreeAtRestart(InstallTo);
         const std::string desktop = GetDesktopPath();
         if (!desktop.empty())
             deletePlainFile(desktop + ProgramName + GetLinkExtension(ProgramPath));

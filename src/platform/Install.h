@@ -44,6 +44,21 @@ void DeleteUninstallerRegistry(const std::string &keyName);
 // The entry's UninstallString; empty when there is none or it cannot be read.
 std::string ReadUninstallString(const std::string &keyName);
 
+// ---- What the system adds around the sequences -------------------------------------------------
+
+// The marker of a start that StartElevatedInstaller made, so that it never asks twice.
+inline constexpr const char *ElevatedArgument = "-elevated";
+// Windows lets only an elevated process write Program Files and the machine's list of installed
+// programs, and elevates on its own only 32-bit installers. In installer or uninstaller mode,
+// without elevation, this starts the program again elevated with the same arguments and returns
+// true: this process then ends. False where nothing was started: elevated already, asked once
+// already, refused by the user, or a system without elevation.
+bool StartElevatedInstaller();
+// Deletes at the next restart what is left of the tree at `path`: files that a running program
+// holds cannot be deleted on Windows. Elsewhere files in use can be deleted, and nothing is left
+// to schedule.
+void DeleteTreeAtRestart(const std::string &path);
+
 // ---- The sequences ----------------------------------------------------------------------------
 
 class TInstaller

@@ -99,3 +99,10 @@ std::string ReadUninstallString(const std::string &keyName)
     });
     return uninstallString;
 }
+
+bool StartElevatedInstaller()
+{
+    return false; // the installer writes only the user's own folders
+}
+
+void DeleteTreeAtRestart(const std::string & /*path*/) { }

@@ -1,10 +1,14 @@
 #include "platform/Install.h"
 
+#include "core/File.h"
+#include "platform/Program.h"
 #include "platform/win32/WideText.h"
 
 #include <string>
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 namespace {
 
@@ -26,7 +30,95 @@ bool setString(HKEY key, const wchar_t *name, const std::string &value)
         == ERROR_SUCCESS;
 }
 
+bool isElevated()
+{
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return true; // unknown: go on as before rather than start again and again
+    TOKEN_ELEVATION elevation {};
+    DWORD size = 0;
+    const bool known
+        = GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
+    CloseHandle(token);
+    return !known || elevation.TokenIsElevated != 0;
+}
+
+// The arguments of this start, each quoted, then the marker.
+std::wstring elevatedParameters()
+{
+    std::wstring parameters;
+    for (int32_t n = 1; !GetProgramParam(n).empty(); ++n)
+        parameters += L"\"" + Widen(GetProgramParam(n)) + L"\" ";
+    return parameters + Widen(ElevatedArgument);
+}
+
+bool wasStartedElevated()
+{
+    for (int32_t n = 1; !GetProgramParam(n).empty(); ++n)
+        if (GetProgramParam(n) == ElevatedArgument)
+            return true;
+    return false;
+}
+
+void scheduleDeletion(const std::wstring &path)
+{
+    MoveFileExW(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+}
+
+// Entries first, then the folder; a link is scheduled as itself and never entered.
+void scheduleTreeDeletion(const std::wstring &folder)
+{
+    WIN32_FIND_DATAW entry {};
+    const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            const std::wstring path = folder + L"\\" + name;
+            const DWORD attributes = entry.dwFileAttributes;
+            if ((attributes & FILE_ATTRIBUTE_DIRECTORY)
+                && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                scheduleTreeDeletion(path);
+            else
+                scheduleDeletion(path);
+        } while (FindNextFileW(find, &entry));
+        FindClose(find);
+    }
+    scheduleDeletion(folder);
+}
+
 } // namespace
+
+bool StartElevatedInstaller()
+{
+    if (!IsInstallMode() || isElevated() || wasStartedElevated())
+        return false;
+    const std::wstring program = Widen(GetProgramPath());
+    const std::wstring parameters = elevatedParameters();
+    SHELLEXECUTEINFOW request {};
+    request.cbSize = sizeof request;
+    request.fMask = SEE_MASK_NOASYNC;
+    request.lpVerb = L"runas";
+    request.lpFile = program.c_str();
+    request.lpParameters = parameters.c_str();
+    request.nShow = SW_SHOWNORMAL;
+    return ShellExecuteExW(&request) != FALSE;
+}
+
+void DeleteTreeAtRestart(const std::string &path)
+{
+    std::string folder = path;
+    while (folder.size() > 3 && IsPathDelimiter(folder.back()))
+        folder.pop_back();
+    const DWORD attributes = GetFileAttributesW(Widen(folder).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return;
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        scheduleTreeDeletion(Widen(folder));
+    else
+        scheduleDeletion(Widen(folder));
+}
 
 // The entry lives in the registry, in no file.
 std::string UninstallRegistryFileName()
