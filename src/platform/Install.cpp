@@ -202,8 +202,12 @@ void TInstaller::Install()
 void TInstaller::CreateShortcuts(const std::string &programFile) const
 {
     const std::string installationDir = AddTrailingBackslash(InstallationDirectory());
-    const std::string icon = installationDir + ProgramName + ".png";
-    const std::string programIcon = PathExists(icon) ? icon : std::string();
+    // Windows shortcuts take .ico files, desktop entries .png ones; each shipped folder has its
+    // own.
+    std::string programIcon;
+    for (const char *extension : {".ico", ".png"})
+        if (programIcon.empty() && PathExists(installationDir + ProgramName + extension))
+            programIcon = installationDir + ProgramName + extension;
     const std::string linkName = ProgramName + GetLinkExtension(programFile);
     const std::string desktop = GetDesktopPath();
     if (!desktop.empty())
