@@ -76,7 +76,7 @@ TEST(Win32Installer, InstallExeInAnyCaseAndAnInstalledMosavoExe)
     installer.ProgramPath = "D:\\Setup\\Mosavo\\Install.exe";
     installer.InstallTo = "C:\\Program Files\\";
     EXPECT_EQ(installer.InstalledProgramFile(), "C:\\Program Files\\Mosavo\\Mosavo.exe");
-    EXPECT_EQ(installer.UninstallCommand(), "C:\\Program Files\\Mosavo\\Mosavo.exe /Uninstall");
+    EXPECT_EQ(installer.UninstallCommand(), "\"C:\\Program Files\\Mosavo\\Mosavo.exe\" /Uninstall");
 }
 
 TEST(Win32UninstallEntry, IsWrittenReadAndRemovedWithItsSubkeys)
