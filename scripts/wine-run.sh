@@ -5,14 +5,14 @@
 # emulator (cmake/mingw-w64.cmake), so CTest and test discovery run through it too.
 #   wine-run.sh BUILD_DIR QT_DIR PROGRAM.exe [ARGUMENT...]
 #   wine-run.sh BUILD_DIR QT_DIR               only makes the prefix
-# The prefix is made on first use with ../shared/qt6-mingw/wine-setup.sh beside the checkout (or
+# The prefix is made on first use with dist/windows/qt6-mingw/wine-setup.sh (or
 # $MOSAVO_WINE_SETUP).
 set -euo pipefail
 build=$(cd "$1" && pwd)
 qt=$(cd "$2" && pwd)
 shift 2
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-setup=${MOSAVO_WINE_SETUP:-$here/../../shared/qt6-mingw/wine-setup.sh}
+setup=${MOSAVO_WINE_SETUP:-$here/../dist/windows/qt6-mingw/wine-setup.sh}
 
 export HOME="$build/wine-home" WINEPREFIX="$build/wine"
 export WINEDEBUG=${MOSAVO_WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="

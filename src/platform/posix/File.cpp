@@ -361,26 +361,6 @@ std::string GetSystemDirectoryPath(int32_t folderId)
     return result;
 }
 
-std::string GetMyPicturesPath()
-{
-    return GetSystemDirectoryPath(sfMyPictures);
-}
-
-std::string GetDesktopPath()
-{
-    return GetSystemDirectoryPath(sfDesktop);
-}
-
-std::string GetProgramsMenuPath()
-{
-    return GetSystemDirectoryPath(sfProgramsMenu);
-}
-
-std::string GetProgramFilesPath()
-{
-    return GetSystemDirectoryPath(sfProgramFiles);
-}
-
 // ---- Files --------------------------------------------------------------------------------------
 
 bool PathExists(const std::string &path)

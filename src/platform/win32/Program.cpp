@@ -126,24 +126,6 @@ TProgram::~TProgram()
     comInitialized = false;
 }
 
-void TerminateProgramFun()
-{
-    FUNCTION_NAME("TerminateProgramFun");
-    static std::atomic<bool> entered {false};
-    if (!entered.exchange(true)) {
-        try {
-            const std::string description = "Abort intercepted.\r\nProgram must be terminated.";
-            FunStatContext.SetRaise(HERE, fsError, description, {}, {}, 0);
-            FunStatContext.SetShow(HERE);
-            FunStatContext.Show(description);
-            FunStatContext.Reset(fsPerfect);
-        } catch (...) {
-            // Ending the process matters more than the report.
-        }
-    }
-    TerminateProgram();
-}
-
 void TerminateProgram()
 {
     // Unlike ExitProcess, this runs no DLL detach code and no static destructors of the runtime.
@@ -186,16 +168,6 @@ void CloseProgramInstance()
 std::string GetProgramPath()
 {
     return startPath();
-}
-
-std::string GetProgramDir()
-{
-    return GetFileDir(GetProgramPath());
-}
-
-std::string GetProgramFileName()
-{
-    return GetFileNamePart(GetProgramPath());
 }
 
 std::string GetProgramParam(int32_t n)
