@@ -4,6 +4,8 @@
 #include "core/Error.h"
 #include "core/File.h"
 #include "platform/File.h"
+#include "platform/Install.h"
+#include "platform/Program.h"
 #include "ui/File.h"
 
 #include <QApplication>
@@ -18,11 +20,30 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include "support/ShellFolders.h"
+#endif
+
 namespace {
+
+// A path written with '/' as the platform writes it.
+std::string native(std::string path)
+{
+    std::replace(path.begin(), path.end(), '/', PathDelimiter);
+    return path;
+}
+
+// The shipped installer's file in dir: "Install", or "Install.exe" on Windows.
+std::string installerIn(const std::string &dir)
+{
+    return native(dir + "/Install") + ProgramFileExtension;
+}
 
 // Stands in for the folder picker.
 class TTestInstallForm : public TInstallForm
@@ -64,6 +85,10 @@ class InstallFormTest : public QObject
     Q_OBJECT
 
     QTemporaryDir temp;
+#ifdef _WIN32
+    // The special folders that installing writes to, the test's own for the whole run.
+    std::unique_ptr<TShellFolders> shellFolders;
+#endif
     std::vector<TBox> boxes;
     int32_t answer = mbrYes;
 
@@ -88,7 +113,19 @@ private slots:
         qputenv("XDG_CONFIG_HOME", temp.filePath("home/.config").toUtf8());
         qunsetenv("XDG_DATA_HOME");
         QDir().mkpath(temp.filePath("home"));
+#ifdef _WIN32
+        shellFolders = std::make_unique<TShellFolders>(native(tempPath("shell")));
+        // The system's own folder dialog is no widget that the test could answer.
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+#endif
     }
+
+#ifdef _WIN32
+    void cleanupTestCase()
+    {
+        shellFolders.reset();
+    }
+#endif
 
     void init()
     {
@@ -100,7 +137,10 @@ private slots:
         });
     }
 
-    void cleanup() { SetMessageBoxHook({}); }
+    void cleanup()
+    {
+        SetMessageBoxHook({});
+    }
 
     void layoutFollowsTheDesign()
     {
@@ -138,7 +178,11 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
+#ifdef _WIN32
+        QCOMPARE(GetProgramFilesPath(), shellFolders->ProgramFiles() + "\\");
+#else
         QVERIFY(QString::fromStdString(GetProgramFilesPath()).endsWith("/.local/opt/"));
+#endif
         QCOMPARE(form.InstallToEdit->text().toStdString(), GetProgramFilesPath());
         QVERIFY(form.InstructionsLabel->text().startsWith(
             "The program can be reinstalled without the need to uninstall its previous version."));
@@ -149,7 +193,7 @@ private slots:
     void installAndUninstallPresentations()
     {
         TInstallForm install;
-        present(install, "/media/stick/Mosavo/iNsTaLl", false);
+        present(install, "/media/stick/Mosavo/iNsTaLl" + std::string(ProgramFileExtension), false);
         QCOMPARE(install.windowTitle(), QString("Install Mosavo"));
         QCOMPARE(install.MainPanel->text(), QString("Welcome to Mosavo"));
         QCOMPARE(install.DescriptionLabel->text(), QString("Mosavo"));
@@ -161,7 +205,8 @@ private slots:
         QVERIFY(install.InstallToLabel->width() >= install.InstallToLabel->sizeHint().width());
 
         // Uninstall wins when both hold.
-        for (const char *program : {"/home/u/.local/opt/Mosavo/Mosavo", "/x/Mosavo/Install"}) {
+        for (const std::string &program :
+            {std::string("/home/u/.local/opt/Mosavo/Mosavo"), installerIn("/x/Mosavo")}) {
             TInstallForm uninstall;
             present(uninstall, program, true);
             QCOMPARE(uninstall.windowTitle(), QString("Uninstall Mosavo"));
@@ -190,7 +235,7 @@ private slots:
     void browseIsTheOnlyWayToChangeTheDirectory()
     {
         TTestInstallForm form;
-        present(form, "/x/Mosavo/Install", false);
+        present(form, installerIn("/x/Mosavo"), false);
         const QString before = form.InstallToEdit->text();
         form.show();
         form.activateWindow();
@@ -200,15 +245,15 @@ private slots:
         QTest::keyClick(form.InstallToEdit, Qt::Key_Backspace);
         QCOMPARE(form.InstallToEdit->text(), before);
 
-        form.Chosen = "/srv/games";
+        form.Chosen = native("/srv/games");
         QTest::mouseClick(form.BrowseButton, Qt::LeftButton);
-        QCOMPARE(form.InstallToEdit->text(), QString("/srv/games/"));
-        form.Chosen = "/";
+        QCOMPARE(form.InstallToEdit->text().toStdString(), native("/srv/games/"));
+        form.Chosen = native("/");
         form.BrowseButtonClick();
-        QCOMPARE(form.InstallToEdit->text(), QString("/"));
+        QCOMPARE(form.InstallToEdit->text().toStdString(), native("/"));
         form.Chosen.reset(); // cancelled
         form.BrowseButtonClick();
-        QCOMPARE(form.InstallToEdit->text(), QString("/"));
+        QCOMPARE(form.InstallToEdit->text().toStdString(), native("/"));
         QCOMPARE(form.Asked, 3);
     }
 
@@ -239,7 +284,7 @@ private slots:
     void emptyDirectoryIsWarnedAboutAndTheWindowCloses()
     {
         TInstallForm form;
-        present(form, "/x/Mosavo/Install", false);
+        present(form, installerIn("/x/Mosavo"), false);
         form.InstallToEdit->clear();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -253,17 +298,25 @@ private slots:
 
     void installButtonInstallsAndClosesTheWindow()
     {
-        const QString shipped = temp.filePath("download/Mosavo");
-        writeFile(shipped + "/Install", "#!/bin/sh\nexit 0\n", true);
-        writeFile(shipped + "/Readme.txt", "Read me.\n");
+        // The entry goes into the system's registry on Windows.
+        if (!ReadUninstallString("Mosavo").empty())
+            QSKIP("an installed Mosavo is registered here; its entry is left alone");
+        struct TEntryRemoved
+        {
+            ~TEntryRemoved() { DeleteUninstallerRegistry("Mosavo"); }
+        } entryRemoved;
+        const std::string shipped = native(tempPath("download/Mosavo"));
+        const QString installer = QString::fromStdString(installerIn(shipped));
+        writeFile(installer, "#!/bin/sh\nexit 0\n", true);
+        writeFile(QString::fromStdString(shipped) + "/Readme.txt", "Read me.\n");
         TInstallForm form;
         std::vector<std::string> started;
         form.Installer.StartProgram = [&started](const std::string &programFile) {
             started.push_back(programFile);
             FunStatContext.Reset(fsPerfect);
         };
-        present(form, (shipped + "/Install").toStdString(), false);
-        form.LoadReadme((shipped + "/").toStdString());
+        present(form, installer.toStdString(), false);
+        form.LoadReadme(native(shipped + "/"));
         QCOMPARE(form.ReadmeMemo->toPlainText(), QString("Read me.\n"));
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -272,8 +325,9 @@ private slots:
         const std::string installed = GetProgramFilesPath() + "Mosavo";
         QCOMPARE(boxes.size(), size_t(1));
         QCOMPARE(boxes[0].Text, "Install the program in directory \"" + installed + "\"?");
-        QVERIFY(QFile::exists(QString::fromStdString(installed + "/Mosavo")));
-        QCOMPARE(started, std::vector<std::string> {installed + "/Mosavo"});
+        const std::string program = native(installed + "/Mosavo") + ProgramFileExtension;
+        QVERIFY(QFile::exists(QString::fromStdString(program)));
+        QCOMPARE(started, std::vector<std::string> {program});
         QVERIFY(!form.isVisible());
     }
 
@@ -281,7 +335,7 @@ private slots:
     {
         for (const bool escape : {false, true}) {
             TInstallForm form;
-            present(form, tempPath("cancel/Mosavo/Install"), false);
+            present(form, installerIn(tempPath("cancel/Mosavo")), false);
             form.Installer.StartProgram = [](const std::string &) { QFAIL("started"); };
             form.show();
             form.activateWindow();
