@@ -31,6 +31,6 @@ bool BrowseForDirectory(std::string &directory, const std::string &title, const 
             QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     if (chosen.isEmpty())
         return false;
-    directory = QDir::cleanPath(chosen).toStdString();
+    directory = QDir::toNativeSeparators(QDir::cleanPath(chosen)).toStdString();
     return true;
 }

@@ -270,7 +270,7 @@ private slots:
         });
         std::string directory = "stale";
         QVERIFY(BrowseForDirectory(directory, "", "", temp.filePath("pick").toStdString()));
-        QCOMPARE(QString::fromStdString(directory), inner);
+        QCOMPARE(QString::fromStdString(directory), QDir::toNativeSeparators(inner));
 
         QTimer::singleShot(100, [] {
             if (QWidget *dialog = QApplication::activeModalWidget())
