@@ -2,6 +2,8 @@
 
 #include "platform/File.h"
 
+#include "core/Error.h"
+
 std::string GetMyPicturesPath()
 {
     return GetSystemDirectoryPath(sfMyPictures);
@@ -20,4 +22,17 @@ std::string GetProgramsMenuPath()
 std::string GetProgramFilesPath()
 {
     return GetSystemDirectoryPath(sfProgramFiles);
+}
+
+void OpenSite(const std::string &address, const std::string &failureMessage)
+{
+    FUNCTION_NAME("OpenSite");
+    StatusGuard(HERE, [&](TFunStatContext &local) {
+        RunFile(address, {}, {}, false, true);
+        if (CalleeFailed(local)) {
+            local.SetShow(HERE);
+            local.Show(failureMessage);
+        }
+        local.Reset(fsPerfect);
+    });
 }

@@ -397,16 +397,3 @@ void RunFile(const std::string &fileName, const std::string &parameters,
         }
     });
 }
-
-void OpenSite(const std::string &address, const std::string &failureMessage)
-{
-    FUNCTION_NAME("OpenSite");
-    StatusGuard(HERE, [&](TFunStatContext &local) {
-        RunFile(address, {}, {}, false, true);
-        if (CalleeFailed(local)) {
-            local.SetShow(HERE);
-            local.Show(failureMessage);
-        }
-        local.Reset(fsPerfect);
-    });
-}

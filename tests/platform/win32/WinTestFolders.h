@@ -166,8 +166,12 @@ private:
         if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                 &startup, &process))
             return false;
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        // Closing the handles that Wine hands back for a Unix program broke this process's later
+        // registry calls (seen when the whole program runs in one process), so they stay open.
+        if (!RunningUnderWine()) {
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+        }
         return true;
     }
 
