@@ -166,33 +166,3 @@ void TLinkFile::Save(const std::string &linkPath, bool overwrite)
             Clear();
     });
 }
-
-void CopyFileAsLink(const std::string &target, const std::string &linkPath, bool overwrite,
-    bool minimised, bool setWorkingPath, const std::string &arguments)
-{
-    FUNCTION_NAME("CopyFileAsLink");
-    StatusGuard(HERE, [&](TFunStatContext &local) {
-        TLinkFile link;
-        link.ReferencePath = target;
-        if (setWorkingPath)
-            link.WorkingPath = GetFileDir(GetFullFileName(target));
-        link.Arguments = arguments;
-        link.ShowCommand = minimised ? 7 : 0;
-        link.Save(linkPath, overwrite);
-        CalleeFailed(local);
-    });
-}
-
-void CopyFileAsLinkWithParam(const std::string &target, const std::string &linkPath,
-    const std::string &arguments, const std::string & /*reserved*/, bool overwrite)
-{
-    FUNCTION_NAME("CopyFileAsLinkWithParam");
-    StatusGuard(HERE, [&](TFunStatContext &local) {
-        TLinkFile link;
-        link.ReferencePath = target;
-        link.WorkingPath = GetFileDir(GetFullFileName(target));
-        link.Arguments = arguments;
-        link.Save(linkPath, overwrite);
-        CalleeFailed(local);
-    });
-}
