@@ -152,6 +152,9 @@ void TInstallForm::CreateButtons()
     CancelButton = glyphButton(
         this, ButtonGlyph(TGlyph::Cancel), QStringLiteral("&Cancel"), {205, 415, 75, 25});
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    // Enter means Install (or Uninstall) wherever the focus is, unless a button has it; Escape is
+    // the dialog's own Cancel.
+    InstallButton->setDefault(true);
 
     setTabOrder(ReadmeMemo, InstallToEdit);
     setTabOrder(InstallToEdit, BrowseButton);

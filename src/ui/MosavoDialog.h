@@ -162,6 +162,8 @@ public:
     void MoveKeyboardCell(int32_t column, int32_t row);
     int32_t KeyboardColumn() const { return FKeyboardColumn; }
     int32_t KeyboardRow() const { return FKeyboardRow; }
+    // The dashed frame shows only to a player who plays with the keys, as a focus frame does.
+    bool KeyboardFrameShown() const;
 
     // ---- Game and options files (MosavoDialogGameFile.cpp) ----
     void LoadGameFrom(const std::string &path);
@@ -355,6 +357,9 @@ private:
     void HideKeyboardHint();
     // A click on the puzzle takes the keyboard there.
     void FocusKeyboardCell(int32_t column, int32_t row);
+    void SetKeyboardFrameShown(bool shown);
+    // The pointer's shape for what lies under it now, without waiting for it to move.
+    void UpdateCursorUnderPointer();
 
     std::optional<std::string> FPictureFilter;
     bool FrameWatched = false;
@@ -375,6 +380,7 @@ private:
     int32_t FKeyboardColumn = 0;
     int32_t FKeyboardRow = 0;
     bool FQuestionHeld = false;
+    bool FKeyboardFrameWanted = false;
 };
 
 // The program's main window; nullptr until the entry point creates it.

@@ -280,7 +280,7 @@ void TMosavoForm::PaintPuzzleOverlay(QPainter &painter) const
 {
     if (FPieceLifted)
         PaintLiftedPiece(painter);
-    if (PuzzlePictureImage->hasFocus())
+    if (KeyboardFrameShown())
         paintKeyboardFrame(painter, PuzzleCellRect(FKeyboardColumn, FKeyboardRow));
 }
 

@@ -1,7 +1,8 @@
-// Keyboard play on the puzzle picture. While it has the focus, a dashed frame marks the keyboard
-// cell: the arrow keys, Home and End move it; Enter picks up the piece under it and drops it
-// again, Escape puts it back; H and V mirror, M marks, and holding ? shows where the piece
-// belongs. The window's shortcuts (R, L, S, Space, F5, ...) are taken before the picture sees a
+// Keyboard play on the puzzle picture. While it has the focus, the arrow keys, Home and End move
+// it; Enter picks up the piece under it and drops it again, Escape puts it back; H and V mirror, M
+// marks, and holding ? shows where the piece belongs. A dashed frame marks the keyboard cell from
+// the first key that plays (or the Tab that brings the focus) until the next press of the mouse on
+// a picture. The window's shortcuts (R, L, S, Space, F5, ...) are taken before the picture sees a
 // key, so they keep their commands.
 
 #include "ui/MosavoDialog.h"
@@ -54,8 +55,23 @@ void TMosavoForm::MoveKeyboardCell(int32_t column, int32_t row)
 
 void TMosavoForm::FocusKeyboardCell(int32_t column, int32_t row)
 {
+    SetKeyboardFrameShown(false);
     PuzzlePictureImage->setFocus(Qt::MouseFocusReason);
     MoveKeyboardCell(column, row);
+}
+
+bool TMosavoForm::KeyboardFrameShown() const
+{
+    return FKeyboardFrameWanted && PuzzlePictureImage != nullptr && PuzzlePictureImage->hasFocus();
+}
+
+void TMosavoForm::SetKeyboardFrameShown(bool shown)
+{
+    if (shown == FKeyboardFrameWanted)
+        return;
+    FKeyboardFrameWanted = shown;
+    if (PuzzlePictureImage != nullptr)
+        PuzzlePictureImage->update();
 }
 
 QPoint TMosavoForm::KeyboardPieceCell() const
@@ -99,6 +115,7 @@ bool TMosavoForm::PuzzleKeyPress(const QKeyEvent &key)
 {
     HideKeyboardHint();
     if (key.key() == Qt::Key_Question) {
+        SetKeyboardFrameShown(true);
         FQuestionHeld = true;
         ShowKeyboardPieceHint();
         return true;
@@ -130,10 +147,11 @@ bool TMosavoForm::PuzzleKeyPress(const QKeyEvent &key)
         KeyboardEnter();
         break;
     case Qt::Key_Escape:
+        // Also how a mouse player puts a lifted piece back: it shows no frame.
         if (!FPieceLifted)
             return false;
         PutPieceBack();
-        break;
+        return true;
     case Qt::Key_H:
         FlipPiece(piece.x(), piece.y(), true);
         break;
@@ -146,6 +164,7 @@ bool TMosavoForm::PuzzleKeyPress(const QKeyEvent &key)
     default:
         return false;
     }
+    SetKeyboardFrameShown(true);
     return true;
 }
 
@@ -169,8 +188,10 @@ bool TMosavoForm::HandleKeyboardEvent(QEvent *event)
         // A player who arrives by Tab may have no pointer to hover with: the keys show at once,
         // once the focus change is over (a hint hides at every focus event).
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+            SetKeyboardFrameShown(true);
             QMetaObject::invokeMethod(this, &TMosavoForm::ShowKeyboardHint, Qt::QueuedConnection);
+        }
         PuzzlePictureImage->update();
         return false;
     }

@@ -61,6 +61,7 @@ void TMosavoForm::EndLift()
         OriginalPictureImage->unsetCursor();
     if (PuzzlePictureImage != nullptr)
         PuzzlePictureImage->update();
+    UpdateCursorUnderPointer();
 }
 
 void TMosavoForm::FlipPiece(int32_t column, int32_t row, bool horizontally)

@@ -10,6 +10,7 @@
 #include "ui/MyControls.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -82,6 +83,14 @@ void TMosavoForm::UpdateCursor(int32_t column, int32_t row)
     }
     PuzzlePictureImage->setCursor(
         Board.IsPieceInPlace(column, row) ? Qt::ArrowCursor : Qt::PointingHandCursor);
+}
+
+void TMosavoForm::UpdateCursorUnderPointer()
+{
+    if (PuzzlePictureImage == nullptr)
+        return;
+    const QPoint local = PuzzlePictureImage->mapFromGlobal(QCursor::pos());
+    UpdateCursor(puzzleColumnAt(Board, local.x()), puzzleRowAt(Board, local.y()));
 }
 
 // With a piece lifted, the hand shows where a click does something: a drop, or on the piece's
@@ -207,6 +216,7 @@ void TMosavoForm::OriginalPictureImageMouseDown(
 {
     const int32_t column = OriginalColumnAt(x);
     const int32_t row = OriginalRowAt(y);
+    SetKeyboardFrameShown(false);
     if (button == Qt::RightButton)
         MarkCell(column, row);
     else if (button == Qt::LeftButton && FPieceLifted && ShiftStateIs(shift, ssLeft))

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -329,6 +330,31 @@ private slots:
         QVERIFY(QFile::exists(QString::fromStdString(program)));
         QCOMPARE(started, std::vector<std::string> {program});
         QVERIFY(!form.isVisible());
+    }
+
+    // Enter from the read-me or the folder's box presses Install (Uninstall), never Browse.
+    void enterPressesTheInstallOrUninstallButton()
+    {
+        for (const bool uninstall : {false, true}) {
+            for (const bool fromEdit : {false, true}) {
+                TTestInstallForm form;
+                present(form, installerIn(tempPath("enter/Mosavo")), uninstall);
+                form.Installer.StartProgram = [](const std::string &) { QFAIL("started"); };
+                form.show();
+                form.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&form));
+                QSignalSpy pressed(form.InstallButton, &QPushButton::clicked);
+                answer = mbrNo;
+                QWidget *focus = fromEdit ? static_cast<QWidget *>(form.InstallToEdit)
+                                          : static_cast<QWidget *>(form.ReadmeMemo);
+                focus->setFocus();
+                QTest::keyClick(focus, Qt::Key_Return);
+                QCOMPARE(pressed.count(), 1);
+                QCOMPARE(form.Asked, 0);
+                boxes.clear();
+                answer = mbrYes;
+            }
+        }
     }
 
     void cancelAndEscapeCloseWithoutDoingAnything()

@@ -586,6 +586,68 @@ private slots:
         QVERIFY(!form->Board.Modified);
     }
 
+    // The dashed frame is a keyboard player's: a mouse player never sees it.
+    void theKeyboardFrameShowsFromTheFirstPlayingKeyUntilTheNextClick()
+    {
+        loadPicture(picture);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        const auto frameOnCell = [this](int column, int row) {
+            const QImage shown = form->PuzzlePictureImage->grab().toImage();
+            const QPoint corner(column * form->Board.PieceWidth, row * form->Board.PieceHeight);
+            return shown.pixel(corner) == qRgb(0, 64, 255);
+        };
+        QVERIFY(form->PuzzlePictureImage->hasFocus());
+        QVERIFY(!form->KeyboardFrameShown());
+        QVERIFY(!frameOnCell(0, 0));
+        clickCell(form->PuzzlePictureImage, cellCentre(*form, 2, 1));
+        QVERIFY(!form->KeyboardFrameShown());
+        QVERIFY(!frameOnCell(2, 1));
+
+        const struct
+        {
+            Qt::Key Key;
+            QPoint Cell;
+        } playingKeys[] = {{Qt::Key_Right, {3, 1}}, {Qt::Key_Home, {0, 1}}, {Qt::Key_End, {6, 1}},
+            {Qt::Key_M, {2, 1}}, {Qt::Key_H, {2, 1}}};
+        for (const auto &[key, cell] : playingKeys) {
+            pressKeys({key});
+            QVERIFY2(form->KeyboardFrameShown(), qPrintable(QTest::toString(key)));
+            QVERIFY(frameOnCell(cell.x(), cell.y()));
+            // A click on either picture takes it away and moves the keyboard cell there.
+            clickCell(form->OriginalPictureImage, originalCellCentre(*form, 4, 4));
+            QVERIFY(!form->KeyboardFrameShown());
+            clickCell(form->PuzzlePictureImage, cellCentre(*form, 2, 1));
+            QVERIFY(!form->KeyboardFrameShown());
+            QVERIFY(!frameOnCell(2, 1));
+            QCOMPARE(QPoint(form->KeyboardColumn(), form->KeyboardRow()), QPoint(2, 1));
+        }
+        // A key the puzzle does not play shows nothing.
+        pressKeys({Qt::Key_X});
+        QVERIFY(!form->KeyboardFrameShown());
+        form->LightGridCheckBox->setFocus();
+        QTest::keyClick(form->LightGridCheckBox, Qt::Key_Tab);
+        QVERIFY(form->KeyboardFrameShown());
+    }
+
+    // Escape puts a lifted piece back, and the pointer at once shows what lies under it.
+    void escapeRestoresThePointersShapeAtOnce()
+    {
+        loadPicture(picture);
+        swapAndRedraw(*form, 0, 0, 1, 0);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        clickCell(form->PuzzlePictureImage, cellCentre(*form, 0, 0));
+        QVERIFY(form->PieceLifted());
+        QTest::mouseMove(form->PuzzlePictureImage, cellCentre(*form, 3, 3));
+        QTRY_COMPARE(form->PuzzlePictureImage->cursor().shape(), Qt::ForbiddenCursor);
+        QTest::keyClick(form->PuzzlePictureImage, Qt::Key_Escape);
+        QVERIFY(!form->PieceLifted());
+        QCOMPARE(form->PuzzlePictureImage->cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(!form->KeyboardFrameShown());
+    }
+
     void aClickLiftsAPieceAndTheNextClickDropsItOnEitherPicture()
     {
         loadPicture(picture);
