@@ -1,20 +1,19 @@
 #!/usr/bin/env bash
-# Start-up time and idle memory of Mosavo against a bare Qt Widgets window of the same size.
+# Start-up time and idle memory of Mosavo against a bare Qt Widgets window of the same size that
+# shows one label.
 #
 #   bench/startup.sh [-n N] [-d DISPLAY_SIZE] [-c OTHER_MOSAVO] [BUILD_DIR]
 #
 # Starts Mosavo and BareWindow (bench/BareWindow.cpp) in turn, N times each (default 15), on a
-# private Xvfb display (default 1920x1080x24), and prints the median time from starting the
-# process to its window being mapped, both medians' ratio, the median resident memory of each
-# one second after its window appeared, and the CPU time each had had when its window mapped (the
-# steadier figure on a shared machine). One unmeasured start of each comes first, so that both
-# meet warm caches. The bare window with one line of text takes its turn too: any window that
-# shows text pays for the font database first. With -c, another build of the program (say, of the main branch) takes its
-# turn as well, for a before and after in one run.
+# private Xvfb display (default 1920x1080x24) with no window manager, and prints the median time
+# from starting the process to its window being mapped, both medians' ratio, the median resident
+# memory of each one second after its window appeared, and the CPU time each had had when its
+# window mapped (the steadier figure on a shared machine). One unmeasured start of each comes
+# first, so that both meet warm caches. With -c, another build of the program (say, of the main
+# branch) takes its turn as well, for a before and after in one run.
 #
-# The moment of the map comes from X itself: xev listens to the root window's MapNotify events,
-# so the wait costs nothing and is exact to the scheduler (xdotool's --sync polls only every half
-# second). xdotool then checks the mapped window's name and size. Mosavo runs from a copy in a
+# The moment of the map is the X server's own MapNotify event, which MapTimer (bench/MapTimer.cpp)
+# waits for on the root window before it starts the program. Mosavo runs from a copy in a
 # temporary folder, with a private lock folder, so neither a running game nor the options file in
 # the build folder interferes.
 set -euo pipefail
@@ -32,18 +31,16 @@ while getopts "n:d:c:" option; do
 done
 shift $((OPTIND - 1))
 build=$(realpath "${1:-$(dirname "$0")/../build}")
-for tool in Xvfb xev xdotool; do
+for tool in Xvfb; do
     command -v "$tool" >/dev/null || { echo "$0: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
 done
-for program in "$build/Mosavo" "$build/bench/BareWindow"; do
-    [ -x "$program" ] || { echo "$0: $program is missing; build the Mosavo and BareWindow targets" >&2; exit 1; }
+for program in "$build/Mosavo" "$build/bench/BareWindow" "$build/bench/MapTimer"; do
+    [ -x "$program" ] || { echo "$0: $program is missing; build the Mosavo, BareWindow and MapTimer targets" >&2; exit 1; }
 done
 
 work=$(mktemp -d)
 xvfb_pid=
-xev_pid=
 cleanup() {
-    [ -n "$xev_pid" ] && kill "$xev_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$work"
@@ -64,52 +61,13 @@ xvfb_pid=$!
 read -r -t 10 -u "$display_fd" display_number || { echo "$0: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$display_number
 
-coproc XEV { exec xev -root -event substructure; }
-xev_pid=$XEV_PID
-xev_out=${XEV[0]}
-sleep 0.3
-
-drain_events() {
-    while read -r -t 0.2 -u "$xev_out" _; do :; done
-}
-
-# The CPU time all threads of a process have had, in nanoseconds; read with shell builtins only,
-# so that the process gets no further before it is read.
-cpu_ns() {
-    local total=0 ran _ task
-    for task in /proc/"$1"/task/*/schedstat; do
-        read -r ran _ <"$task" && total=$((total + ran))
-    done
-    echo "$total"
-}
-
-# Starts a program and waits for its first window to map; one second later reads its resident
-# memory, then ends it. Appends "label seconds kB cpu-seconds" to the results and keeps the
-# window's name and size.
+# Starts a program, waits for its first window's map and, a second later, its memory; appends
+# "label seconds kB cpu-seconds" to the results and keeps the window's name and size.
 measure() {
-    local label=$1 line started mapped window pid rss cpu
+    local label=$1 seconds rss cpu
     shift
-    drain_events
-    started=$EPOCHREALTIME
-    "$@" >>"$work/program.log" 2>&1 &
-    pid=$!
-    while read -r -u "$xev_out" line; do
-        if [[ $line == MapNotify* ]]; then
-            mapped=$EPOCHREALTIME
-            cpu=$(cpu_ns "$pid")
-            read -r -u "$xev_out" line
-            window=${line##*window }
-            window=${window%%,*}
-            break
-        fi
-    done
-    sleep 1
-    rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status")
-    echo "$label $(echo "$mapped - $started" | bc -l) $rss $(echo "$cpu / 1000000000" | bc -l)" >>"$work/results"
-    window_name=$(xdotool getwindowname "$window")
-    window_size=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { print $2 }')
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
+    read -r seconds rss cpu window_size window_name < <("$build/bench/MapTimer" "$@" 2>>"$work/program.log")
+    echo "$label $seconds $rss $cpu" >>"$work/results"
 }
 
 median() {
@@ -128,7 +86,8 @@ mosavo_name=$window_name
 mosavo_size=$window_size
 width=${mosavo_size%x*}
 height=${mosavo_size#*x}
-measure warmup "$build/bench/BareWindow" "$width" "$height"
+label="Press [F5] to load a picture."
+measure warmup "$build/bench/BareWindow" "$width" "$height" "$label"
 [ "$window_size" = "$mosavo_size" ] || { echo "$0: bare window is $window_size, not $mosavo_size" >&2; exit 1; }
 
 [ -z "$other" ] || measure warmup "$work/other/Mosavo"
@@ -136,8 +95,7 @@ measure warmup "$build/bench/BareWindow" "$width" "$height"
 for ((run = 0; run < runs; ++run)); do
     measure mosavo "$work/game/Mosavo"
     [ "$window_name" = "$mosavo_name" ] || { echo "$0: mapped \"$window_name\", not Mosavo's window" >&2; exit 1; }
-    measure bare "$build/bench/BareWindow" "$width" "$height"
-    measure text "$build/bench/BareWindow" "$width" "$height" "Press [F5] to load a picture."
+    measure bare "$build/bench/BareWindow" "$width" "$height" "$label"
     if [ -n "$other" ]; then
         measure other "$work/other/Mosavo"
         [ "$window_name" = "$mosavo_name" ] || { echo "$0: mapped \"$window_name\", not Mosavo's window" >&2; exit 1; }
@@ -153,21 +111,17 @@ bare_rss=$(column_of bare 3 | median)
 
 cpu=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 echo "machine: $(nproc) x $cpu; load average before $load_before, after $(cut -d' ' -f1-3 /proc/loadavg)"
-echo "display: Xvfb $screen; windows ${mosavo_size} (\"$mosavo_name\" and the bare window); $runs starts each, interleaved"
+echo "display: Xvfb $screen, no window manager; windows ${mosavo_size} (\"$mosavo_name\" and the bare window with the label \"$label\"); $runs starts each, interleaved; map times from MapNotify"
 printf 'Mosavo:      start to window median %.4f s (min %.4f, max %.4f); idle resident memory median %.1f MiB\n' \
     "$mosavo_time" "$(column_of mosavo 2 | sort -g | head -1)" "$(column_of mosavo 2 | sort -g | tail -1)" \
     "$(echo "$mosavo_rss / 1024" | bc -l)"
 printf 'bare window: start to window median %.4f s (min %.4f, max %.4f); idle resident memory median %.1f MiB\n' \
     "$bare_time" "$(column_of bare 2 | sort -g | head -1)" "$(column_of bare 2 | sort -g | tail -1)" \
     "$(echo "$bare_rss / 1024" | bc -l)"
-printf 'ratio Mosavo / bare window: %.2f\n' "$(echo "$mosavo_time / $bare_time" | bc -l)"
+printf 'ratio Mosavo / bare window: start to window %.2f, idle resident memory %.2f\n' \
+    "$(echo "$mosavo_time / $bare_time" | bc -l)" "$(echo "$mosavo_rss / $bare_rss" | bc -l)"
 printf 'CPU time of all threads until the map, medians: Mosavo %.4f s, bare window %.4f s, ratio %.2f\n' \
     "$mosavo_cpu" "$bare_cpu" "$(echo "$mosavo_cpu / $bare_cpu" | bc -l)"
-text_time=$(column_of text 2 | median)
-text_cpu=$(column_of text 4 | median)
-printf 'bare window with one line of text: start to window median %.4f s, Mosavo / it %.2f; CPU until the map %.4f s, Mosavo / it %.2f; idle resident memory median %.1f MiB\n' \
-    "$text_time" "$(echo "$mosavo_time / $text_time" | bc -l)" "$text_cpu" \
-    "$(echo "$mosavo_cpu / $text_cpu" | bc -l)" "$(echo "$(column_of text 3 | median) / 1024" | bc -l)"
 if [ -n "$other" ]; then
     other_time=$(column_of other 2 | median)
     other_cpu=$(column_of other 4 | median)

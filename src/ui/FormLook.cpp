@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QHash>
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPainter>
@@ -25,10 +26,21 @@ constexpr int GlyphSize = 16;
 constexpr int IconTextSpacing = 4; // what the styles leave between a button's icon and caption
 constexpr int NarrowestStretch = 70;
 
+// Asking the font database for a family it lacks makes fontconfig resolve the name as an alias,
+// which costs about a millisecond each time; the windows ask for the same few names.
+bool hasFontFamily(const QString &family)
+{
+    static QHash<QString, bool> known;
+    const auto found = known.constFind(family);
+    if (found != known.constEnd())
+        return *found;
+    return known[family] = QFontDatabase::hasFamily(family);
+}
+
 QFont familyOrDefault(const QString &family)
 {
     QFont font = QApplication::font();
-    if (QFontDatabase::hasFamily(family))
+    if (hasFontFamily(family))
         font.setFamily(family);
     return font;
 }

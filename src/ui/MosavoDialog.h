@@ -192,7 +192,7 @@ public:
     // menu or drag is in progress.
     void OpenFileFromOtherStart(const std::string &path);
     // Passes the files that later starts hand over to OpenFileFromOtherStart on the GUI thread,
-    // until the entry point closes the instance channel.
+    // from the event loop's first pass until the entry point closes the instance channel.
     void ListenForOtherStarts();
     // A file named on the command line: opened once the window is on the screen and fitted to
     // its frame, so that its pictures are cut for the window's final size.

@@ -62,10 +62,15 @@ void TMosavoForm::OpenFileWhenIdle(const std::string &path)
     OpenFile(path);
 }
 
+// The channel is open since the instance was taken, so a file that a later start hands over
+// waits in its queue; the thread that takes it starts with the event loop, once the first window
+// is on its way to the screen.
 void TMosavoForm::ListenForOtherStarts()
 {
-    ListenOnInstanceChannel([this](const std::string &path) {
-        QMetaObject::invokeMethod(
-            this, [this, path] { OpenFileFromOtherStart(path); }, Qt::QueuedConnection);
+    QTimer::singleShot(0, this, [this] {
+        ListenOnInstanceChannel([this](const std::string &path) {
+            QMetaObject::invokeMethod(
+                this, [this, path] { OpenFileFromOtherStart(path); }, Qt::QueuedConnection);
+        });
     });
 }
