@@ -459,7 +459,8 @@ void TMemIniFile::UpdateFile() const
     }
 }
 
-std::optional<TWholeFileFailure> WriteWholeFile(const std::string &fileName, const std::string &text)
+std::optional<TWholeFileFailure> WriteWholeFile(
+    const std::string &fileName, const std::string &text)
 {
     try {
         replaceWhole(resolvedTarget(fileName), text);

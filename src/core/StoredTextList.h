@@ -40,7 +40,8 @@ struct TWholeFileFailure
 // Writes text to fileName as the ini files are written: a temporary beside it replaces it, so the
 // file is the old one or the new one, whole. It touches no error record, so any thread may call
 // it. Nothing on success.
-std::optional<TWholeFileFailure> WriteWholeFile(const std::string &fileName, const std::string &text);
+std::optional<TWholeFileFailure> WriteWholeFile(
+    const std::string &fileName, const std::string &text);
 
 struct TIniSection
 {

@@ -345,8 +345,8 @@ TEST(PuzzleBoardUndo, UndoingADropMarksTheGameModifiedAndUndoingAMirrorDoesNot)
 TEST(PuzzleBoardUndo, RefusedMovesLeaveNothingToUndo)
 {
     TPuzzleBoard board = boardWithRotatedFirstRow();
-    EXPECT_FALSE(drop(board, 0, 0, 0, 0));     // onto its own cell
-    EXPECT_FALSE(drop(board, 0, 0, 1, 1));     // onto a piece at home
+    EXPECT_FALSE(drop(board, 0, 0, 0, 0)); // onto its own cell
+    EXPECT_FALSE(drop(board, 0, 0, 1, 1)); // onto a piece at home
     EXPECT_FALSE(board.FlipPiece(2, 2, true)); // a piece at home is never mirrored
     EXPECT_FALSE(board.Pieces[2][2].FlipHorizontal);
     EXPECT_EQ(board.HistorySize(), 0u);

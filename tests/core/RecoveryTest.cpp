@@ -41,8 +41,8 @@ protected:
     void TearDown() override { RegisterErrorDialog(nullptr); }
 
     // Loads a file the way Load game does, with the recovery section read too.
-    void load(const std::string &file, TPuzzleBoard &board, TWindowSettings &window,
-        TRecoveryInfo &info)
+    void load(
+        const std::string &file, TPuzzleBoard &board, TWindowSettings &window, TRecoveryInfo &info)
     {
         TStoredTextList list(file);
         list.OnLoad = [&](TStoredTextList &l) {
@@ -59,9 +59,9 @@ protected:
 TEST_F(RecoveryTest, ARecoveryFileIsAGameFileThatAlsoKeepsWhereTheGameCameFrom)
 {
     const TRecoveryInfo cases[] = {
-        {"", "", true},                             // a picture's game, never saved
+        {"", "", true}, // a picture's game, never saved
         {"/games/a b=c.mzg", "/games/a b=c.mzg", false}, // loaded and not changed since
-        {"/games/saved.mzg", "", true},             // saved under a name, changed since
+        {"/games/saved.mzg", "", true}, // saved under a name, changed since
     };
     const TPuzzleBoard board = gameInPlay();
     TWindowSettings window;
