@@ -56,6 +56,8 @@ int main(int argc, char *argv[])
             installForm->show();
         } else {
             mainForm->BeforeRun();
+            // Only the first start gets here: a later one has handed its file over and left.
+            mainForm->StartRecovery(DataLocations().RecoveryFile);
             mainForm->show();
             mainForm->ListenForOtherStarts();
             if (!fileToOpen.empty())

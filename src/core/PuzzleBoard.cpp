@@ -14,6 +14,7 @@ TPuzzleBoard::TPuzzleBoard() : RandomValue([] { return static_cast<int32_t>(Rand
 
 void TPuzzleBoard::InitPieces(int32_t columns, int32_t rows)
 {
+    ClearHistory();
     for (int32_t row = 0; row < rows; ++row)
         for (int32_t column = 0; column < columns; ++column)
             Pieces[column][row] = TPiece {column, row, false, false};
@@ -68,6 +69,7 @@ int32_t TPuzzleBoard::RandomIndex(int32_t count)
 
 void TPuzzleBoard::ShufflePieces(bool allowFlip)
 {
+    ClearHistory();
     for (int32_t pass = 0; pass < 5; ++pass)
         for (int32_t row = 0; row < ResultedRows; ++row)
             for (int32_t column = 0; column < ResultedColumns; ++column) {
@@ -112,10 +114,58 @@ bool TPuzzleBoard::DropPiece(int32_t column, int32_t row)
 {
     if (!AcceptsDrop(column, row))
         return false;
+    const int32_t sourceColumn = SourceColumn;
+    const int32_t sourceRow = SourceRow;
     MovePiece(column, row);
     if (!IsPieceInPlace(column, row))
         ++WrongMoves;
+    Record({TBoardMove::Swap, column, row, sourceColumn, sourceRow});
     return true;
+}
+
+bool TPuzzleBoard::FlipPiece(int32_t column, int32_t row, bool horizontally)
+{
+    if (!CanPickUp(column, row))
+        return false;
+    if (horizontally)
+        FlipPieceHorizontally(column, row);
+    else
+        FlipPieceVertically(column, row);
+    Record({horizontally ? TBoardMove::FlipHorizontal : TBoardMove::FlipVertical, column, row,
+        column, row});
+    return true;
+}
+
+void TPuzzleBoard::Record(const TBoardMove &move)
+{
+    if (History.size() == MaxUndoMoves)
+        History.pop_front();
+    History.push_back(move);
+}
+
+bool TPuzzleBoard::CanUndo() const
+{
+    return !History.empty() && CountMisplacedPieces() != 0;
+}
+
+std::optional<TBoardMove> TPuzzleBoard::UndoMove()
+{
+    if (!CanUndo())
+        return std::nullopt;
+    const TBoardMove move = History.back();
+    History.pop_back();
+    switch (move.Kind) {
+    case TBoardMove::Swap:
+        SwapPieces(move.Column, move.Row, move.OtherColumn, move.OtherRow);
+        break;
+    case TBoardMove::FlipHorizontal:
+        FlipPieceHorizontally(move.Column, move.Row);
+        break;
+    case TBoardMove::FlipVertical:
+        FlipPieceVertically(move.Column, move.Row);
+        break;
+    }
+    return move;
 }
 
 void TPuzzleBoard::ClearMoves()

@@ -2,12 +2,18 @@
 // The game's model: which piece lies in which cell, how each is mirrored, the grid in play and
 // the counters. It holds no pixels.
 
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <optional>
 
 constexpr int32_t MaxGridSize = 30;
 constexpr int32_t MinChosenGridSize = 5;
 constexpr int32_t DefaultGridSize = 7;
+
+// The most moves that can be taken back; older ones are forgotten first.
+constexpr size_t MaxUndoMoves = 100000;
 
 // The content of one cell: the home of the piece lying there and how it is mirrored.
 struct TPiece
@@ -16,6 +22,20 @@ struct TPiece
     int32_t Row = 0;
     bool FlipHorizontal = false;
     bool FlipVertical = false;
+};
+
+// One move of the player: two cells swapped by a drop, or one piece mirrored.
+struct TBoardMove
+{
+    enum TKind { Swap, FlipHorizontal, FlipVertical };
+    TKind Kind = Swap;
+    int32_t Column = 0;
+    int32_t Row = 0;
+    // The other cell of a swap; the mirrored cell again for a mirror.
+    int32_t OtherColumn = 0;
+    int32_t OtherRow = 0;
+
+    bool operator==(const TBoardMove &) const = default;
 };
 
 class TPuzzleBoard
@@ -65,9 +85,25 @@ public:
     // not land home.
     bool DropPiece(int32_t column, int32_t row);
 
+    // The player's mirror of a piece: refused (false) for a piece in place.
+    bool FlipPiece(int32_t column, int32_t row, bool horizontally);
+
     // The Randomize command's new game: counters cleared, pieces shuffled.
     void Randomize(bool allowFlip);
 
+    // ---- Undo ----
+    // The player's drops and mirrors since the game in play began (the last InitPieces or
+    // shuffle) can be taken back, the last first. The counters keep what the player did: an
+    // undo neither lowers them nor counts as a move. A solved puzzle stays solved.
+    bool CanUndo() const;
+    // Takes back the last move and gives it; nothing when there is none to take back.
+    std::optional<TBoardMove> UndoMove();
+    void ClearHistory() { History.clear(); }
+    size_t HistorySize() const { return History.size(); }
+
 private:
     int32_t RandomIndex(int32_t count);
+    void Record(const TBoardMove &move);
+
+    std::deque<TBoardMove> History;
 };

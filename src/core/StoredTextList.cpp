@@ -292,7 +292,16 @@ struct TFileCloser
 };
 using TFilePtr = std::unique_ptr<std::FILE, TFileCloser>;
 
-// A temporary file beside the target that is removed unless it has replaced the target.
+// What stopped a replacement; thrown by the steps below and turned into the caller's report.
+struct TReplacementFailure
+{
+    std::string Description;
+    std::string Temporary;
+    uint32_t SystemErrorCode = 0;
+};
+
+// A temporary file beside the target that is removed unless it has replaced the target. It uses
+// no error records, so that any thread may write a file with it.
 class TReplacementFile
 {
 public:
@@ -312,6 +321,11 @@ public:
     void ReplaceTarget();
 
 private:
+    [[noreturn]] void fail(const char *description, uint32_t code) const
+    {
+        throw TReplacementFailure {description, Utf8Path(path), code};
+    }
+
     fs::path target;
     fs::path path;
     TFilePtr file;
@@ -320,7 +334,6 @@ private:
 
 void TReplacementFile::Create()
 {
-    FUNCTION_NAME("TMemIniFile::UpdateFile");
     // One temporary name per target: what a save that was killed left there is taken away, so
     // that temporaries never pile up. Creation is exclusive, so that a link put in its place is
     // removed rather than written through.
@@ -341,53 +354,55 @@ void TReplacementFile::Create()
     const uint32_t code = LastSystemError();
     const std::string tried = Utf8Path(path);
     path.clear();
-    RaiseError(HERE, "Failed to create file.", Utf8Path(target), tried, code);
+    throw TReplacementFailure {"Failed to create file.", tried, code};
 }
 
 void TReplacementFile::Write(const std::string &text)
 {
-    FUNCTION_NAME("TMemIniFile::UpdateFile");
     constexpr size_t chunkSize = 64 * 1024;
     for (size_t offset = 0; offset < text.size(); offset += chunkSize) {
         const size_t size = std::min(chunkSize, text.size() - offset);
         SetLastSystemError(0);
         if (writeBytes(file.get(), text.data() + offset, size) != size)
-            RaiseError(
-                HERE, "Failed to write file.", Utf8Path(target), Utf8Path(path), LastSystemError());
+            fail("Failed to write file.", LastSystemError());
     }
 }
 
 void TReplacementFile::Close()
 {
-    FUNCTION_NAME("TMemIniFile::UpdateFile");
     SetLastSystemError(0);
     const bool flushed = std::fflush(file.get()) == 0 && !std::ferror(file.get());
     const bool closed = std::fclose(file.release()) == 0;
     if (!flushed || !closed)
-        RaiseError(
-            HERE, "Failed to write file.", Utf8Path(target), Utf8Path(path), LastSystemError());
+        fail("Failed to write file.", LastSystemError());
     std::error_code ec;
     const fs::file_status old = fs::status(target, ec);
     if (!ec && fs::is_regular_file(old))
         fs::permissions(path, old.permissions(), ec);
     SetLastSystemError(0);
     if (!syncToDisk(Utf8Path(path)))
-        RaiseError(
-            HERE, "Failed to write file.", Utf8Path(target), Utf8Path(path), LastSystemError());
+        fail("Failed to write file.", LastSystemError());
 }
 
 void TReplacementFile::ReplaceTarget()
 {
-    FUNCTION_NAME("TMemIniFile::UpdateFile");
     std::error_code ec;
     fs::rename(path, target, ec);
     if (ec)
-        RaiseError(HERE, "Failed to replace file.", Utf8Path(target), Utf8Path(path),
-            static_cast<uint32_t>(ec.value()));
+        fail("Failed to replace file.", static_cast<uint32_t>(ec.value()));
     committed = true;
     // The rename is durable only once the folder is; the file is whole either way.
     const fs::path folder = target.parent_path();
     syncToDisk(folder.empty() ? std::string(".") : Utf8Path(folder));
+}
+
+void replaceWhole(const fs::path &target, const std::string &text)
+{
+    TReplacementFile replacement(target);
+    replacement.Create();
+    replacement.Write(text);
+    replacement.Close();
+    replacement.ReplaceTarget();
 }
 
 bool isReadOnly(const fs::path &path)
@@ -437,11 +452,24 @@ void TMemIniFile::UpdateFile() const
     const fs::path target = resolvedTarget(fileName);
     if (isReadOnly(target))
         RaiseError(HERE, "The file is read-only.", fileName, {}, EACCES);
-    TReplacementFile replacement(target);
-    replacement.Create();
-    replacement.Write(GetText());
-    replacement.Close();
-    replacement.ReplaceTarget();
+    try {
+        replaceWhole(target, GetText());
+    } catch (const TReplacementFailure &failure) {
+        RaiseError(HERE, failure.Description, fileName, failure.Temporary, failure.SystemErrorCode);
+    }
+}
+
+std::optional<TWholeFileFailure> WriteWholeFile(
+    const std::string &fileName, const std::string &text)
+{
+    try {
+        replaceWhole(resolvedTarget(fileName), text);
+    } catch (const TReplacementFailure &failure) {
+        return TWholeFileFailure {failure.Description, failure.Temporary, failure.SystemErrorCode};
+    } catch (const std::exception &e) {
+        return TWholeFileFailure {e.what(), {}, 0};
+    }
+    return std::nullopt;
 }
 
 // ---- TStoredTextList ----------------------------------------------------------------------------

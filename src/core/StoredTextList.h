@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -26,6 +27,21 @@ void SetFileSyncHook(TFileSyncHook hook);
 // replace it to make a write fail part-way.
 using TFileWriteHook = std::function<size_t(std::FILE *file, const char *data, size_t size)>;
 void SetFileWriteHook(TFileWriteHook hook);
+
+// Why a file could not be written whole: the description ("Failed to write file."), the
+// temporary file beside the target and the system's error code.
+struct TWholeFileFailure
+{
+    std::string Description;
+    std::string Temporary;
+    uint32_t SystemErrorCode = 0;
+};
+
+// Writes text to fileName as the ini files are written: a temporary beside it replaces it, so the
+// file is the old one or the new one, whole. It touches no error record, so any thread may call
+// it. Nothing on success.
+std::optional<TWholeFileFailure> WriteWholeFile(
+    const std::string &fileName, const std::string &text);
 
 struct TIniSection
 {

@@ -27,5 +27,5 @@ const TDataLocations &DataLocations()
 TDataLocations DataLocationsBeside(const std::string &programDir)
 {
     return {programDir + OptionsFileName, programDir + ErrorLogFileName,
-        programDir + GamesFolderName + PathDelimiter};
+        programDir + GamesFolderName + PathDelimiter, programDir + RecoveryFileName};
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Where the program keeps the files it writes: the options file, the error log and the games
-// folder.
+// Where the program keeps the files it writes: the options file, the error log, the games
+// folder and the recovery file of the game in play (always beside the options file).
 //
 // A program that can write its own folder (the self-installed folder, a build folder) keeps them
 // beside itself. An installed program (a read-only system folder, or any folder that the install
@@ -16,6 +16,7 @@
 #include <string>
 
 inline constexpr const char *ErrorLogFileName = "Errors.log";
+inline constexpr const char *RecoveryFileName = "Recovery.mzg";
 
 struct TDataLocations
 {
@@ -25,6 +26,8 @@ struct TDataLocations
     std::string ErrorLog;
     // "MosavoGames", ending with the delimiter.
     std::string GamesFolder;
+    // Full path of "Recovery.mzg", in the folder of "Mosavo.ini".
+    std::string RecoveryFile;
 };
 
 // Chosen at the first call (the entry point makes it first thing) and kept for the whole run.

@@ -109,7 +109,8 @@ bool TMosavoForm::CheckSave()
     return goOn;
 }
 
-bool TMosavoForm::DecodeShowablePicture(const std::string &path, TDecodedPicture &picture)
+bool TMosavoForm::DecodeShowablePicture(
+    const std::string &path, TDecodedPicture &picture, std::string *refusal)
 {
     {
         const TWaitCursor busy;
@@ -118,6 +119,10 @@ bool TMosavoForm::DecodeShowablePicture(const std::string &path, TDecodedPicture
     }
     if (!picture.Refused())
         return true;
+    if (refusal != nullptr) {
+        *refusal = picture.RefusalMessage(path);
+        return false;
+    }
     const TNormalCursor answering;
     WarningDialog(picture.RefusalMessage(path));
     return false;
@@ -175,6 +180,8 @@ void TMosavoForm::LoadGameFromPicture(const std::string &path)
         ShowTip(RandomizeTip);
         Board.WrongMoves = 0;
         SetLabelText(WrongMovesLabel, "");
+        GameFileInPlay.clear();
+        BoardChanged();
     });
 }
 
@@ -204,6 +211,7 @@ void TMosavoForm::ClearMoves()
 
 void TMosavoForm::SetCaption(const std::string &title)
 {
+    FCaptionTitle = title;
     setWindowTitle(QString::fromStdString(title.empty() ? "Mosavo" : "Mosavo - " + title));
 }
 
@@ -280,6 +288,7 @@ void TMosavoForm::RandomizeMenuClick()
     ShowMovesAndRemaining();
     Board.WrongMoves = 0;
     ShowWrongMoves();
+    BoardChanged();
 }
 
 void TMosavoForm::GameWallpapersMenuClick()
@@ -325,15 +334,19 @@ void TMosavoForm::AboutMenuClick()
 
 void TMosavoForm::LightGridCheckBoxClick()
 {
-    if (PicturesShown())
+    if (PicturesShown()) {
         DrawGrids();
+        BoardChanged();
+    }
 }
 
 void TMosavoForm::FormCloseQuery(bool &canClose)
 {
     canClose = CheckSave();
-    if (canClose)
+    if (canClose) {
         SaveOptions();
+        EndRecovery();
+    }
 }
 
 void TMosavoForm::closeEvent(QCloseEvent *event)

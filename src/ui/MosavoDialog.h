@@ -31,6 +31,7 @@ class QMouseEvent;
 class QPainter;
 class THelpForm;
 class TImage;
+class TBackgroundFile;
 class TStoredTextList;
 struct TDecodedPicture;
 
@@ -152,6 +153,8 @@ public:
     void FlipPiece(int32_t column, int32_t row, bool horizontally);
     // The red mark, in both pictures.
     void MarkCell(int32_t column, int32_t row);
+    // Takes back the last drop or mirror and shows the board as it becomes.
+    void UndoMove();
 
     // ---- Keyboard play (MosavoDialogKeyboard.cpp) ----
     static constexpr const char *KeyboardHint
@@ -179,10 +182,29 @@ public:
     // Writes the options file when the window closes.
     void SaveOptions();
     // Loads the picture of a game just read, cut into the game's own grid. False when the
-    // picture cannot be shown: the player has been told, and nothing has changed.
-    bool LoadSavedGamePicture(const std::string &path);
+    // picture cannot be shown: the player has been told (or, given `refusal`, it holds why), and
+    // nothing has changed.
+    bool LoadSavedGamePicture(const std::string &path, std::string *refusal = nullptr);
     // Hides pictures that no longer belong to the board.
     void HidePictures();
+
+    // ---- Crash recovery (MosavoDialogRecovery.cpp) ----
+    static constexpr const char *RecoveryQuestion
+        = "Mosavo ended without saving the game in play. Restore it?";
+    // Keeps the game in play in `recoveryFile` from now on. A file that an earlier run left
+    // there is offered first; the game it holds is restored once the window is on the screen,
+    // before a file named on the command line opens.
+    void StartRecovery(const std::string &recoveryFile);
+    // The board, or what the window shows of it, has changed: the undo entry follows, and the
+    // recovery file is brought up to date once the event in hand is over.
+    void BoardChanged();
+    // A normal end: the recovery file goes, and nothing is written to it any more.
+    void EndRecovery();
+    // Returns once the recovery file holds the last change.
+    void WaitForRecoveryFile();
+    // The game file that the game in play was loaded from or last saved to; empty for a game
+    // from a picture that was never saved.
+    std::string GameFileInPlay;
 
     // ---- Files from outside the dialogs (MosavoDialogOpenFile.cpp) ----
     // Opens a picture as a new game or a ".mzg" game, as if it had been chosen in the Load
@@ -249,6 +271,7 @@ public:
     QAction *LoadGameMenu;
     QAction *SaveGameMenu;
     QAction *Break2WorkMenu;
+    QAction *UndoMoveMenu;
     QAction *HideMeu;
     QAction *RandomizeMenu;
     QMenu *DownloadPicturesMenu;
@@ -265,6 +288,7 @@ public slots:
     void LoadLastGameMenuClick();
     void LoadGameMenuClick();
     void SaveGameMenuClick();
+    void UndoMoveMenuClick();
     void HideMeuClick();
     void RandomizeMenuClick();
     void GameWallpapersMenuClick();
@@ -291,8 +315,10 @@ private:
     void ApplyWindowFont();
     void ResizeClientArea(int width, int height);
     void ReplaceBackupPicture();
-    // Decodes the picture for both areas; when it cannot be shown, warns and gives false.
-    bool DecodeShowablePicture(const std::string &path, TDecodedPicture &picture);
+    // Decodes the picture for both areas; when it cannot be shown, warns (or, given `refusal`,
+    // puts the reason there) and gives false.
+    bool DecodeShowablePicture(
+        const std::string &path, TDecodedPicture &picture, std::string *refusal = nullptr);
     void ShowHelpPage();
     // The room for each picture inside its group box.
     QSize PuzzleArea() const;
@@ -344,6 +370,14 @@ private:
     void DropOnCell(int32_t column, int32_t row);
     void EndLift();
 
+    // Crash recovery helpers (MosavoDialogRecovery.cpp).
+    void WriteDueRecovery();
+    void RestoreOnceShown();
+    void RestoreRecoveredGame();
+    // Why the game could not be restored: the file is kept under a name of its own, and said so.
+    void KeepUnrestoredRecovery(const std::string &reason);
+    void ReportRecoveryFailure();
+
     // Keyboard play helpers (MosavoDialogKeyboard.cpp).
     void AttachKeyboardPlay();
     bool HandleKeyboardEvent(QEvent *event);
@@ -381,6 +415,15 @@ private:
     int32_t FKeyboardRow = 0;
     bool FQuestionHeld = false;
     bool FKeyboardFrameWanted = false;
+
+    std::unique_ptr<TBackgroundFile> FRecoveryFile;
+    // What the caption names after "Mosavo - ".
+    std::string FCaptionTitle;
+    bool FRecoveryDue = false;
+    bool FRecoveryScheduled = false;
+    bool FRestoreOnceShown = false;
+    bool FRecoveryFailureShown = false;
+    bool FRecoveryEnded = false;
 };
 
 // The program's main window; nullptr until the entry point creates it.

@@ -7,6 +7,7 @@
 #include "core/File.h"
 #include "core/GameFile.h"
 #include "core/Options.h"
+#include "core/Recovery.h"
 #include "core/StoredTextList.h"
 #include "core/SystemFile.h"
 #include "platform/DataLocations.h"
@@ -198,6 +199,9 @@ void TMosavoForm::CreateMenu()
     LoadGameMenu = addItem(WorkMenu, "Load game", Qt::Key_L, &TMosavoForm::LoadGameMenuClick);
     SaveGameMenu = addItem(WorkMenu, "Save game", Qt::Key_S, &TMosavoForm::SaveGameMenuClick);
     Break2WorkMenu = WorkMenu->addSeparator();
+    UndoMoveMenu
+        = addItem(WorkMenu, "Undo move", Qt::Key_Backspace, &TMosavoForm::UndoMoveMenuClick);
+    UndoMoveMenu->setEnabled(false);
     HideMeu = addItem(WorkMenu, "Hide", Qt::Key_Space, &TMosavoForm::HideMeuClick);
 
     RandomizeMenu = menuBar()->addAction("&Randomize");
@@ -428,6 +432,9 @@ void TMosavoForm::WindowExposed()
 {
     FitFrameToScreen();
     ShownOnScreen = true;
+    // A game left by a crash comes back before a file named on the command line opens.
+    if (std::exchange(FRestoreOnceShown, false))
+        RestoreOnceShown();
     if (!FileOnceShown.empty())
         OpenFileOnceShown(std::exchange(FileOnceShown, {}));
 }

@@ -156,13 +156,15 @@ void TMosavoForm::LoadGameFrom(const std::string &path)
     LastGame = path;
     SetCaption(path);
     SaveGameDialog.FileName = path;
+    GameFileInPlay = path;
+    BoardChanged();
 }
 
-bool TMosavoForm::LoadSavedGamePicture(const std::string &path)
+bool TMosavoForm::LoadSavedGamePicture(const std::string &path, std::string *refusal)
 {
     FUNCTION_NAME("TMosavoForm::LoadSavedGamePicture");
     TDecodedPicture picture;
-    if (PathExists(path) && !DecodeShowablePicture(path, picture))
+    if (PathExists(path) && !DecodeShowablePicture(path, picture, refusal))
         return false;
     SetLabelText(PositionLabel, "");
     if (!PathExists(path))
@@ -207,6 +209,7 @@ void TMosavoForm::HidePictures()
     for (TImage *image : {PuzzlePictureImage, OriginalPictureImage})
         if (image != nullptr)
             image->hide();
+    BoardChanged();
 }
 
 void TMosavoForm::SaveGame(const std::string &path)
@@ -215,6 +218,8 @@ void TMosavoForm::SaveGame(const std::string &path)
         return;
     LastGame = path;
     Board.Modified = false;
+    GameFileInPlay = path;
+    BoardChanged();
 }
 
 void TMosavoForm::ReadCommonSettings(TStoredTextList &list)

@@ -1,11 +1,13 @@
 // The moves that the pointer and the keyboard share: dropping a piece, lifting one to drop it
-// later (click and click, or Enter and Enter), putting it back, mirroring and marking. What may
-// be taken and where it may go are the board's rules; here they are carried out and shown.
+// later (click and click, or Enter and Enter), putting it back, mirroring, marking and taking a
+// move back. What may be taken and where it may go are the board's rules; here they are carried
+// out and shown.
 
 #include "ui/MosavoDialog.h"
 
 #include "ui/MyControls.h"
 
+#include <optional>
 #include <utility>
 
 void TMosavoForm::DropOnCell(int32_t column, int32_t row)
@@ -25,6 +27,7 @@ void TMosavoForm::DropOnCell(int32_t column, int32_t row)
     UpdateCursor(column, row);
     if (Board.WrongMoves != wrongMovesBefore)
         ShowWrongMoves();
+    BoardChanged();
 }
 
 bool TMosavoForm::PickUpPiece(int32_t column, int32_t row)
@@ -66,15 +69,36 @@ void TMosavoForm::EndLift()
 
 void TMosavoForm::FlipPiece(int32_t column, int32_t row, bool horizontally)
 {
-    if (!Board.CanPickUp(column, row))
+    if (!Board.FlipPiece(column, row, horizontally))
         return;
-    if (horizontally)
-        Board.FlipPieceHorizontally(column, row);
-    else
-        Board.FlipPieceVertically(column, row);
     const TPiece &piece = Board.Pieces[column][row];
     DrawPiece(piece.Column, piece.Row, column, row, piece.FlipHorizontal, piece.FlipVertical);
     DrawCellFrames(column, row, false);
+    BoardChanged();
+}
+
+void TMosavoForm::UndoMove()
+{
+    // A drag in progress owns its source cell until the button is released.
+    if (Dragging() || !PicturesShown())
+        return;
+    PutPieceBack();
+    const std::optional<TBoardMove> undone = Board.UndoMove();
+    if (!undone)
+        return;
+    for (const auto &[c, r] : {std::pair {undone->Column, undone->Row},
+             std::pair {undone->OtherColumn, undone->OtherRow}}) {
+        const TPiece &piece = Board.Pieces[c][r];
+        DrawPiece(piece.Column, piece.Row, c, r, piece.FlipHorizontal, piece.FlipVertical);
+        DrawCellFrames(c, r, false);
+    }
+    ShowMovesAndRemaining();
+    BoardChanged();
+}
+
+void TMosavoForm::UndoMoveMenuClick()
+{
+    UndoMove();
 }
 
 void TMosavoForm::MarkCell(int32_t column, int32_t row)

@@ -326,6 +326,9 @@ void TMosavoForm::CancelDrag()
     QApplication::restoreOverrideCursor();
     delete FDragImage;
     FDragImage = nullptr;
+    // A recovery write that waited for the drag's frames to end goes now.
+    if (FRecoveryDue)
+        BoardChanged();
 }
 
 TImage *TMosavoForm::DropImageAt(QPoint globalPosition, QPoint &local) const

@@ -42,6 +42,7 @@ TEST_F(TDataLocationsTest, AWritableProgramFolderKeepsEverythingBesideTheProgram
     const TDataLocations beside = DataLocationsBeside(programDir);
     EXPECT_EQ(beside.OptionsFile, programDir + "Mosavo.ini");
     EXPECT_EQ(beside.ErrorLog, programDir + "Errors.log");
+    EXPECT_EQ(beside.RecoveryFile, programDir + "Recovery.mzg");
     EXPECT_EQ(beside.GamesFolder, programDir + "MosavoGames/");
 }
 
@@ -72,6 +73,7 @@ TEST_F(TDataLocationsTest, UserFoldersFollowTheXdgVariablesAndAreCreated)
     const TDataLocations user = UserDataLocations();
     EXPECT_EQ(user.OptionsFile, temp / "config/Mosavo/Mosavo.ini");
     EXPECT_EQ(user.ErrorLog, temp / "state/Mosavo/Errors.log");
+    EXPECT_EQ(user.RecoveryFile, temp / "config/Mosavo/Recovery.mzg");
     EXPECT_EQ(user.GamesFolder, temp / "data/Mosavo/MosavoGames/");
     for (const char *folder : {"config/Mosavo", "state/Mosavo", "data/Mosavo/MosavoGames"}) {
         EXPECT_TRUE(fs::is_directory(temp / folder)) << folder;
@@ -88,6 +90,7 @@ TEST_F(TDataLocationsTest, UnsetOrRelativeXdgVariablesMeanTheDefaultsInTheHomeFo
     const TDataLocations user = UserDataLocations();
     EXPECT_EQ(user.OptionsFile, temp / "home/.config/Mosavo/Mosavo.ini");
     EXPECT_EQ(user.ErrorLog, temp / "home/.local/state/Mosavo/Errors.log");
+    EXPECT_EQ(user.RecoveryFile, temp / "home/.config/Mosavo/Recovery.mzg");
     EXPECT_EQ(user.GamesFolder, temp / "home/.local/share/Mosavo/MosavoGames/");
     EXPECT_TRUE(fs::is_directory(temp / "home/.local/share/Mosavo/MosavoGames"));
     EXPECT_FALSE(fs::exists("relative"));

@@ -1,10 +1,12 @@
 // A child process saves a 30 x 30 game and the options file over and over and is killed at random
 // moments: every file on disk must always be one whole version, and killed saves must leave at
-// most one temporary per target, which the next save takes away.
+// most one temporary per target, which the next save takes away. Another child keeps a recovery
+// file up to date on its background thread and is killed the same way.
 
 #include "core/Error.h"
 #include "core/GameFile.h"
 #include "core/Options.h"
+#include "core/Recovery.h"
 #include "core/StoredTextList.h"
 #include "support/TestFolders.h"
 
@@ -260,4 +262,90 @@ TEST_F(KilledSaveTest, EveryKillLeavesWholeFilesAndAtMostOneTemporaryPerTarget)
     EXPECT_TRUE(Leftovers().empty());
     EXPECT_EQ(VersionOnDisk(gameFile), 7);
     EXPECT_EQ(VersionOnDisk(optionsFile), 7);
+}
+
+namespace {
+
+const TRecoveryInfo RecoveredFrom {"/games/saved.mzg", "/games/saved.mzg", true};
+
+std::string RecoveryVersionText(int version)
+{
+    const TGameVersion game = MakeVersion(version);
+    return RecoveryText(game.Board, game.Window, RecoveredFrom);
+}
+
+// The window's way: every new version is handed to the background writer at once, which may
+// still be writing an older one.
+[[noreturn]] void RecoverForever(const std::string &file, int firstVersion, int writing)
+{
+    SetFileWriteHook([writing](std::FILE *target, const char *data, size_t size) {
+        const char mark = 'w';
+        [[maybe_unused]] const ssize_t told = write(writing, &mark, 1);
+        return std::fwrite(data, 1, size, target);
+    });
+    TBackgroundFile background(file);
+    for (int version = firstVersion;; ++version)
+        background.Write(RecoveryVersionText(version));
+}
+
+} // namespace
+
+TEST_F(KilledSaveTest, AKilledRecoveryWriterLeavesAWholeRecoveryFileOrNone)
+{
+    const unsigned seed = std::random_device()();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> delayMicroseconds(0, 40'000);
+    std::uniform_int_distribution<int> writeCount(1, 3);
+    const std::string recovery = folder + "/Recovery.mzg";
+    int version = -1;
+    int killsLeavingATemporary = 0;
+    for (int round = 1; round <= 60 && !HasFailure(); ++round) {
+        int writes[2] = {-1, -1};
+        ASSERT_EQ(pipe2(writes, O_CLOEXEC), 0);
+        fcntl(writes[1], F_SETFL, O_NONBLOCK);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            RecoverForever(recovery, round * VersionsPerRound, writes[1]);
+        close(writes[1]);
+        if (round % 2 == 0)
+            WaitForWrites(writes[0], writeCount(random));
+        else
+            std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
+        kill(child, SIGKILL);
+        close(writes[0]);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+
+        if (fs::exists(recovery)) {
+            const int found = VersionOnDisk(recovery);
+            ASSERT_GE(found, 0) << "round " << round << ": the recovery file is not whole:\n"
+                                << ReadTextFile(recovery).substr(0, 200);
+            EXPECT_GE(found, version) << "round " << round << ": an older game came back";
+            EXPECT_EQ(ReadTextFile(recovery), RecoveryVersionText(found)) << "round " << round;
+            version = found;
+        } else {
+            EXPECT_EQ(version, -1) << "round " << round << ": the recovery file vanished";
+        }
+        for (const std::string &name : Leftovers()) {
+            EXPECT_TRUE(name == "Recovery.mzg" || name == "Recovery.mzg.tmp") << name;
+            killsLeavingATemporary += name == "Recovery.mzg.tmp" ? 1 : 0;
+        }
+    }
+    EXPECT_GT(version, 0) << "no recovery file was ever written";
+    EXPECT_GT(killsLeavingATemporary, 0) << "no kill fell inside a write";
+
+    // What the last run wrote loads as an ordinary game file.
+    TPuzzleBoard board;
+    TWindowSettings window;
+    TRecoveryInfo info;
+    TStoredTextList list(recovery);
+    list.OnLoad = [&](TStoredTextList &l) {
+        ReadGame(l, board, window);
+        ReadRecoveryInfo(l, info);
+    };
+    ASSERT_TRUE(list.Load());
+    EXPECT_EQ(board.MovesCount, version);
+    EXPECT_EQ(info, RecoveredFrom);
 }

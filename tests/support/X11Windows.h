@@ -53,6 +53,30 @@ public:
         return windows;
     }
 
+    // The window's pixels as 0xRRGGBB, row by row; empty when they cannot be read.
+    std::vector<uint32_t> Pixels(xcb_window_t window, int &width, int &height)
+    {
+        width = height = 0;
+        const auto geometry = reply(
+            xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr));
+        if (!geometry)
+            return {};
+        const auto image = reply(xcb_get_image_reply(connection_,
+            xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, geometry->width,
+                geometry->height, ~0u),
+            nullptr));
+        const int length = image ? xcb_get_image_data_length(image.get()) : 0;
+        if (length < geometry->width * geometry->height * 4)
+            return {};
+        width = geometry->width;
+        height = geometry->height;
+        std::vector<uint32_t> pixels(static_cast<std::size_t>(width) * height);
+        std::memcpy(pixels.data(), xcb_get_image_data(image.get()), pixels.size() * 4);
+        for (uint32_t &pixel : pixels)
+            pixel &= 0xFFFFFF;
+        return pixels;
+    }
+
     // Asks the window's owner to close it (WM_DELETE_WINDOW), as a window manager does.
     void RequestClose(xcb_window_t window)
     {

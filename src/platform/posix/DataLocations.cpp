@@ -64,5 +64,5 @@ TDataLocations UserDataLocations()
     // A folder that cannot be made is reported when its file is written.
     for (const std::string &folder : {config, state, games})
         makeDirectories(folder);
-    return {config + OptionsFileName, state + ErrorLogFileName, games};
+    return {config + OptionsFileName, state + ErrorLogFileName, games, config + RecoveryFileName};
 }

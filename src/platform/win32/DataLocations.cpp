@@ -76,5 +76,5 @@ TDataLocations UserDataLocations()
     // A folder that cannot be made is reported when its file is written.
     for (const std::string &folder : {roaming, local, games})
         makeDirectory(folder);
-    return {roaming + OptionsFileName, local + ErrorLogFileName, games};
+    return {roaming + OptionsFileName, local + ErrorLogFileName, games, roaming + RecoveryFileName};
 }

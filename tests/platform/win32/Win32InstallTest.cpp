@@ -137,6 +137,7 @@ TEST(Win32DataLocations, AWritableFolderIsProbedWithoutATraceAndUserFoldersAreMa
     ASSERT_FALSE(user.OptionsFile.empty());
     EXPECT_TRUE(user.OptionsFile.ends_with("\\Mosavo\\Mosavo.ini")) << user.OptionsFile;
     EXPECT_TRUE(user.ErrorLog.ends_with("\\Mosavo\\Errors.log")) << user.ErrorLog;
+    EXPECT_TRUE(user.RecoveryFile.ends_with("\\Mosavo\\Recovery.mzg")) << user.RecoveryFile;
     EXPECT_TRUE(user.GamesFolder.ends_with("\\MosavoGames\\")) << user.GamesFolder;
     EXPECT_NE(fs::path(user.OptionsFile).parent_path(), fs::path(user.ErrorLog).parent_path())
         << "settings roam, the log stays on the machine";
