@@ -60,6 +60,8 @@ int main(int argc, char *argv[])
             mainForm->ListenForOtherStarts();
             if (!fileToOpen.empty())
                 mainForm->OpenFileOnceShown(fileToOpen);
+            else if (mainForm->FirstStart())
+                mainForm->OpenRandomSampleOnceShown();
         }
         application->exec();
     });

@@ -22,17 +22,22 @@ class QAction;
 class QImage;
 class QCheckBox;
 class QComboBox;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QMenu;
 class QKeyEvent;
+class QMimeData;
 class QMouseEvent;
 class QPainter;
 class THelpForm;
 class TImage;
 class TStoredTextList;
 struct TDecodedPicture;
+struct TImageData;
 
 // An open or save file dialog that keeps its file name and filter between uses.
 class TFileDialog
@@ -72,7 +77,7 @@ public:
     static constexpr int HelpContext = 100;
     static constexpr const char *GameWallpapersAddress = "https://www.gamewallpapers.com/";
     static constexpr const char *FirstTip
-        = "Press [F5] to load a picture. Press [L] to load a game.";
+        = "Press [F5] to load a picture. Press [L] to load a game. Or paste one with [Ctrl + V].";
     static constexpr const char *RandomizeTip = "Press [Alt + R] to randomize the picture.";
     static constexpr const char *DragTip
         = "Drag a piece of the puzzle on another piece, to swap them.";
@@ -174,6 +179,9 @@ public:
     void WriteOptions(TStoredTextList &list);
     // Creates OptionsList for the options file where DataLocations() keeps it, and loads it.
     void LoadOptions();
+    void LoadOptions(const std::string &optionsFile);
+    // There was no options file to load: the game has never been closed here before.
+    bool FirstStart() const { return FFirstStart; }
     // Writes the options file when the window closes.
     void SaveOptions();
     // Loads the picture of a game just read, cut into the game's own grid. False when the
@@ -196,6 +204,22 @@ public:
     // its frame, so that its pictures are cut for the window's final size.
     void OpenFileOnceShown(const std::string &path);
 
+    // ---- Drops, the clipboard and the first start (MosavoDialogTransfer.cpp) ----
+    static constexpr const char *NoPictureToPasteMessage = "The clipboard holds no picture.";
+    // Whether a drag that carries `data` may drop here: one picture or game file, or image data.
+    bool AcceptsDropOf(const QMimeData &data);
+    // Opens the one file the data carries as a drop would, else plays its image data; false
+    // when it carries neither.
+    bool OpenTransferredData(const QMimeData &data);
+    // Saves the picture into PastedPicturesDir and plays it as if chosen in the Load picture
+    // dialog. A picture that cannot be had is refused with the warning of a picture file, and
+    // nothing is written.
+    void PastePicture(const TImageData &data);
+    // One of the sample pictures, chosen at random, as a new game; false when there is none.
+    bool OpenRandomSample();
+    // The first start plays a sample once the window is on the screen.
+    void OpenRandomSampleOnceShown();
+
     // ---- The model and the state ----
     TPuzzleBoard Board;
     std::string CurrentPicture;
@@ -209,6 +233,8 @@ public:
     std::string HelpPage;
     // The folder of the sample pictures, ending with the delimiter; empty when there is none.
     std::string SamplePicturesDir;
+    // Where pasted pictures are saved, ending with the delimiter: "Pictures" in the games folder.
+    std::string PastedPicturesDir;
     std::unique_ptr<TStoredTextList> OptionsList;
     std::unique_ptr<TStoredTextList> GameList;
 
@@ -242,6 +268,7 @@ public:
     QAction *LoadPictureMenu;
     QAction *ReloadCurrentPictureMenu;
     QAction *OpenPictureMenu;
+    QAction *PastePictureMenu;
     QAction *Break1WorkMenu;
     QAction *LoadLastGameMenu;
     QAction *LoadGameMenu;
@@ -260,6 +287,7 @@ public slots:
     void LoadPictureMenuClick();
     void ReloadCurrentPictureMenuClick();
     void OpenPictureMenuClick();
+    void PastePictureMenuClick();
     void LoadLastGameMenuClick();
     void LoadGameMenuClick();
     void SaveGameMenuClick();
@@ -276,6 +304,9 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void CreateMenu();
@@ -334,6 +365,9 @@ private:
     void UpdateLiftedCursor(TImage *image, int32_t column, int32_t row);
     bool HandleDragEvent(QEvent *event);
     void OpenFileWhenIdle(const std::string &path);
+    // Runs the action from the event loop once the window is on the screen and fitted to its
+    // frame; at once (from the event loop) when it already is.
+    void RunOnceShown(std::function<void()> action);
     // While a drag or a lift lasts, every event of the application passes here first.
     void UpdateApplicationWatch();
     bool ApplicationEvent(QObject *watched, QEvent *event);
@@ -360,7 +394,8 @@ private:
     bool FrameWatched = false;
     QMargins ArrangedFrame;
     bool ShownOnScreen = false;
-    std::string FileOnceShown;
+    std::vector<std::function<void()>> ActionsOnceShown;
+    bool FFirstStart = false;
 
     bool FDragging = false;
     bool FDropAccepted = false;
