@@ -128,6 +128,9 @@ void TMosavoForm::PastePicture(const TImageData &data)
 
 bool TMosavoForm::OpenRandomSample()
 {
+    // Without a samples folder the image plugins, which the patterns need, stay unloaded.
+    if (SamplePicturesDir.empty())
+        return false;
     const std::vector<std::string> samples = SamplePictureFiles(SamplePicturesDir, PictureFilter());
     if (samples.empty())
         return false;
