@@ -159,7 +159,10 @@ class TPictureTransferTest : public QObject
     int32_t boxAnswer = mbrNo;
     std::string picture = temp / "cat.png";
     std::string game = temp / "saved.mzg";
-    std::string pasted = temp / "MosavoGames/Pictures/";
+    // Spelt as the program spells the folders it hands out: with the platform's delimiters.
+    std::string pasted
+        = QDir::toNativeSeparators(QString::fromStdString(temp / "MosavoGames/Pictures/"))
+              .toStdString();
     std::unique_ptr<TMosavoForm> form;
 
     std::unique_ptr<TMosavoForm> shownForm()
