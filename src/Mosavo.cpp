@@ -57,11 +57,13 @@ int main(int argc, char *argv[])
         } else {
             mainForm->BeforeRun();
             // Only the first start gets here: a later one has handed its file over and left.
-            mainForm->StartRecovery(DataLocations().RecoveryFile);
+            const bool restoring = mainForm->StartRecovery(DataLocations().RecoveryFile);
             mainForm->show();
             mainForm->ListenForOtherStarts();
             if (!fileToOpen.empty())
                 mainForm->OpenFileOnceShown(fileToOpen);
+            else if (mainForm->FirstStart() && !restoring)
+                mainForm->OpenRandomSampleOnceShown();
         }
         application->exec();
     });

@@ -396,3 +396,33 @@ int64_t JpegDecodeBytes(
     return Pixels(JpegReadPlan(stored, target).Decoded) * bytesPerPixel + Pixels(target) * 4 * 2
         + passes;
 }
+
+// ---- Pasted pictures ---------------------------------------------------------------------------
+
+namespace {
+
+std::string TwoDigits(int32_t value)
+{
+    return (value >= 0 && value < 10 ? "0" : "") + std::to_string(value);
+}
+
+} // namespace
+
+std::string PastedPictureName(const TDateTimeParts &moment, int32_t number)
+{
+    std::string name = "Pasted " + std::to_string(moment.Year) + "-" + TwoDigits(moment.Month) + "-"
+        + TwoDigits(moment.Day) + " " + TwoDigits(moment.Hour) + "-" + TwoDigits(moment.Minute)
+        + "-" + TwoDigits(moment.Second);
+    if (number > 1)
+        name += " (" + std::to_string(number) + ")";
+    return name + ".png";
+}
+
+int64_t PastedPictureBytes(const TPictureSize &stored, int32_t bytesPerPixel, bool turned)
+{
+    const int64_t perPixel = int64_t(std::max<int32_t>(bytesPerPixel, 1)) + (turned ? 4 : 0);
+    const int64_t pixels = Pixels(stored);
+    if (pixels > INT64_MAX / 2 / perPixel)
+        return INT64_MAX / 2;
+    return pixels * perPixel;
+}

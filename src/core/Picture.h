@@ -2,6 +2,7 @@
 // The grid arithmetic of fitting a picture to the board, and what decoding one may cost: the
 // memory budget, the reasons a picture is refused, and the JPEG headers that decide its cost.
 
+#include "core/MyTime.h"
 #include "core/Utilities.h"
 
 #include <cstddef>
@@ -160,3 +161,17 @@ int64_t JpegMinimumFileBytes(const TJpegFrame &frame);
 // completely counts as a multi-scan picture of three full-resolution components.
 int64_t JpegDecodeBytes(const TJpegFrame &frame, const TPictureSize &stored,
     const TPictureSize &target, bool turned = false);
+
+// ---- Pasted pictures ----
+
+// The folder inside the games folder that pasted pictures are saved into: a game names its
+// picture by path, so a picture from the clipboard needs a file before it can be played.
+inline constexpr const char *PastedPicturesFolderName = "Pictures";
+
+// The name a picture pasted at `moment` is saved under: "Pasted 2026-12-09 14-05-31.png" for
+// `number` 1, and from 2 on the number before the extension: "Pasted 2026-12-09 14-05-31 (2).png".
+std::string PastedPictureName(const TDateTimeParts &moment, int32_t number);
+
+// Memory a pasted picture takes while it is held at its full size to be saved: the decoder's
+// pixels at `bytesPerPixel`, and for a picture that its metadata turns, the upright copy.
+int64_t PastedPictureBytes(const TPictureSize &stored, int32_t bytesPerPixel, bool turned);

@@ -22,11 +22,15 @@ class QAction;
 class QImage;
 class QCheckBox;
 class QComboBox;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QMenu;
 class QKeyEvent;
+class QMimeData;
 class QMouseEvent;
 class QPainter;
 class THelpForm;
@@ -34,6 +38,7 @@ class TImage;
 class TBackgroundFile;
 class TStoredTextList;
 struct TDecodedPicture;
+struct TImageData;
 
 // An open or save file dialog that keeps its file name and filter between uses.
 class TFileDialog
@@ -73,7 +78,7 @@ public:
     static constexpr int HelpContext = 100;
     static constexpr const char *GameWallpapersAddress = "https://www.gamewallpapers.com/";
     static constexpr const char *FirstTip
-        = "Press [F5] to load a picture. Press [L] to load a game.";
+        = "Press [F5] to load a picture. Press [L] to load a game. Or paste one with [Ctrl + V].";
     static constexpr const char *RandomizeTip = "Press [Alt + R] to randomize the picture.";
     static constexpr const char *DragTip
         = "Drag a piece of the puzzle on another piece, to swap them.";
@@ -179,6 +184,9 @@ public:
     void WriteOptions(TStoredTextList &list);
     // Creates OptionsList for the options file where DataLocations() keeps it, and loads it.
     void LoadOptions();
+    void LoadOptions(const std::string &optionsFile);
+    // There was no options file to load: the game has never been closed here before.
+    bool FirstStart() const { return FFirstStart; }
     // Writes the options file when the window closes.
     void SaveOptions();
     // Loads the picture of a game just read, cut into the game's own grid. False when the
@@ -193,8 +201,8 @@ public:
         = "Mosavo ended without saving the game in play. Restore it?";
     // Keeps the game in play in `recoveryFile` from now on. A file that an earlier run left
     // there is offered first; the game it holds is restored once the window is on the screen,
-    // before a file named on the command line opens.
-    void StartRecovery(const std::string &recoveryFile);
+    // before a file named on the command line opens. True when a game is coming back.
+    bool StartRecovery(const std::string &recoveryFile);
     // The board, or what the window shows of it, has changed: the undo entry follows, and the
     // recovery file is brought up to date once the event in hand is over.
     void BoardChanged();
@@ -220,6 +228,22 @@ public:
     // its frame, so that its pictures are cut for the window's final size.
     void OpenFileOnceShown(const std::string &path);
 
+    // ---- Drops, the clipboard and the first start (MosavoDialogTransfer.cpp) ----
+    static constexpr const char *NoPictureToPasteMessage = "The clipboard holds no picture.";
+    // Whether a drag that carries `data` may drop here: one picture or game file, or image data.
+    bool AcceptsDropOf(const QMimeData &data);
+    // Opens the one file the data carries as a drop would, else plays its image data; false
+    // when it carries neither.
+    bool OpenTransferredData(const QMimeData &data);
+    // Saves the picture into PastedPicturesDir and plays it as if chosen in the Load picture
+    // dialog. A picture that cannot be had is refused with the warning of a picture file, and
+    // nothing is written.
+    void PastePicture(const TImageData &data);
+    // One of the sample pictures, chosen at random, as a new game; false when there is none.
+    bool OpenRandomSample();
+    // The first start plays a sample once the window is on the screen.
+    void OpenRandomSampleOnceShown();
+
     // ---- The model and the state ----
     TPuzzleBoard Board;
     std::string CurrentPicture;
@@ -233,6 +257,8 @@ public:
     std::string HelpPage;
     // The folder of the sample pictures, ending with the delimiter; empty when there is none.
     std::string SamplePicturesDir;
+    // Where pasted pictures are saved, ending with the delimiter: "Pictures" in the games folder.
+    std::string PastedPicturesDir;
     std::unique_ptr<TStoredTextList> OptionsList;
     std::unique_ptr<TStoredTextList> GameList;
 
@@ -266,6 +292,7 @@ public:
     QAction *LoadPictureMenu;
     QAction *ReloadCurrentPictureMenu;
     QAction *OpenPictureMenu;
+    QAction *PastePictureMenu;
     QAction *Break1WorkMenu;
     QAction *LoadLastGameMenu;
     QAction *LoadGameMenu;
@@ -285,6 +312,7 @@ public slots:
     void LoadPictureMenuClick();
     void ReloadCurrentPictureMenuClick();
     void OpenPictureMenuClick();
+    void PastePictureMenuClick();
     void LoadLastGameMenuClick();
     void LoadGameMenuClick();
     void SaveGameMenuClick();
@@ -302,6 +330,9 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void CreateMenu();
@@ -362,6 +393,9 @@ private:
     void UpdateLiftedCursor(TImage *image, int32_t column, int32_t row);
     bool HandleDragEvent(QEvent *event);
     void OpenFileWhenIdle(const std::string &path);
+    // Runs the action from the event loop once the window is on the screen and fitted to its
+    // frame; at once (from the event loop) when it already is.
+    void RunOnceShown(std::function<void()> action);
     // While a drag or a lift lasts, every event of the application passes here first.
     void UpdateApplicationWatch();
     bool ApplicationEvent(QObject *watched, QEvent *event);
@@ -399,7 +433,8 @@ private:
     bool FrameWatched = false;
     QMargins ArrangedFrame;
     bool ShownOnScreen = false;
-    std::string FileOnceShown;
+    std::vector<std::function<void()>> ActionsOnceShown;
+    bool FFirstStart = false;
 
     bool FDragging = false;
     bool FDropAccepted = false;
@@ -421,7 +456,6 @@ private:
     std::string FCaptionTitle;
     bool FRecoveryDue = false;
     bool FRecoveryScheduled = false;
-    bool FRestoreOnceShown = false;
     bool FRecoveryFailureShown = false;
     bool FRecoveryEnded = false;
 };

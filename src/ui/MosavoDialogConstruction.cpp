@@ -141,6 +141,7 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     CurrentPicture = firstStart.CurrentPicture;
     LastGame = firstStart.LastGame;
     SamplePicturesDir = GetSamplePicturesDir();
+    PastedPicturesDir = DataLocations().GamesFolder + PastedPicturesFolderName + PathDelimiter;
     LoadGameDialog.Filter = GameFileFilter;
     LoadGameDialog.QtFilter = GameQtFilter;
     LoadGameDialog.FileName = LastGame;
@@ -193,6 +194,10 @@ void TMosavoForm::CreateMenu()
         QKeySequence(Qt::CTRL | Qt::Key_F5), &TMosavoForm::ReloadCurrentPictureMenuClick);
     OpenPictureMenu
         = addItem(WorkMenu, "Open picture", Qt::Key_R, &TMosavoForm::OpenPictureMenuClick);
+    PastePictureMenu = addItem(WorkMenu, "Paste picture", QKeySequence(Qt::CTRL | Qt::Key_V),
+        &TMosavoForm::PastePictureMenuClick);
+    PastePictureMenu->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
     Break1WorkMenu = WorkMenu->addSeparator();
     LoadLastGameMenu = addItem(WorkMenu, "Load last game", QKeySequence(Qt::CTRL | Qt::Key_Z),
         &TMosavoForm::LoadLastGameMenuClick);
@@ -332,6 +337,8 @@ void TMosavoForm::CreatePictureAreas()
     PuzzlePictureGroupBox = new QGroupBox("Puzzle picture", ClientArea);
     PuzzlePictureGroupBox->setObjectName("PuzzlePictureGroupBox");
     PuzzlePictureGroupBox->setGeometry(330, 0, 425, 515);
+    // Pictures and games dropped anywhere on the window open; the children take no drops.
+    setAcceptDrops(true);
     for (QGroupBox *groupBox : {OriginalPictureGroupBox, PuzzlePictureGroupBox}) {
         groupBox->setMouseTracking(true);
         groupBox->installEventFilter(this);
@@ -432,11 +439,8 @@ void TMosavoForm::WindowExposed()
 {
     FitFrameToScreen();
     ShownOnScreen = true;
-    // A game left by a crash comes back before a file named on the command line opens.
-    if (std::exchange(FRestoreOnceShown, false))
-        RestoreOnceShown();
-    if (!FileOnceShown.empty())
-        OpenFileOnceShown(std::exchange(FileOnceShown, {}));
+    for (std::function<void()> &action : std::exchange(ActionsOnceShown, {}))
+        RunOnceShown(std::move(action));
 }
 
 void TMosavoForm::LayOutAreas(int clientWidth, int clientHeight)

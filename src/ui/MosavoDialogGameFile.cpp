@@ -267,7 +267,13 @@ void TMosavoForm::WriteOptions(TStoredTextList &list)
 
 void TMosavoForm::LoadOptions()
 {
-    OptionsList = std::make_unique<TStoredTextList>(DataLocations().OptionsFile);
+    LoadOptions(DataLocations().OptionsFile);
+}
+
+void TMosavoForm::LoadOptions(const std::string &optionsFile)
+{
+    FFirstStart = !PathExists(optionsFile);
+    OptionsList = std::make_unique<TStoredTextList>(optionsFile);
     OptionsList->OnLoad = [this](TStoredTextList &list) { ReadOptions(list); };
     OptionsList->OnSave = [this](TStoredTextList &list) { WriteOptions(list); };
     OptionsList->Load();

@@ -21,13 +21,16 @@ constexpr int BusyRetryMs = 200;
 void TMosavoForm::OpenFile(const std::string &path)
 {
     FUNCTION_NAME("TMosavoForm::OpenFile");
+    // The dialog would have kept the file as its own choice, whatever the load then does.
     if (IsGameFileName(path)) {
+        LoadGameDialog.FileName = path;
         ErrorGuardShow(HERE, "Failed to load game.", [&] { LoadGameFrom(path); });
         return;
     }
     ErrorGuardShow(HERE, "Failed to load file.", [&] {
         if (!MatchesFileMask(path, PictureFilter()))
             RaiseError(HERE, "This is neither a picture nor a Mosavo game.", path);
+        LoadPictureDialog.FileName = path;
         LoadGameFromPicture(path);
     });
 }
@@ -43,12 +46,17 @@ void TMosavoForm::OpenFileFromOtherStart(const std::string &path)
 
 void TMosavoForm::OpenFileOnceShown(const std::string &path)
 {
-    // Without a frame to wait for, or once the window is shown, the file opens from the event
-    // loop as soon as the window is free.
+    RunOnceShown([this, path] { OpenFileWhenIdle(path); });
+}
+
+void TMosavoForm::RunOnceShown(std::function<void()> action)
+{
+    // Without a frame to wait for, or once the window is shown, the action runs from the event
+    // loop.
     if (!FrameWatched || ShownOnScreen)
-        QTimer::singleShot(0, this, [this, path] { OpenFileWhenIdle(path); });
+        QTimer::singleShot(0, this, std::move(action));
     else
-        FileOnceShown = path;
+        ActionsOnceShown.push_back(std::move(action));
 }
 
 // A dialog, a menu or a drag in progress finishes first; the file waits its turn.

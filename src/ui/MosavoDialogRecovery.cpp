@@ -69,25 +69,24 @@ void putBack(TMosavoForm &form, const TWindowBeforeRestore &before)
 
 } // namespace
 
-void TMosavoForm::StartRecovery(const std::string &recoveryFile)
+bool TMosavoForm::StartRecovery(const std::string &recoveryFile)
 {
     FRecoveryEnded = false;
     FRecoveryFile = std::make_unique<TBackgroundFile>(recoveryFile);
     if (!PathExists(recoveryFile))
-        return;
-    if (QueryDialog(RecoveryQuestion))
-        RestoreOnceShown();
-    else
+        return false;
+    if (!QueryDialog(RecoveryQuestion)) {
         FRecoveryFile->Remove();
+        return false;
+    }
+    RestoreOnceShown();
+    return true;
 }
 
 void TMosavoForm::RestoreOnceShown()
 {
     // Pictures are cut for the window's final size, known once it is on the screen.
-    if (!FrameWatched || ShownOnScreen)
-        QTimer::singleShot(0, this, [this] { RestoreRecoveredGame(); });
-    else
-        FRestoreOnceShown = true;
+    RunOnceShown([this] { RestoreRecoveredGame(); });
 }
 
 void TMosavoForm::BoardChanged()

@@ -4,6 +4,7 @@
 #include "core/Picture.h"
 #include "ui/MyControls.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -374,4 +375,58 @@ void LoadOriginalPicture(QWidget *parent, int32_t left, int32_t top, int32_t col
 {
     LoadOriginalPicture(parent, left, top, columns, rows, maxWidth, maxHeight, enlarge,
         DecodeForParent(path, parent, QSize(maxWidth, maxHeight)), image);
+}
+
+namespace {
+
+// A multi-scan JPEG keeps every coefficient of the whole picture until its last scan.
+int64_t JpegPassBytes(const QByteArray &data)
+{
+    const TJpegFrame frame = ReadJpegFrame(reinterpret_cast<const uint8_t *>(data.constData()),
+        std::min<size_t>(size_t(data.size()), PictureHeaderSearchBytes));
+    return frame.Complete && frame.SingleScan ? 0 : JpegCoefficientBytes(frame);
+}
+
+} // namespace
+
+TDecodedPicture DecodeWholePicture(const QByteArray &data)
+{
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    if (reader.format().isEmpty() || IsRefusedFormat(reader.format()))
+        return Refused(TPictureRefusal::NotReadable);
+    const QImageIOHandler::Transformations transformation = reader.transformation();
+    const QSize stored = reader.size();
+    if (stored.isValid()) {
+        if (stored.isEmpty())
+            return Refused(TPictureRefusal::Damaged);
+        const bool turned = transformation != QImageIOHandler::TransformationNone;
+        int64_t bytes = PastedPictureBytes(
+            ToPictureSize(stored), WholeDecodeBytesPerPixel(reader.imageFormat()), turned);
+        if (reader.format() == "jpeg")
+            bytes += JpegPassBytes(data);
+        if (bytes > PictureDecodeBudget)
+            return Refused(TPictureRefusal::TooLarge, Oriented(stored, transformation));
+    }
+    QImage image;
+    {
+        const TAllocationLimitOfDecode limit;
+        image = reader.read();
+    }
+    if (image.isNull())
+        return Refused(ReadFailure(reader));
+    return {image.size(), image};
+}
+
+TDecodedPicture WholePictureWithinBudget(const QImage &image)
+{
+    if (image.isNull())
+        return Refused(TPictureRefusal::NotReadable);
+    const int32_t bytesPerPixel = std::max(image.depth() / 8, 1);
+    if (PastedPictureBytes(ToPictureSize(image.size()), bytesPerPixel, false) > PictureDecodeBudget)
+        return Refused(TPictureRefusal::TooLarge, image.size());
+    return {image.size(), image};
 }

@@ -5,6 +5,7 @@
 #include "core/Picture.h"
 #include "core/Utilities.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -62,6 +63,13 @@ struct TDecodedPicture
 // that reduced size. A file that no decoder in use reads, a damaged one, or one whose decode would
 // take more than PictureDecodeBudget is refused: the result holds no picture and says why.
 TDecodedPicture DecodePicture(const std::string &path, const QSize &largestBox);
+
+// Decodes picture data held in memory (a pasted picture) at its full size, upright, as it is to be
+// saved. Data that no decoder in use reads, damaged data, or a picture whose pixels alone would
+// take more than PictureDecodeBudget is refused: the result holds no picture and says why.
+TDecodedPicture DecodeWholePicture(const QByteArray &data);
+// The same budget for a picture the toolkit has already decoded: refused as too large beyond it.
+TDecodedPicture WholePictureWithinBudget(const QImage &image);
 
 // Replaces `image` with a new control in `parent` at (left, top), holding the picture fitted
 // into maxWidth x maxHeight and stretched over whole pieces; the pieces it spans in each

@@ -44,3 +44,16 @@ bool FolderHoldsPictures(const std::string &dir, const std::string &pictureFilte
     }
     return false;
 }
+
+std::vector<std::string> SamplePictureFiles(
+    const std::string &dir, const std::string &pictureFilter)
+{
+    std::vector<std::string> files;
+    if (dir.empty())
+        return files;
+    const QDir folder(QString::fromStdString(dir));
+    for (const QFileInfo &entry : folder.entryInfoList(QDir::Files, QDir::Name))
+        if (MatchesFileMask(entry.fileName().toStdString(), pictureFilter))
+            files.push_back(QDir::toNativeSeparators(entry.absoluteFilePath()).toStdString());
+    return files;
+}

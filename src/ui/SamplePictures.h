@@ -3,6 +3,7 @@
 // holds pictures of the player's own.
 
 #include <string>
+#include <vector>
 
 // The folder's name beside the program, in the shipped folder and in the build folder.
 constexpr const char *SamplePicturesFolderName = "Pictures";
@@ -20,3 +21,8 @@ std::string GetSamplePicturesDir();
 // patterns). Links are not followed. A tree too large to look through at once counts as holding
 // pictures.
 bool FolderHoldsPictures(const std::string &dir, const std::string &pictureFilter);
+
+// The picture files directly in `dir` whose names match `pictureFilter`, full paths sorted by
+// name; none when the folder is missing or empty.
+std::vector<std::string> SamplePictureFiles(
+    const std::string &dir, const std::string &pictureFilter);

@@ -2,6 +2,8 @@
 
 #include "support/CraftedPictures.h"
 
+#include <cstdint>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -264,4 +266,37 @@ TEST(PictureTest, DecodeSizeNeverExceedsTheBoxNorThePicture)
     EXPECT_EQ(PictureDecodeSize({60000, 1}, {600, 500}), (TPictureSize {600, 1}));
     EXPECT_EQ(PictureDecodeSize({640, 480}, {0, 0}), (TPictureSize {1, 1}));
     EXPECT_EQ(PictureDecodeSize({0, 0}, {600, 500}), (TPictureSize {0, 0}));
+}
+
+TEST(PictureTest, PastedPicturesAreNamedByTheMomentAndNumberedWhenTheNameIsTaken)
+{
+    struct TCase
+    {
+        TDateTimeParts Moment;
+        int32_t Number;
+        const char *Name;
+    };
+    const TCase cases[] = {
+        {{2026, 12, 9, 3, 14, 5, 31}, 1, "Pasted 2026-12-09 14-05-31.png"},
+        {{2026, 12, 9, 3, 14, 5, 31}, 2, "Pasted 2026-12-09 14-05-31 (2).png"},
+        {{2026, 12, 9, 3, 14, 5, 31}, 17, "Pasted 2026-12-09 14-05-31 (17).png"},
+        // Single digits are padded, so names sort by the moment.
+        {{2027, 1, 2, 6, 0, 0, 0}, 1, "Pasted 2027-01-02 00-00-00.png"},
+        {{1999, 10, 31, 0, 23, 59, 59}, 1, "Pasted 1999-10-31 23-59-59.png"},
+        // Numbers below 2 are the first name.
+        {{2026, 12, 9, 3, 14, 5, 31}, 0, "Pasted 2026-12-09 14-05-31.png"},
+    };
+    for (const TCase &test : cases)
+        EXPECT_EQ(PastedPictureName(test.Moment, test.Number), test.Name) << test.Number;
+}
+
+TEST(PictureTest, APastedPictureCostsItsWholePixelsAndTheBudgetTakesAnEightKScreen)
+{
+    EXPECT_EQ(PastedPictureBytes({1000, 500}, 4, false), 2'000'000);
+    EXPECT_EQ(PastedPictureBytes({1000, 500}, 4, true), 4'000'000);
+    EXPECT_EQ(PastedPictureBytes({1000, 500}, 0, false), 500'000);
+    EXPECT_LE(PastedPictureBytes({7680, 4320}, 4, false), PictureDecodeBudget);
+    EXPECT_GT(PastedPictureBytes({10000, 10000}, 4, false), PictureDecodeBudget);
+    // Sizes no header could honestly claim do not overflow.
+    EXPECT_GT(PastedPictureBytes({INT32_MAX, INT32_MAX}, 8, true), PictureDecodeBudget);
 }

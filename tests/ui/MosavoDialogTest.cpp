@@ -177,7 +177,8 @@ private slots:
         QCOMPARE(form->windowTitle(), QString("Mosavo game"));
         QCOMPARE(form->ClientArea->size(), QSize(760, 520));
         QCOMPARE(form->TipsLabel->text(),
-            QString("Press [F5] to load a picture. Press [L] to load a game."));
+            QString("Press [F5] to load a picture. Press [L] to load a game. Or paste one "
+                    "with [Ctrl + V]."));
         QVERIFY(form->MovesCountLabel->text().isEmpty());
         QVERIFY(form->RemainingCountLabel->text().isEmpty());
         QVERIFY(form->WrongMovesLabel->text().isEmpty());
@@ -210,6 +211,9 @@ private slots:
         QCOMPARE(form->LoadPictureMenu->shortcut(), QKeySequence(Qt::Key_F5));
         QCOMPARE(form->ReloadCurrentPictureMenu->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F5));
         QCOMPARE(form->OpenPictureMenu->shortcut(), QKeySequence(Qt::Key_R));
+        QCOMPARE(form->PastePictureMenu->shortcuts(),
+            (QList<QKeySequence> {
+                QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}));
         QCOMPARE(form->LoadLastGameMenu->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
         QCOMPARE(form->LoadGameMenu->shortcut(), QKeySequence(Qt::Key_L));
         QCOMPARE(form->SaveGameMenu->shortcut(), QKeySequence(Qt::Key_S));
@@ -253,7 +257,8 @@ private slots:
     {
         form->RandomizeMenu->trigger();
         QCOMPARE(form->TipsLabel->text(),
-            QString("Press [F5] to load a picture. Press [L] to load a game."));
+            QString("Press [F5] to load a picture. Press [L] to load a game. Or paste one "
+                    "with [Ctrl + V]."));
         QVERIFY(form->MovesCountLabel->text().isEmpty());
         QVERIFY(!form->Board.Modified);
         QCOMPARE(form->Board.Pieces[0][0].Column, 0);
@@ -429,7 +434,8 @@ private slots:
         QCOMPARE(form->Board.WrongMoves, 0);
         QCOMPARE(form->RemainingCountLabel->text(), QString("The puzzle is solved."));
         QCOMPARE(form->TipsLabel->text(),
-            QString("Press [F5] to load a picture. Press [L] to load a game."));
+            QString("Press [F5] to load a picture. Press [L] to load a game. Or paste one "
+                    "with [Ctrl + V]."));
         QVERIFY(form->WrongMovesLabel->text().isEmpty());
         QCOMPARE(form->PuzzlePictureImage->cursor().shape(), Qt::ArrowCursor);
     }
