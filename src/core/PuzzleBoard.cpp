@@ -130,4 +130,5 @@ void TPuzzleBoard::Randomize(bool allowFlip)
     ShufflePieces(allowFlip);
     MovesCount = 0;
     WrongMoves = 0;
+    PlayingTime = 0;
 }

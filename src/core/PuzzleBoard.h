@@ -31,6 +31,9 @@ public:
     int32_t PieceHeight = 0;
     int32_t MovesCount = 0;
     int32_t WrongMoves = 0;
+    // Seconds the game has been played, as the game file keeps them; the window's clock counts
+    // them while the game is in play.
+    int32_t PlayingTime = 0;
     bool Modified = false;
     int32_t SourceColumn = -1;
     int32_t SourceRow = -1;
