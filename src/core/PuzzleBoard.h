@@ -51,6 +51,8 @@ public:
     int32_t ColumnInPlay(int32_t column) const;
     int32_t RowInPlay(int32_t row) const;
     int32_t CountMisplacedPieces() const;
+    // Whether a piece in play lies mirrored.
+    bool AnyPieceFlipped() const;
     void SwapPieces(int32_t column1, int32_t row1, int32_t column2, int32_t row2);
     void FlipPieceHorizontally(int32_t column, int32_t row);
     void FlipPieceVertically(int32_t column, int32_t row);

@@ -160,8 +160,8 @@ std::vector<TRecord> TRecordBook::Records() const
     return records;
 }
 
-TRecordNews TRecordBook::Add(const TRecordKey &key, const TGameResult &result,
-    const std::string &solvedAt, TRecord &record)
+TRecordNews TRecordBook::Add(
+    const TRecordKey &key, const TGameResult &result, const std::string &solvedAt, TRecord &record)
 {
     const std::string name = RecordSectionName(key);
     record = TRecord {};

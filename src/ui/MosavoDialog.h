@@ -2,9 +2,11 @@
 // The game's window: the control panel, the two picture areas with the board drawn on them, the
 // menu commands, the pointer play and the game and options files.
 
+#include "core/PlayClock.h"
 #include "core/PuzzleBoard.h"
 #include "ui/Input.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMargins>
 #include <QPoint>
@@ -29,7 +31,10 @@ class QMenu;
 class QKeyEvent;
 class QMouseEvent;
 class QPainter;
+class QTimer;
 class THelpForm;
+class TRecordBook;
+class TRecordsForm;
 class TImage;
 class TStoredTextList;
 struct TDecodedPicture;
@@ -196,6 +201,50 @@ public:
     // its frame, so that its pictures are cut for the window's final size.
     void OpenFileOnceShown(const std::string &path);
 
+    // ---- The clock, the records and the solved moment (MosavoDialogRecords.cpp) ----
+    static constexpr const char *SolvedText = "The puzzle is solved.";
+    // Milliseconds of a steady clock; tests hand in their own.
+    std::function<int64_t()> ClockTime;
+    // The system's short sound; tests count it instead.
+    std::function<void()> Beep;
+    TPlayClock Clock;
+    // Whether the window can be attended to now: shown, not minimized, active, no modal dialog.
+    bool WindowAttended() const;
+    // Tells the clock whether the player can attend to the window, and shows its time.
+    void UpdateAttention();
+    // A click, key or pointer move anywhere in the program.
+    void PlayerInput(bool ending);
+    void ShowPlayingTime();
+    // A game comes into play with `seconds` already on it.
+    void StartGameClock(int32_t seconds);
+    // A game that is not in play, with the time it had.
+    void HoldGameClock(int32_t seconds, bool shown);
+    // The file beside the options file.
+    std::string RecordsFile() const;
+    // Read when first needed, never at start; a file that cannot be read is warned about once,
+    // kept under a new name, and the records start again.
+    TRecordBook &RecordBook();
+    // Writes the records file; a failure is shown and gives false.
+    bool SaveRecords();
+    void PuzzleSolved();
+    void PlaySound(int times);
+    // The grid lines fading and the banner, until any input ends them.
+    bool SolvedMomentShown() const { return FSolvedMoment; }
+    void StartSolvedMoment();
+    void EndSolvedMoment();
+    // Shows the moment as it is `elapsed` ms after the last piece landed.
+    void ShowSolvedMomentAt(int64_t elapsed);
+    // The region of the puzzle picture that the moment paints over the board.
+    QRect SolvedBannerRect() const;
+    QLabel *TimeLabel;
+    QLabel *RecordLabel;
+    QAction *Break3WorkMenu;
+    QAction *ShowTimeMenu;
+    QAction *SoundMenu;
+    QAction *RecordsMenu;
+    // Made at the first Records; none before.
+    TRecordsForm *RecordsForm = nullptr;
+
     // ---- The model and the state ----
     TPuzzleBoard Board;
     std::string CurrentPicture;
@@ -269,6 +318,9 @@ public slots:
     void HelpMenuClick();
     void AboutMenuClick();
     void LightGridCheckBoxClick();
+    void ShowTimeMenuClick();
+    void SoundMenuClick();
+    void RecordsMenuClick();
 
 public:
     void FormCloseQuery(bool &canClose);
@@ -355,6 +407,25 @@ private:
     void HideKeyboardHint();
     // A click on the puzzle takes the keyboard there.
     void FocusKeyboardCell(int32_t column, int32_t row);
+
+    // Clock, records and solved moment helpers (MosavoDialogRecords.cpp).
+    void CreateRecordsMenu();
+    void WatchPlayer();
+    void PaintSolvedMoment(QPainter &painter) const;
+    // The lines of the puzzle's cells in the bitmap's device pixels, both frames of neighbouring
+    // cells in one.
+    std::vector<QRect> SolvedMomentLines() const;
+    QTimer *ClockTimer = nullptr;
+    QTimer *SolvedMomentTimer = nullptr;
+    QElapsedTimer SolvedMomentClock;
+    std::unique_ptr<TRecordBook> FRecordBook;
+    std::unique_ptr<QObject> FPlayerWatch;
+    // The game has a time to show: it was shuffled or loaded.
+    bool FGameTimed = false;
+    // The game in play was shuffled with mirrored pieces allowed, or loaded with mirrored pieces.
+    bool FGameFlipped = false;
+    bool FSolvedMoment = false;
+    TSolvedMomentLook FSolvedLook;
 
     std::optional<std::string> FPictureFilter;
     bool FrameWatched = false;

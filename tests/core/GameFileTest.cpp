@@ -195,12 +195,8 @@ TEST_F(GameFileTest, ThePlayingTimeIsReadWhereItIsAndIsZeroWhereItIsNot)
         const char *line;
         int32_t seconds;
     } cases[] = {
-        {"PlayingTime=245", 245},
-        {"PlayingTime=0", 0},
-        {"PlayingTime=2147483647", 2147483647},
-        {"PlayingTime=-5", 0},
-        {"PlayingTime=4:05", 0},
-        {"PlayingTime=", 0},
+        {"PlayingTime=245", 245}, {"PlayingTime=0", 0}, {"PlayingTime=2147483647", 2147483647},
+        {"PlayingTime=-5", 0}, {"PlayingTime=4:05", 0}, {"PlayingTime=", 0},
         {"Player=Ann", 0}, // a file saved before the clock
     };
     for (const auto &c : cases) {
@@ -218,10 +214,12 @@ TEST_F(GameFileTest, AGameSavedBeforeTheClockGetsItsTimeAfterItsOwnKeys)
         "WrongMoves=1", "Player=Ann", "[Map]", "C0=1", "R0=0", "C1=0", "R1=0"});
     board.PlayingTime = 61;
     ASSERT_TRUE(list.Save(false));
-    EXPECT_TRUE(ReadTextFile(path("game.mzg"))
-            .starts_with("[MosavoGame]\r\nColumnsCount=7\r\nRowsCount=7\r\nLightGrid=FALSE\r\n"
-                    "PictureTitle=/p.png\r\nResultedColumns=2\r\nResultedRows=1\r\nMovesCount=3\r\n"
-                    "WrongMoves=1\r\nPlayer=Ann\r\nPlayingTime=61\r\n\r\n[Map]\r\n"));
+    EXPECT_TRUE(
+        ReadTextFile(path("game.mzg"))
+            .starts_with(
+                "[MosavoGame]\r\nColumnsCount=7\r\nRowsCount=7\r\nLightGrid=FALSE\r\n"
+                "PictureTitle=/p.png\r\nResultedColumns=2\r\nResultedRows=1\r\nMovesCount=3\r\n"
+                "WrongMoves=1\r\nPlayer=Ann\r\nPlayingTime=61\r\n\r\n[Map]\r\n"));
 }
 
 TEST_F(GameFileTest, AMapThatRepeatsAHomeLoadsAsWritten)

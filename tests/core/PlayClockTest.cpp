@@ -31,12 +31,23 @@ void play(const TSession &session)
     TPlayClock clock;
     for (const TStep &step : session.steps) {
         switch (step.what) {
-        case TStep::Start: clock.Start(step.at, 0); break;
-        case TStep::Stop: clock.Stop(step.at); break;
-        case TStep::Away: clock.SetAttending(step.at, false); break;
-        case TStep::Back: clock.SetAttending(step.at, true); break;
-        case TStep::Input: clock.Input(step.at); break;
-        case TStep::Look: break;
+        case TStep::Start:
+            clock.Start(step.at, 0);
+            break;
+        case TStep::Stop:
+            clock.Stop(step.at);
+            break;
+        case TStep::Away:
+            clock.SetAttending(step.at, false);
+            break;
+        case TStep::Back:
+            clock.SetAttending(step.at, true);
+            break;
+        case TStep::Input:
+            clock.Input(step.at);
+            break;
+        case TStep::Look:
+            break;
         }
         EXPECT_EQ(clock.Seconds(step.at), step.seconds) << session.name << " at " << step.at;
     }

@@ -182,20 +182,25 @@ TEST_F(RecordBookTest, OnlyDocumentsOfWholeRecordsAreReadable)
         {"one record", "[/p/a.png 5x5]\r\n" + whole, true},
         {"not a record's name", "[Settings]\r\n" + whole, false},
         {"a name twice", "[/p/a.png 5x5]\r\n" + whole + "[/P/A.PNG 5x5]\r\n" + whole, false},
-        {"no solve", "[/p/a.png 5x5]\r\nSolved=0\r\nBestMoves=9\r\nBestWrongMoves=1\r\n"
-                     "BestTime=20\r\nLastSolved=x\r\n",
+        {"no solve",
+            "[/p/a.png 5x5]\r\nSolved=0\r\nBestMoves=9\r\nBestWrongMoves=1\r\n"
+            "BestTime=20\r\nLastSolved=x\r\n",
             false},
-        {"a best that is no number", "[/p/a.png 5x5]\r\nSolved=1\r\nBestMoves=many\r\n"
-                                     "BestWrongMoves=1\r\nBestTime=20\r\nLastSolved=x\r\n",
+        {"a best that is no number",
+            "[/p/a.png 5x5]\r\nSolved=1\r\nBestMoves=many\r\n"
+            "BestWrongMoves=1\r\nBestTime=20\r\nLastSolved=x\r\n",
             false},
-        {"a missing best", "[/p/a.png 5x5]\r\nSolved=1\r\nBestMoves=9\r\nBestTime=20\r\n"
-                           "LastSolved=x\r\n",
+        {"a missing best",
+            "[/p/a.png 5x5]\r\nSolved=1\r\nBestMoves=9\r\nBestTime=20\r\n"
+            "LastSolved=x\r\n",
             false},
-        {"no time of solving", "[/p/a.png 5x5]\r\nSolved=1\r\nBestMoves=9\r\nBestWrongMoves=1\r\n"
-                               "BestTime=20\r\n",
+        {"no time of solving",
+            "[/p/a.png 5x5]\r\nSolved=1\r\nBestMoves=9\r\nBestWrongMoves=1\r\n"
+            "BestTime=20\r\n",
             false},
-        {"a negative time", "[/p/a.png 5x5]\r\nSolved=1\r\nBestMoves=9\r\nBestWrongMoves=1\r\n"
-                            "BestTime=-20\r\nLastSolved=x\r\n",
+        {"a negative time",
+            "[/p/a.png 5x5]\r\nSolved=1\r\nBestMoves=9\r\nBestWrongMoves=1\r\n"
+            "BestTime=-20\r\nLastSolved=x\r\n",
             false},
     };
     for (const auto &c : cases) {
