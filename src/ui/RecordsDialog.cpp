@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr int WindowWidth = 760;
+constexpr int WindowWidth = 860;
 constexpr int WindowHeight = 440;
 // The role that holds what a column sorts by, where its text would sort wrongly.
 constexpr int SortRole = Qt::UserRole + 1;
@@ -100,11 +100,11 @@ TRecordsForm::TRecordsForm(TRecordBook &book, std::function<bool()> save, QWidge
     RecordsTable->verticalHeader()->hide();
     RecordsTable->verticalHeader()->setDefaultSectionSize(ThumbnailHeight + 6);
     RecordsTable->horizontalHeader()->setStretchLastSection(true);
-    RecordsTable->setColumnWidth(PictureColumn, 210);
+    RecordsTable->setColumnWidth(PictureColumn, 200);
     RecordsTable->setColumnWidth(GridColumn, 90);
     for (int column : {SolvedColumn, BestMovesColumn, BestTimeColumn})
         RecordsTable->setColumnWidth(column, 70);
-    RecordsTable->setColumnWidth(BestWrongMovesColumn, 100);
+    RecordsTable->setColumnWidth(BestWrongMovesColumn, 120);
     RecordsTable->setWordWrap(false);
     RecordsTable->setSortingEnabled(true);
 
