@@ -18,6 +18,7 @@ constexpr const char *ResultedColumnsKey = "ResultedColumns";
 constexpr const char *ResultedRowsKey = "ResultedRows";
 constexpr const char *MovesCountKey = "MovesCount";
 constexpr const char *WrongMovesKey = "WrongMoves";
+constexpr const char *PlayingTimeKey = "PlayingTime";
 
 // Cells are numbered row by row from the top left.
 std::string mapKey(const char *prefix, int32_t column, int32_t row, int32_t columns)
@@ -108,6 +109,8 @@ void ReadGame(const TStoredTextList &list, TPuzzleBoard &board, TWindowSettings 
     list.ReadNumber(GameSection, MovesCountKey, board.MovesCount, INT32_MAX, 0);
     board.WrongMoves = 0;
     list.ReadNumber(GameSection, WrongMovesKey, board.WrongMoves, INT32_MAX, 0);
+    board.PlayingTime = 0;
+    list.ReadNumber(GameSection, PlayingTimeKey, board.PlayingTime, INT32_MAX, 0);
     board.InitPieces(columns, rows);
     for (int32_t row = 0; row < rows; ++row)
         for (int32_t column = 0; column < columns; ++column)
@@ -121,6 +124,7 @@ void WriteGame(TStoredTextList &list, const TPuzzleBoard &board, const TWindowSe
     list.WriteNumber(GameSection, ResultedRowsKey, board.ResultedRows);
     list.WriteNumber(GameSection, MovesCountKey, board.MovesCount);
     list.WriteNumber(GameSection, WrongMovesKey, board.WrongMoves);
+    list.WriteNumber(GameSection, PlayingTimeKey, board.PlayingTime);
     eraseMap(list);
     for (int32_t row = 0; row < board.ResultedRows; ++row)
         for (int32_t column = 0; column < board.ResultedColumns; ++column)

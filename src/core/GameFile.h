@@ -32,6 +32,9 @@ struct TWindowSettings
     bool AllowFlip = false;
     std::string CurrentPicture;
     std::string LastGame;
+    // The Work menu's check entries, kept in the options file only.
+    bool ShowTime = true;
+    bool Sound = false;
 };
 
 // The four keys shared with the options file. Reading sets the chosen grid size of the board and

@@ -7,6 +7,8 @@ namespace {
 
 constexpr const char *AllowFlipKey = "AllowFlip";
 constexpr const char *LastGameTitleKey = "LastGameTitle";
+constexpr const char *ShowTimeKey = "ShowTime";
+constexpr const char *SoundKey = "Sound";
 
 } // namespace
 
@@ -20,6 +22,8 @@ TWindowSettings FirstStartSettings(
     settings.AllowFlip = false;
     settings.CurrentPicture = AddTrailingBackslash(picturesFolder) + "*";
     settings.LastGame = AddTrailingBackslash(gamesFolder) + GameFileMask;
+    settings.ShowTime = true;
+    settings.Sound = false;
     return settings;
 }
 
@@ -29,6 +33,8 @@ void ReadOptions(const TStoredTextList &list, TPuzzleBoard &board, TWindowSettin
     window.AllowFlip = false;
     list.ReadFlag(GameSection, AllowFlipKey, window.AllowFlip);
     list.ReadText(GameSection, LastGameTitleKey, false, window.LastGame, MaxPathTextLength);
+    list.ReadFlag(GameSection, ShowTimeKey, window.ShowTime);
+    list.ReadFlag(GameSection, SoundKey, window.Sound);
 }
 
 void WriteOptions(TStoredTextList &list, const TPuzzleBoard &board, const TWindowSettings &window)
@@ -36,4 +42,6 @@ void WriteOptions(TStoredTextList &list, const TPuzzleBoard &board, const TWindo
     WriteCommonSettings(list, board, window);
     list.WriteFlag(GameSection, AllowFlipKey, window.AllowFlip);
     list.WriteText(GameSection, LastGameTitleKey, window.LastGame);
+    list.WriteFlag(GameSection, ShowTimeKey, window.ShowTime);
+    list.WriteFlag(GameSection, SoundKey, window.Sound);
 }

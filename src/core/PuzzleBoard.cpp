@@ -45,6 +45,15 @@ int32_t TPuzzleBoard::CountMisplacedPieces() const
     return misplaced;
 }
 
+bool TPuzzleBoard::AnyPieceFlipped() const
+{
+    for (int32_t row = 0; row < ResultedRows; ++row)
+        for (int32_t column = 0; column < ResultedColumns; ++column)
+            if (Pieces[column][row].FlipHorizontal || Pieces[column][row].FlipVertical)
+                return true;
+    return false;
+}
+
 void TPuzzleBoard::SwapPieces(int32_t column1, int32_t row1, int32_t column2, int32_t row2)
 {
     std::swap(Pieces[column1][row1], Pieces[column2][row2]);
@@ -180,4 +189,5 @@ void TPuzzleBoard::Randomize(bool allowFlip)
     ShufflePieces(allowFlip);
     MovesCount = 0;
     WrongMoves = 0;
+    PlayingTime = 0;
 }

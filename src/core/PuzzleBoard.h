@@ -51,6 +51,9 @@ public:
     int32_t PieceHeight = 0;
     int32_t MovesCount = 0;
     int32_t WrongMoves = 0;
+    // Seconds the game has been played, as the game file keeps them; the window's clock counts
+    // them while the game is in play.
+    int32_t PlayingTime = 0;
     bool Modified = false;
     int32_t SourceColumn = -1;
     int32_t SourceRow = -1;
@@ -68,6 +71,8 @@ public:
     int32_t ColumnInPlay(int32_t column) const;
     int32_t RowInPlay(int32_t row) const;
     int32_t CountMisplacedPieces() const;
+    // Whether a piece in play lies mirrored.
+    bool AnyPieceFlipped() const;
     void SwapPieces(int32_t column1, int32_t row1, int32_t column2, int32_t row2);
     void FlipPieceHorizontally(int32_t column, int32_t row);
     void FlipPieceVertically(int32_t column, int32_t row);

@@ -138,8 +138,11 @@ bool TMosavoForm::LoadPicture(const std::string &path, bool reset)
     if (!CheckSave())
         return false;
     SetLabelText(PositionLabel, "");
-    if (reset)
+    if (reset) {
+        EndSolvedMoment();
         ClearMoves();
+        HoldGameClock(0, false);
+    }
     if (!PathExists(path))
         RaiseError(HERE, "There is no such file.");
     const TWaitCursor busy;
@@ -207,6 +210,7 @@ void TMosavoForm::ClearMoves()
     Board.ClearMoves();
     SetLabelText(MovesCountLabel, "");
     SetLabelText(RemainingCountLabel, "");
+    SetLabelText(RecordLabel, "");
 }
 
 void TMosavoForm::SetCaption(const std::string &title)
@@ -227,9 +231,11 @@ void TMosavoForm::ShowMovesAndRemaining()
     SetLabelText(RemainingCountLabel,
         misplaced != 0
             ? "There are " + std::to_string(misplaced) + " pieces remaining to be placed correctly."
-            : std::string("The puzzle is solved."));
+            : std::string(SolvedText));
     if (misplaced == 0)
         ShowTip(FirstTip);
+    else
+        SetLabelText(RecordLabel, "");
 }
 
 void TMosavoForm::ShowWrongMoves()
@@ -279,8 +285,10 @@ void TMosavoForm::RandomizeMenuClick()
     if (PuzzlePictureImage == nullptr || PuzzlePictureImage->isHidden())
         return;
     PutPieceBack();
+    EndSolvedMoment();
     ClearMoves();
     Board.ShufflePieces(AllowFlipCheckBox->isChecked());
+    FGameFlipped = AllowFlipCheckBox->isChecked();
     DrawAllPieces();
     DrawGrids();
     ShowTip(DragTip);
@@ -288,6 +296,8 @@ void TMosavoForm::RandomizeMenuClick()
     ShowMovesAndRemaining();
     Board.WrongMoves = 0;
     ShowWrongMoves();
+    Board.PlayingTime = 0;
+    StartGameClock(0);
     BoardChanged();
 }
 

@@ -2,9 +2,11 @@
 // The game's window: the control panel, the two picture areas with the board drawn on them, the
 // menu commands, the pointer play and the game and options files.
 
+#include "core/PlayClock.h"
 #include "core/PuzzleBoard.h"
 #include "ui/Input.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMargins>
 #include <QPoint>
@@ -33,7 +35,10 @@ class QKeyEvent;
 class QMimeData;
 class QMouseEvent;
 class QPainter;
+class QTimer;
 class THelpForm;
+class TRecordBook;
+class TRecordsForm;
 class TImage;
 class TBackgroundFile;
 class TStoredTextList;
@@ -244,6 +249,52 @@ public:
     // The first start plays a sample once the window is on the screen.
     void OpenRandomSampleOnceShown();
 
+    // ---- The clock, the records and the solved moment (MosavoDialogRecords.cpp) ----
+    static constexpr const char *SolvedText = "The puzzle is solved.";
+    // Milliseconds of a steady clock; tests hand in their own.
+    std::function<int64_t()> ClockTime;
+    // The system's short sound; tests count it instead.
+    std::function<void()> Beep;
+    TPlayClock Clock;
+    // Whether the window can be attended to now: shown, not minimized, active, no modal dialog.
+    bool WindowAttended() const;
+    // Tells the clock whether the player can attend to the window, and shows its time.
+    void UpdateAttention();
+    // A click, key or pointer move anywhere in the program.
+    void PlayerInput(bool ending);
+    void ShowPlayingTime();
+    // A game comes into play with `seconds` already on it.
+    void StartGameClock(int32_t seconds);
+    // A game read from a file goes on: its clock from the time it kept, its challenge.
+    void ResumeLoadedGame();
+    // A game that is not in play, with the time it had.
+    void HoldGameClock(int32_t seconds, bool shown);
+    // The file beside the options file.
+    std::string RecordsFile() const;
+    // Read when first needed, never at start; a file that cannot be read is warned about once,
+    // kept under a new name, and the records start again.
+    TRecordBook &RecordBook();
+    // Writes the records file; a failure is shown and gives false.
+    bool SaveRecords();
+    void PuzzleSolved();
+    void PlaySound(int times);
+    // The grid lines fading and the banner, until any input ends them.
+    bool SolvedMomentShown() const { return FSolvedMoment; }
+    void StartSolvedMoment();
+    void EndSolvedMoment();
+    // Shows the moment as it is `elapsed` ms after the last piece landed.
+    void ShowSolvedMomentAt(int64_t elapsed);
+    // The region of the puzzle picture that the moment paints over the board.
+    QRect SolvedBannerRect() const;
+    QLabel *TimeLabel;
+    QLabel *RecordLabel;
+    QAction *Break3WorkMenu;
+    QAction *ShowTimeMenu;
+    QAction *SoundMenu;
+    QAction *RecordsMenu;
+    // Made at the first Records; none before.
+    TRecordsForm *RecordsForm = nullptr;
+
     // ---- The model and the state ----
     TPuzzleBoard Board;
     std::string CurrentPicture;
@@ -323,6 +374,9 @@ public slots:
     void HelpMenuClick();
     void AboutMenuClick();
     void LightGridCheckBoxClick();
+    void ShowTimeMenuClick();
+    void SoundMenuClick();
+    void RecordsMenuClick();
 
 public:
     void FormCloseQuery(bool &canClose);
@@ -428,6 +482,25 @@ private:
     void SetKeyboardFrameShown(bool shown);
     // The pointer's shape for what lies under it now, without waiting for it to move.
     void UpdateCursorUnderPointer();
+
+    // Clock, records and solved moment helpers (MosavoDialogRecords.cpp).
+    void CreateRecordsMenu();
+    void WatchPlayer();
+    void PaintSolvedMoment(QPainter &painter) const;
+    // The lines of the puzzle's cells in the bitmap's device pixels, both frames of neighbouring
+    // cells in one.
+    std::vector<QRect> SolvedMomentLines() const;
+    QTimer *ClockTimer = nullptr;
+    QTimer *SolvedMomentTimer = nullptr;
+    QElapsedTimer SolvedMomentClock;
+    std::unique_ptr<TRecordBook> FRecordBook;
+    std::unique_ptr<QObject> FPlayerWatch;
+    // The game has a time to show: it was shuffled or loaded.
+    bool FGameTimed = false;
+    // The game in play was shuffled with mirrored pieces allowed, or loaded with mirrored pieces.
+    bool FGameFlipped = false;
+    bool FSolvedMoment = false;
+    TSolvedMomentLook FSolvedLook;
 
     std::optional<std::string> FPictureFilter;
     bool FrameWatched = false;

@@ -7,6 +7,7 @@
 #include "core/File.h"
 #include "core/GameFile.h"
 #include "core/Options.h"
+#include "core/Records.h"
 #include "core/Recovery.h"
 #include "core/StoredTextList.h"
 #include "core/SystemFile.h"
@@ -155,6 +156,7 @@ TMosavoForm::TMosavoForm(QWidget *parent)
 
 TMosavoForm::~TMosavoForm()
 {
+    FPlayerWatch.reset();
     CancelDrag();
     if (MosavoForm == this)
         MosavoForm = nullptr;
@@ -208,6 +210,7 @@ void TMosavoForm::CreateMenu()
         = addItem(WorkMenu, "Undo move", Qt::Key_Backspace, &TMosavoForm::UndoMoveMenuClick);
     UndoMoveMenu->setEnabled(false);
     HideMeu = addItem(WorkMenu, "Hide", Qt::Key_Space, &TMosavoForm::HideMeuClick);
+    CreateRecordsMenu();
 
     RandomizeMenu = menuBar()->addAction("&Randomize");
     connect(RandomizeMenu, &QAction::triggered, this, &TMosavoForm::RandomizeMenuClick);
@@ -268,6 +271,12 @@ void TMosavoForm::CreateMainPanel()
     MovesCountLabel = CreateLabel(MainPanel, 10, 110);
     WrongMovesLabel = CreateLabel(MainPanel, 10, 130);
     RemainingCountLabel = CreateLabel(MainPanel, 10, 150);
+    TimeLabel = CreateLabel(MainPanel, 10, 170);
+    RecordLabel = CreateLabel(MainPanel, 10, 190);
+    // Room for the clock and two lines about the records under the counters.
+    MainPanel->resize(MainPanel->width(),
+        std::max(
+            MainPanel->height(), RecordLabel->y() + 2 * RecordLabel->fontMetrics().height() + 8));
 
     KeepClearOfLabels();
     MainPanel->resize(std::max(MainPanel->width(), PanelWidthForTexts()), MainPanel->height());
@@ -290,6 +299,8 @@ void TMosavoForm::CreateMainPanel()
         {MovesCountLabel, "MovesCountLabel"},
         {WrongMovesLabel, "WrongMovesLabel"},
         {RemainingCountLabel, "RemainingCountLabel"},
+        {TimeLabel, "TimeLabel"},
+        {RecordLabel, "RecordLabel"},
     };
     for (const auto &[object, name] : names)
         object->setObjectName(name);
@@ -320,6 +331,7 @@ int TMosavoForm::PanelWidthForTexts() const
         "There are 900 pieces remaining to be placed correctly.",
         "You have made 2147483647 wrong moves.",
         "Column 30. Row 30.",
+        "Your best: 9999 moves, 9999 wrong moves, 99:59:59.",
     };
     int widest = 0;
     for (const QString &text : texts)
@@ -333,7 +345,8 @@ void TMosavoForm::CreatePictureAreas()
 {
     OriginalPictureGroupBox = new QGroupBox("Original picture", ClientArea);
     OriginalPictureGroupBox->setObjectName("OriginalPictureGroupBox");
-    OriginalPictureGroupBox->setGeometry(5, 185, 320, 330);
+    const int top = MainPanel->geometry().bottom() + 1 + 5;
+    OriginalPictureGroupBox->setGeometry(5, top, 320, 515 - top);
     PuzzlePictureGroupBox = new QGroupBox("Puzzle picture", ClientArea);
     PuzzlePictureGroupBox->setObjectName("PuzzlePictureGroupBox");
     PuzzlePictureGroupBox->setGeometry(330, 0, 425, 515);

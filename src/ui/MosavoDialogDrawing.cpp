@@ -278,6 +278,8 @@ QRect TMosavoForm::PuzzleCellRect(int32_t column, int32_t row) const
 
 void TMosavoForm::PaintPuzzleOverlay(QPainter &painter) const
 {
+    if (FSolvedMoment)
+        PaintSolvedMoment(painter);
     if (FPieceLifted)
         PaintLiftedPiece(painter);
     if (KeyboardFrameShown())

@@ -51,6 +51,8 @@ TWindowSettings Settings(const TMosavoForm &form)
     settings.AllowFlip = form.AllowFlipCheckBox->isChecked();
     settings.CurrentPicture = form.CurrentPicture;
     settings.LastGame = form.LastGame;
+    settings.ShowTime = form.ShowTimeMenu->isChecked();
+    settings.Sound = form.SoundMenu->isChecked();
     return settings;
 }
 
@@ -145,13 +147,16 @@ void TMosavoForm::LoadGameFrom(const std::string &path)
             HidePictures();
             throw;
         }
+        EndSolvedMoment();
         DrawAllPieces();
         DrawGrids();
         ShowTip(DragTip);
         ShowMovesAndRemaining();
         ShowWrongMoves();
+        ResumeLoadedGame();
     } else {
         HidePictures();
+        HoldGameClock(Board.PlayingTime, false);
     }
     LastGame = path;
     SetCaption(path);
@@ -234,6 +239,16 @@ void TMosavoForm::WriteCommonSettings(TStoredTextList &list)
     ::WriteCommonSettings(list, Board, Settings(*this));
 }
 
+void TMosavoForm::ResumeLoadedGame()
+{
+    // The file does not say how the game was shuffled: a mirrored piece tells.
+    FGameFlipped = AllowFlipCheckBox->isChecked() || Board.AnyPieceFlipped();
+    if (Board.CountMisplacedPieces() != 0)
+        StartGameClock(Board.PlayingTime);
+    else
+        HoldGameClock(Board.PlayingTime, true);
+}
+
 void TMosavoForm::ReadGame(TStoredTextList &list)
 {
     TWindowSettings settings = Settings(*this);
@@ -243,6 +258,7 @@ void TMosavoForm::ReadGame(TStoredTextList &list)
 
 void TMosavoForm::WriteGame(TStoredTextList &list)
 {
+    Board.PlayingTime = Clock.Seconds(ClockTime());
     ::WriteGame(list, Board, Settings(*this));
 }
 
@@ -254,6 +270,9 @@ void TMosavoForm::ReadOptions(TStoredTextList &list)
     ::ReadOptions(list, Board, settings);
     ShowCommonSettings(*this, settings);
     ShowCheck(AllowFlipCheckBox, settings.AllowFlip);
+    ShowTimeMenu->setChecked(settings.ShowTime);
+    SoundMenu->setChecked(settings.Sound);
+    ShowPlayingTime();
     LastGame = settings.LastGame;
     LoadGameDialog.FileName = LastGame;
     SaveGameDialog.FileName = LastGame;

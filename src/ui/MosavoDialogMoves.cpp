@@ -15,6 +15,7 @@ void TMosavoForm::DropOnCell(int32_t column, int32_t row)
     const int32_t sourceColumn = Board.SourceColumn;
     const int32_t sourceRow = Board.SourceRow;
     const int32_t wrongMovesBefore = Board.WrongMoves;
+    const bool inPlay = Board.CountMisplacedPieces() != 0;
     if (!Board.DropPiece(column, row))
         return;
     for (const auto &[c, r] : {std::pair {column, row}, std::pair {sourceColumn, sourceRow}}) {
@@ -28,6 +29,10 @@ void TMosavoForm::DropOnCell(int32_t column, int32_t row)
     if (Board.WrongMoves != wrongMovesBefore)
         ShowWrongMoves();
     BoardChanged();
+    if (inPlay && Board.CountMisplacedPieces() == 0)
+        PuzzleSolved();
+    else if (Board.IsPieceInPlace(column, row) || Board.IsPieceInPlace(sourceColumn, sourceRow))
+        PlaySound(1);
 }
 
 bool TMosavoForm::PickUpPiece(int32_t column, int32_t row)

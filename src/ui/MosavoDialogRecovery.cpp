@@ -202,6 +202,7 @@ void TMosavoForm::RestoreRecoveredGame()
     ShowTip(DragTip);
     ShowMovesAndRemaining();
     ShowWrongMoves();
+    ResumeLoadedGame();
     SetCaption(info.Caption);
     GameFileInPlay = info.GameFile;
     if (!info.GameFile.empty())

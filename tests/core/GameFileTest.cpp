@@ -71,6 +71,7 @@ TEST_F(GameFileTest, AFreshGameFileHoldsEveryKeyInItsOrder)
     board.FlipPieceVertically(1, 0);
     board.MovesCount = 12;
     board.WrongMoves = 3;
+    board.PlayingTime = 245;
     window.LightGrid = true;
     window.CurrentPicture = "/home/me/Pictures/cat.jpg";
 
@@ -86,6 +87,7 @@ TEST_F(GameFileTest, AFreshGameFileHoldsEveryKeyInItsOrder)
         "ResultedRows=2\r\n"
         "MovesCount=12\r\n"
         "WrongMoves=3\r\n"
+        "PlayingTime=245\r\n"
         "\r\n"
         "[Map]\r\n"
         "C0=1\r\nR0=1\r\nFH0=FALSE\r\nFV0=FALSE\r\n"
@@ -184,6 +186,42 @@ TEST_F(GameFileTest, CountersReadTheirWholeRangeAndTheCountersStartFromZero)
     EXPECT_EQ(board.WrongMoves, 0);
 }
 
+// The playing time came after every other key; a file without it, or with a value that is not a
+// count of seconds, starts the clock at 0.
+TEST_F(GameFileTest, ThePlayingTimeIsReadWhereItIsAndIsZeroWhereItIsNot)
+{
+    const struct
+    {
+        const char *line;
+        int32_t seconds;
+    } cases[] = {
+        {"PlayingTime=245", 245}, {"PlayingTime=0", 0}, {"PlayingTime=2147483647", 2147483647},
+        {"PlayingTime=-5", 0}, {"PlayingTime=4:05", 0}, {"PlayingTime=", 0},
+        {"Player=Ann", 0}, // a file saved before the clock
+    };
+    for (const auto &c : cases) {
+        board.PlayingTime = 77;
+        loadGame({"[MosavoGame]", "PictureTitle=/p.png", "MovesCount=4", c.line});
+        EXPECT_EQ(board.PlayingTime, c.seconds) << c.line;
+        EXPECT_EQ(board.MovesCount, 4) << c.line;
+    }
+}
+
+TEST_F(GameFileTest, AGameSavedBeforeTheClockGetsItsTimeAfterItsOwnKeys)
+{
+    loadGame({"[MosavoGame]", "ColumnsCount=7", "RowsCount=7", "LightGrid=FALSE",
+        "PictureTitle=/p.png", "ResultedColumns=2", "ResultedRows=1", "MovesCount=3",
+        "WrongMoves=1", "Player=Ann", "[Map]", "C0=1", "R0=0", "C1=0", "R1=0"});
+    board.PlayingTime = 61;
+    ASSERT_TRUE(list.Save(false));
+    EXPECT_TRUE(
+        ReadTextFile(path("game.mzg"))
+            .starts_with(
+                "[MosavoGame]\r\nColumnsCount=7\r\nRowsCount=7\r\nLightGrid=FALSE\r\n"
+                "PictureTitle=/p.png\r\nResultedColumns=2\r\nResultedRows=1\r\nMovesCount=3\r\n"
+                "WrongMoves=1\r\nPlayer=Ann\r\nPlayingTime=61\r\n\r\n[Map]\r\n"));
+}
+
 TEST_F(GameFileTest, AMapThatRepeatsAHomeLoadsAsWritten)
 {
     loadGame({"[MosavoGame]", "PictureTitle=/p.png", "ResultedColumns=2", "ResultedRows=1", "[Map]",
@@ -255,6 +293,7 @@ TEST_F(GameFileTest, ASaveKeepsForeignKeysInTheirPlacesAndReplacesTheMapWhole)
         "LightGrid=FALSE\r\n"
         "MovesCount=0\r\n"
         "WrongMoves=0\r\n"
+        "PlayingTime=0\r\n"
         "\r\n"
         "[Extra]\r\n"
         "Kept=yes\r\n"

@@ -62,6 +62,8 @@ TEST_F(OptionsTest, WithoutAFileTheFirstStartValuesStayAndAreWrittenInOrder)
     EXPECT_FALSE(window.AllowFlip);
     EXPECT_EQ(window.CurrentPicture, "/home/me/Pictures/*");
     EXPECT_EQ(window.LastGame, FirstGame);
+    EXPECT_TRUE(window.ShowTime);
+    EXPECT_FALSE(window.Sound);
 
     ASSERT_TRUE(options->Save(false));
     EXPECT_EQ(readOptions(),
@@ -72,7 +74,10 @@ TEST_F(OptionsTest, WithoutAFileTheFirstStartValuesStayAndAreWrittenInOrder)
         "PictureTitle=/home/me/Pictures/*\r\n"
         "AllowFlip=FALSE\r\n"
         "LastGameTitle="
-            + FirstGame + "\r\n\r\n");
+            + FirstGame
+            + "\r\n"
+              "ShowTime=TRUE\r\n"
+              "Sound=FALSE\r\n\r\n");
 }
 
 TEST_F(OptionsTest, StoredValuesAreRestored)
@@ -129,10 +134,43 @@ TEST_F(OptionsTest, UnknownKeysAndSectionsSurviveARunInTheirPlaces)
         "LightGrid=FALSE\r\n"
         "PictureTitle=/home/me/Pictures/*\r\n"
         "LastGameTitle=/g/last.mzg\r\n"
+        "ShowTime=TRUE\r\n"
+        "Sound=FALSE\r\n"
         "\r\n"
         "[Window]\r\n"
         "Left=10\r\n"
         "\r\n");
+}
+
+// The two check entries of the Work menu: only the exact flag texts change them, and a file
+// written before they existed keeps the defaults (the clock shown, no sound).
+TEST_F(OptionsTest, ShowTimeAndSoundAreReadOnlyFromTheirExactFlags)
+{
+    const struct
+    {
+        const char *lines;
+        bool showTime;
+        bool sound;
+    } cases[] = {
+        {"AllowFlip=TRUE\r\n", true, false},
+        {"ShowTime=FALSE\r\nSound=TRUE\r\n", false, true},
+        {"ShowTime=false\r\nSound=true\r\n", false, false},
+        {"ShowTime=TRUE\r\nSound=FALSE\r\n", true, false},
+    };
+    for (const auto &c : cases) {
+        window = FirstStartSettings("/home/me/Pictures/", "/opt/Mosavo/MosavoGames");
+        writeOptions(std::string("[MosavoGame]\r\n") + c.lines);
+        ASSERT_TRUE(options->Load());
+        EXPECT_EQ(window.ShowTime, c.showTime) << c.lines;
+        EXPECT_EQ(window.Sound, c.sound) << c.lines;
+    }
+    window.ShowTime = false;
+    window.Sound = true;
+    ASSERT_TRUE(options->Save(false));
+    window = FirstStartSettings("/home/me/Pictures/", "/opt/Mosavo/MosavoGames");
+    ASSERT_TRUE(options->Load());
+    EXPECT_FALSE(window.ShowTime);
+    EXPECT_TRUE(window.Sound);
 }
 
 } // namespace

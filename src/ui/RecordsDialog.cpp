@@ -1,0 +1,196 @@
+#include "ui/RecordsDialog.h"
+
+#include "core/Dialogs.h"
+#include "core/File.h"
+#include "core/PlayClock.h"
+#include "core/Records.h"
+#include "ui/FormLook.h"
+
+#include <QHBoxLayout>
+#include <QHash>
+#include <QHeaderView>
+#include <QImageReader>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int WindowWidth = 860;
+constexpr int WindowHeight = 440;
+// The role that holds what a column sorts by, where its text would sort wrongly.
+constexpr int SortRole = Qt::UserRole + 1;
+constexpr int KeyRole = Qt::UserRole + 2;
+
+class TSortedItem : public QTableWidgetItem
+{
+public:
+    TSortedItem(const QString &text, const QVariant &sortKey) : QTableWidgetItem(text)
+    {
+        setData(SortRole, sortKey);
+        setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    }
+
+    bool operator<(const QTableWidgetItem &other) const override
+    {
+        const QVariant mine = data(SortRole);
+        const QVariant theirs = other.data(SortRole);
+        if (mine.typeId() == QMetaType::QString)
+            return QString::localeAwareCompare(mine.toString(), theirs.toString()) < 0;
+        return mine.toLongLong() < theirs.toLongLong();
+    }
+};
+
+QHash<QString, QPixmap> &thumbnails()
+{
+    static QHash<QString, QPixmap> cache;
+    return cache;
+}
+
+QString gridText(const TRecordKey &key)
+{
+    return QString("%1 x %2%3").arg(key.Columns).arg(key.Rows).arg(key.Flipped ? ", flipped" : "");
+}
+
+} // namespace
+
+QPixmap RecordThumbnail(const QString &picture)
+{
+    auto found = thumbnails().constFind(picture);
+    if (found != thumbnails().constEnd())
+        return *found;
+    QImageReader reader(picture);
+    const QSize size = reader.size();
+    QPixmap thumbnail;
+    if (size.isValid() && !size.isEmpty()) {
+        reader.setScaledSize(size.scaled(TRecordsForm::ThumbnailWidth,
+                                     TRecordsForm::ThumbnailHeight, Qt::KeepAspectRatio)
+                                 .expandedTo(QSize(1, 1)));
+        const QImage image = reader.read();
+        if (!image.isNull())
+            thumbnail = QPixmap::fromImage(image);
+    }
+    thumbnails().insert(picture, thumbnail);
+    return thumbnail;
+}
+
+TRecordsForm::TRecordsForm(TRecordBook &book, std::function<bool()> save, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      Book(book),
+      Save(std::move(save))
+{
+    setObjectName("RecordsForm");
+    setWindowTitle("Records");
+    setFont(PreferredFontPoints("Tahoma", 8));
+    setWindowModality(Qt::ApplicationModal);
+
+    RecordsTable = new QTableWidget(0, ColumnCount, this);
+    RecordsTable->setObjectName("RecordsTable");
+    RecordsTable->setHorizontalHeaderLabels({"Picture", "Grid", "Solved", "Best moves",
+        "Best wrong moves", "Best time", "Last solved"});
+    RecordsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    RecordsTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    RecordsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    RecordsTable->setIconSize(QSize(ThumbnailWidth, ThumbnailHeight));
+    RecordsTable->verticalHeader()->hide();
+    RecordsTable->verticalHeader()->setDefaultSectionSize(ThumbnailHeight + 6);
+    RecordsTable->horizontalHeader()->setStretchLastSection(true);
+    RecordsTable->setColumnWidth(PictureColumn, 200);
+    RecordsTable->setColumnWidth(GridColumn, 90);
+    for (int column : {SolvedColumn, BestMovesColumn, BestTimeColumn})
+        RecordsTable->setColumnWidth(column, 70);
+    RecordsTable->setColumnWidth(BestWrongMovesColumn, 120);
+    RecordsTable->setWordWrap(false);
+    RecordsTable->setSortingEnabled(true);
+
+    RemoveButton = new QPushButton("&Remove", this);
+    RemoveButton->setObjectName("RemoveButton");
+    CloseButton = new QPushButton("Close", this);
+    CloseButton->setObjectName("CloseButton");
+    CloseButton->setDefault(true);
+    connect(RemoveButton, &QPushButton::clicked, this, &TRecordsForm::RemoveButtonClick);
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(RecordsTable, &QTableWidget::itemSelectionChanged, this,
+        [this] { RemoveButton->setEnabled(!RecordsTable->selectedItems().isEmpty()); });
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(RemoveButton);
+    buttons->addStretch();
+    buttons->addWidget(CloseButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(RecordsTable);
+    layout->addLayout(buttons);
+    setFixedSize(WindowWidth, WindowHeight);
+    Refill();
+}
+
+void TRecordsForm::Refill()
+{
+    const std::vector<TRecord> records = Book.Records();
+    RecordsTable->setSortingEnabled(false);
+    RecordsTable->clearContents();
+    RecordsTable->setRowCount(static_cast<int>(records.size()));
+    int row = 0;
+    for (const TRecord &record : records) {
+        const QString path = QString::fromStdString(record.Key.Picture);
+        const QString name = QString::fromStdString(GetFileNamePart(record.Key.Picture));
+        auto *picture = new TSortedItem(name, name);
+        picture->setIcon(RecordThumbnail(path));
+        picture->setToolTip(path);
+        picture->setData(KeyRole, QString::fromStdString(RecordSectionName(record.Key)));
+        const qlonglong grid
+            = qlonglong(record.Key.Columns) * record.Key.Rows * 2 + (record.Key.Flipped ? 1 : 0);
+        const QString lastSolved = QString::fromStdString(record.LastSolved);
+        auto *solvedAt = new TSortedItem(lastSolved, qlonglong(record.Order));
+        solvedAt->setToolTip(lastSolved);
+        QTableWidgetItem *items[ColumnCount] = {
+            picture,
+            new TSortedItem(gridText(record.Key), grid),
+            new TSortedItem(QString::number(record.Solved), qlonglong(record.Solved)),
+            new TSortedItem(QString::number(record.Best.Moves), qlonglong(record.Best.Moves)),
+            new TSortedItem(
+                QString::number(record.Best.WrongMoves), qlonglong(record.Best.WrongMoves)),
+            new TSortedItem(QString::fromStdString(PlayingTimeText(record.Best.Seconds)),
+                qlonglong(record.Best.Seconds)),
+            solvedAt,
+        };
+        for (int column = 0; column < ColumnCount; ++column) {
+            if (column != PictureColumn)
+                items[column]->setTextAlignment(Qt::AlignCenter);
+            RecordsTable->setItem(row, column, items[column]);
+        }
+        ++row;
+    }
+    RecordsTable->setSortingEnabled(true);
+    RecordsTable->sortItems(LastSolvedColumn, Qt::DescendingOrder);
+    RemoveButton->setEnabled(!RecordsTable->selectedItems().isEmpty());
+}
+
+void TRecordsForm::RemoveButtonClick()
+{
+    std::set<int> rows;
+    for (const QTableWidgetItem *item : RecordsTable->selectedItems())
+        rows.insert(item->row());
+    if (rows.empty())
+        return;
+    const std::string question = rows.size() == 1
+        ? std::string("Remove the selected record?")
+        : "Remove the " + std::to_string(rows.size()) + " selected records?";
+    if (!QueryDialog(question))
+        return;
+    std::vector<TRecordKey> keys;
+    for (int row : rows) {
+        TRecordKey key;
+        const QTableWidgetItem *picture = RecordsTable->item(row, PictureColumn);
+        if (ParseRecordSectionName(picture->data(KeyRole).toString().toStdString(), key))
+            keys.push_back(std::move(key));
+    }
+    Book.Remove(keys);
+    Save();
+    Refill();
+}
