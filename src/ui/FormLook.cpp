@@ -26,15 +26,16 @@ constexpr int GlyphSize = 16;
 constexpr int IconTextSpacing = 4; // what the styles leave between a button's icon and caption
 constexpr int NarrowestStretch = 70;
 
-// Asking the font database for a family it lacks makes fontconfig resolve the name as an alias,
-// which costs about a millisecond each time; the windows ask for the same few names.
+// Only an installed family counts. QFontDatabase::hasFamily would also have fontconfig resolve a
+// missing name as an alias, at a cost of about a millisecond a name before the first window; a
+// font set to such a name would come out as the default font anyway.
 bool hasFontFamily(const QString &family)
 {
     static QHash<QString, bool> known;
     const auto found = known.constFind(family);
     if (found != known.constEnd())
         return *found;
-    return known[family] = QFontDatabase::hasFamily(family);
+    return known[family] = QFontDatabase::families().contains(family, Qt::CaseInsensitive);
 }
 
 QFont familyOrDefault(const QString &family)

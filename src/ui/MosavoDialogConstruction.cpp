@@ -116,6 +116,10 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     ApplyWindowFont();
     ClientArea = new QWidget(this);
     setCentralWidget(ClientArea);
+    // The menu is part of the window's fixed layout. A desktop's global menu would take it out,
+    // and only asking whether there is one starts a D-Bus connection (or a D-Bus launcher) before
+    // the window can be shown.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     CreateMenu();
     CreateMainPanel();
     CreatePictureAreas();

@@ -105,7 +105,9 @@ TRecordsForm::TRecordsForm(TRecordBook &book, std::function<bool()> save, QWidge
     for (int column : {SolvedColumn, BestMovesColumn, BestTimeColumn})
         RecordsTable->setColumnWidth(column, 70);
     RecordsTable->setColumnWidth(BestWrongMovesColumn, 120);
-    RecordsTable->setWordWrap(false);
+    // The date and time of the last solve take two lines rather than an ellipsis.
+    RecordsTable->setWordWrap(true);
+    RecordsTable->setTextElideMode(Qt::ElideNone);
     RecordsTable->setSortingEnabled(true);
 
     RemoveButton = new QPushButton("&Remove", this);
