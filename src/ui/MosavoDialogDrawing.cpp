@@ -278,8 +278,11 @@ QRect TMosavoForm::PuzzleCellRect(int32_t column, int32_t row) const
 
 void TMosavoForm::PaintPuzzleOverlay(QPainter &painter) const
 {
-    if (FSolvedMoment)
+    // The solved picture stands without any frame, the keyboard's included, until the next input.
+    if (FSolvedMoment) {
         PaintSolvedMoment(painter);
+        return;
+    }
     if (FPieceLifted)
         PaintLiftedPiece(painter);
     if (KeyboardFrameShown())
