@@ -8,6 +8,7 @@
 #include "core/File.h"
 #include "core/Picture.h"
 #include "support/CraftedPictures.h"
+#include "support/GameWindow.h"
 #include "support/RecordingErrorDialog.h"
 #include "support/TestFolders.h"
 #include "ui/MyControls.h"
@@ -20,7 +21,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QGroupBox>
 #include <QImageReader>
 #include <QLabel>
 #include <QMenu>
@@ -30,111 +30,78 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-struct TBoxCall
-{
-    std::string Caption;
-    std::string Text;
-};
+const std::string RemotePicture = "https://example.org/cat.png";
 
-QImage patternedPicture(int width, int height)
+// Files as another program hands them over: local paths, or the remote address.
+std::unique_ptr<QMimeData> filesData(const std::vector<std::string> &files)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb((x * 7) % 256, (y * 5) % 256, (x * y) % 256));
-    return image;
-}
-
-std::unique_ptr<QMimeData> filesData(const std::vector<QUrl> &urls)
-{
+    QList<QUrl> urls;
+    for (const std::string &file : files)
+        urls.push_back(file == RemotePicture ? QUrl(QString::fromStdString(file))
+                                             : QUrl::fromLocalFile(QString::fromStdString(file)));
     auto data = std::make_unique<QMimeData>();
-    data->setUrls(QList<QUrl>(urls.begin(), urls.end()));
+    data->setUrls(urls);
     return data;
 }
 
-std::unique_ptr<QMimeData> localFilesData(const std::vector<std::string> &paths)
-{
-    std::vector<QUrl> urls;
-    for (const std::string &path : paths)
-        urls.push_back(QUrl::fromLocalFile(QString::fromStdString(path)));
-    return filesData(urls);
-}
-
-std::unique_ptr<QMimeData> encodedData(const QString &type, const std::string &bytes)
+std::unique_ptr<QMimeData> encodedData(const QString &type, const QByteArray &bytes)
 {
     auto data = std::make_unique<QMimeData>();
-    data->setData(type, QByteArray::fromStdString(bytes));
+    data->setData(type, bytes);
     return data;
 }
 
-QByteArray pngBytes(const QImage &image)
+std::unique_ptr<QMimeData> textData(const QString &text)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
+    auto data = std::make_unique<QMimeData>();
+    data->setText(text);
+    return data;
+}
+
+// A browser's drag of an image: its remote address and the picture's bytes.
+std::unique_ptr<QMimeData> browserImage(const QImage &image)
+{
+    auto data = filesData({RemotePicture});
+    QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
-    return bytes;
+    data->setData("image/png", buffer.data());
+    return data;
 }
 
-// A drag of `data` from another program: it enters the window and moves over it. Qt passes the
-// moves and the drop only to a window that accepted the entry.
-bool dragEntered(QWidget *window, const QMimeData &data)
+// A drag of `data` from another program enters the window and moves over it, then leaves or, when
+// `letGo`, drops. Whether the window took it as a copy: refused, the drag shows the forbidden
+// cursor. Qt passes the moves and the drop only to a window that accepted the entry.
+bool drag(QWidget *window, const QMimeData &data, bool letGo = false)
 {
     constexpr Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
     QDragEnterEvent enter(QPoint(20, 20), offered, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window, &enter);
     QDragMoveEvent move(QPoint(300, 300), offered, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window, &move);
-    const bool enterAccepted = enter.isAccepted() && enter.dropAction() == Qt::CopyAction;
-    const bool moveAccepted = move.isAccepted() && move.dropAction() == Qt::CopyAction;
-    return enterAccepted && moveAccepted;
-}
-
-// Accepted with the copy cursor, or refused (the forbidden cursor); the drag then leaves.
-bool dragAccepted(QWidget *window, const QMimeData &data)
-{
-    const bool accepted = dragEntered(window, data);
+    if (letGo) {
+        QDropEvent dropped(QPointF(300, 300), offered, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &dropped);
+        return dropped.isAccepted() && dropped.dropAction() == Qt::CopyAction;
+    }
     QDragLeaveEvent leave;
     QCoreApplication::sendEvent(window, &leave);
-    return accepted;
+    return enter.isAccepted() && enter.dropAction() == Qt::CopyAction && move.isAccepted()
+        && move.dropAction() == Qt::CopyAction;
 }
 
-// The whole drag, let go over the window; whether the drop was taken.
 bool drop(QWidget *window, const QMimeData &data)
 {
-    dragEntered(window, data);
-    QDropEvent event(
-        QPointF(300, 300), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(window, &event);
-    return event.isAccepted() && event.dropAction() == Qt::CopyAction;
-}
-
-// What a game window shows of where it came from.
-struct TWindowFiles
-{
-    std::string CurrentPicture;
-    std::string LastGame;
-    std::string LoadPictureDialog;
-    std::string LoadGameDialog;
-    std::string SaveGameDialog;
-    QString Caption;
-    QString Tip;
-    int Moves;
-    bool operator==(const TWindowFiles &) const = default;
-};
-
-TWindowFiles windowFiles(const TMosavoForm &form)
-{
-    return {form.CurrentPicture, form.LastGame, form.LoadPictureDialog.FileName,
-        form.LoadGameDialog.FileName, form.SaveGameDialog.FileName, form.windowTitle(),
-        form.TipsLabel->text(), form.Board.MovesCount};
+    return drag(window, data, true);
 }
 
 std::vector<std::string> filesIn(const std::string &folder)
@@ -155,7 +122,7 @@ class TPictureTransferTest : public QObject
 
     TTempFolder temp;
     TRegisteredRecordingErrorDialog errors;
-    std::vector<TBoxCall> boxes;
+    std::vector<std::pair<std::string, std::string>> boxes; // caption, text
     int32_t boxAnswer = mbrNo;
     std::string picture = temp / "cat.png";
     std::string game = temp / "saved.mzg";
@@ -165,14 +132,18 @@ class TPictureTransferTest : public QObject
               .toStdString();
     std::unique_ptr<TMosavoForm> form;
 
-    std::unique_ptr<TMosavoForm> shownForm()
+    // What a window of its own shows once `command` has loaded the file chosen in its dialog.
+    static TWindowFiles chosenInDialog(const std::string &file, void (TMosavoForm::*command)())
     {
-        auto window = std::make_unique<TMosavoForm>();
-        window->OriginalPictureGroupBox->setGeometry(5, 185, 320, 330);
-        window->PuzzlePictureGroupBox->setGeometry(330, 0, 425, 515);
-        window->PastedPicturesDir = pasted;
-        window->show();
-        return window;
+        std::unique_ptr<TMosavoForm> chosen = ShownGameWindow();
+        TFileDialog::SetExecuteHook([&file](TFileDialog &dialog) {
+            dialog.FileName = file;
+            return true;
+        });
+        ((*chosen).*command)();
+        TFileDialog::SetExecuteHook([](TFileDialog &) { return false; });
+        chosen->Board.Modified = false;
+        return WindowFiles(*chosen);
     }
 
     // A game in play that the next load must ask about.
@@ -186,9 +157,11 @@ class TPictureTransferTest : public QObject
     }
 
     // Typed where the focus is: once a game is shown, on the puzzle, whose keyboard play must
-    // leave the window's shortcuts alone.
+    // leave the window's shortcuts alone. Without keys, from the Work menu.
     void pasteWith(QKeySequence keys)
     {
+        if (keys.isEmpty())
+            return form->PastePictureMenu->trigger();
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QWidget *focus = QApplication::focusWidget();
@@ -199,11 +172,11 @@ private slots:
     void initTestCase()
     {
         SetMessageBoxHook([this](const std::string &caption, const std::string &text, uint32_t) {
-            boxes.push_back({caption, text});
+            boxes.emplace_back(caption, text);
             return boxAnswer;
         });
         TFileDialog::SetExecuteHook([](TFileDialog &) { return false; });
-        QVERIFY(patternedPicture(300, 200).save(QString::fromStdString(picture)));
+        QVERIFY(PatternedPicture(300, 200).save(QString::fromStdString(picture)));
         WriteTextFile(game,
             "[MosavoGame]\r\nPictureTitle=" + picture
                 + "\r\nResultedColumns=5\r\nResultedRows=5\r\nMovesCount=3\r\n");
@@ -219,8 +192,8 @@ private slots:
 
     void init()
     {
-        form = shownForm();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form = ShownGameWindow();
+        form->PastedPicturesDir = pasted;
         boxes.clear();
         errors.Descriptions.clear();
         std::filesystem::remove_all(pasted);
@@ -231,97 +204,73 @@ private slots:
         form->Board.Modified = false;
         form.reset();
         QGuiApplication::clipboard()->clear();
+        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
     void onlyOneLocalPictureOrGameFileOrImageDataIsAccepted()
     {
-        struct TCase
-        {
-            const char *What;
-            std::unique_ptr<QMimeData> Data;
-            bool Accepted;
-        };
-        auto withText = std::make_unique<QMimeData>();
-        withText->setText(QString::fromStdString(picture));
         auto withImage = std::make_unique<QMimeData>();
-        withImage->setImageData(patternedPicture(40, 30));
-        // A browser's drag of an image: its remote address and the picture's bytes.
-        auto fromBrowser = filesData({QUrl("https://example.org/cat.png")});
-        fromBrowser->setData("image/png", pngBytes(patternedPicture(40, 30)));
-        TCase cases[] = {
-            {"a picture", localFilesData({picture}), true},
-            {"a game", localFilesData({game}), true},
+        withImage->setImageData(PatternedPicture(40, 30));
+        const std::tuple<const char *, std::unique_ptr<QMimeData>, bool> cases[] = {
+            {"a picture", filesData({picture}), true},
+            {"a game", filesData({game}), true},
             {"image data", std::move(withImage), true},
-            {"image data from a browser", std::move(fromBrowser), true},
-            {"two files", localFilesData({picture, game}), false},
-            {"a folder named like a picture", localFilesData({temp / "album.png"}), false},
-            {"a file of another kind", localFilesData({temp / "notes.txt"}), false},
-            {"a picture that is not there", localFilesData({temp / "gone.png"}), false},
-            {"a remote address", filesData({QUrl("https://example.org/cat.png")}), false},
-            {"text", std::move(withText), false},
+            {"image data from a browser", browserImage(PatternedPicture(40, 30)), true},
+            {"two files", filesData({picture, game}), false},
+            {"a folder named like a picture", filesData({temp / "album.png"}), false},
+            {"a file of another kind", filesData({temp / "notes.txt"}), false},
+            {"a picture that is not there", filesData({temp / "gone.png"}), false},
+            {"a remote address", filesData({RemotePicture}), false},
+            {"text", textData(QString::fromStdString(picture)), false},
             {"nothing", std::make_unique<QMimeData>(), false},
         };
-        for (const TCase &test : cases)
-            QVERIFY2(dragAccepted(form.get(), *test.Data) == test.Accepted, test.What);
+        for (const auto &[what, data, accepted] : cases)
+            QVERIFY2(drag(form.get(), *data) == accepted, what);
 
         // A refused drop opens nothing, now or later.
-        QVERIFY(!drop(form.get(), *localFilesData({picture, game})));
+        QVERIFY(!drop(form.get(), *filesData({picture, game})));
         QTest::qWait(50);
         QCOMPARE(form->windowTitle(), QString("Mosavo game"));
         QVERIFY(boxes.empty() && errors.Descriptions.empty());
     }
 
-    void droppedFilesOpenAsTheirDialogsWouldAfterTheSaveQuestion()
+    void droppedOrCopiedFilesOpenAsTheirDialogsWouldAfterTheSaveQuestion()
     {
-        struct TCase
-        {
-            std::string File;
-            TFileDialog TMosavoForm::*Dialog;
-            void (TMosavoForm::*Command)();
+        const auto dropped
+            = [this](const std::string &file) { QVERIFY(drop(form.get(), *filesData({file}))); };
+        const auto pastedFromTheMenu = [this](const std::string &file) {
+            QGuiApplication::clipboard()->setMimeData(filesData({file}).release());
+            form->PastePictureMenu->trigger();
         };
-        const TCase cases[] = {
-            {picture, &TMosavoForm::LoadPictureDialog, &TMosavoForm::LoadPictureMenuClick},
-            {game, &TMosavoForm::LoadGameDialog, &TMosavoForm::LoadGameMenuClick},
-        };
-        for (const TCase &test : cases) {
-            const std::string file = test.File;
-            // The same file chosen in the dialog, in a window of its own.
-            std::unique_ptr<TMosavoForm> chosen = shownForm();
-            TFileDialog::SetExecuteHook([&](TFileDialog &dialog) {
-                dialog.FileName = file;
-                return true;
-            });
-            ((*chosen).*test.Command)();
-            TFileDialog::SetExecuteHook([](TFileDialog &) { return false; });
-
+        const std::tuple<std::string, void (TMosavoForm::*)(), std::function<void(std::string)>>
+            cases[] = {
+                {picture, &TMosavoForm::LoadPictureMenuClick, dropped},
+                {game, &TMosavoForm::LoadGameMenuClick, dropped},
+                {game, &TMosavoForm::LoadGameMenuClick, pastedFromTheMenu},
+            };
+        for (const auto &[file, command, handOver] : cases) {
+            TWindowFiles expected = chosenInDialog(file, command);
             playSomething();
-            QVERIFY(drop(form.get(), *localFilesData({file})));
-            QTRY_COMPARE(form->CurrentPicture, picture);
+            handOver(file);
             QTRY_VERIFY(!form->Board.Modified);
-            QCOMPARE(boxes.size(), size_t(1));
-            QCOMPARE(boxes[0].Text, std::string("The game has been modified. Save it?"));
-            const TWindowFiles dropped = windowFiles(*form);
-            TWindowFiles expected = windowFiles(*chosen);
-            // The dialog of the other kind saw nothing; the load picture dialog is set up anew
-            // at each use.
-            if (test.Dialog == &TMosavoForm::LoadGameDialog)
-                expected.LoadPictureDialog = dropped.LoadPictureDialog;
-            QCOMPARE(dropped, expected);
-            QCOMPARE(((*form).*test.Dialog).FileName, file);
-            chosen->Board.Modified = false;
+            QCOMPARE(boxes, (decltype(boxes) {{"Query", "The game has been modified. Save it?"}}));
+            // The load picture dialog is set up anew at each use; a game's load leaves it alone.
+            if (file == game)
+                expected.LoadPictureDialog = form->LoadPictureDialog.FileName;
+            QCOMPARE(WindowFiles(*form), expected);
         }
+        QVERIFY2(!std::filesystem::exists(pasted), "a file is played where it lies");
     }
 
     void cancellingTheSaveQuestionKeepsTheGameAtADrop()
     {
         playSomething();
-        const TWindowFiles before = windowFiles(*form);
+        const QString caption = form->windowTitle();
         boxAnswer = mbrCancel;
-        QVERIFY(drop(form.get(), *localFilesData({game})));
+        QVERIFY(drop(form.get(), *filesData({game})));
         QTRY_COMPARE(boxes.size(), size_t(1));
         boxAnswer = mbrNo;
-        QCOMPARE(windowFiles(*form).CurrentPicture, before.CurrentPicture);
-        QCOMPARE(form->windowTitle(), before.Caption);
+        QCOMPARE(form->windowTitle(), caption);
         QVERIFY(form->Board.Modified);
         QCOMPARE(form->Board.Pieces[0][0].Column, 1);
     }
@@ -332,184 +281,134 @@ private slots:
         form->Board.SwapPieces(0, 0, 1, 0);
         form->DrawAllPieces();
         const QPoint centre(form->Board.PieceWidth / 2, form->Board.PieceHeight / 2);
+        const QPoint next = centre + QPoint(form->Board.PieceWidth, 0);
         QTest::mousePress(form->PuzzlePictureImage, Qt::LeftButton, {}, centre);
         QVERIFY(form->Dragging());
-        QVERIFY(!dragAccepted(form.get(), *localFilesData({game})));
-        QVERIFY(!drop(form.get(), *localFilesData({game})));
+        QVERIFY(!drag(form.get(), *filesData({game})));
+        QVERIFY(!drop(form.get(), *filesData({game})));
         // The piece's own drop still swaps.
-        QTest::mouseMove(form->PuzzlePictureImage, centre + QPoint(form->Board.PieceWidth, 0));
-        QTest::mouseRelease(form->PuzzlePictureImage, Qt::LeftButton, {},
-            centre + QPoint(form->Board.PieceWidth, 0));
-        QVERIFY(!form->Dragging());
-        QCOMPARE(form->Board.MovesCount, 1);
+        QTest::mouseMove(form->PuzzlePictureImage, next);
+        QTest::mouseRelease(form->PuzzlePictureImage, Qt::LeftButton, {}, next);
         QCOMPARE(form->Board.CountMisplacedPieces(), 0);
         QTest::qWait(50);
-        QCOMPARE(form->CurrentPicture, picture);
-        QVERIFY(form->windowTitle() == "Mosavo");
-        QVERIFY(dragAccepted(form.get(), *localFilesData({game})));
+        QCOMPARE(form->windowTitle(), QString("Mosavo"));
+        QVERIFY(drag(form.get(), *filesData({game})));
     }
 
+    // The menu, Ctrl+V, Shift+Insert and a drop of image data: each saves a PNG of its own and
+    // plays it as if chosen in the Load picture dialog.
     void pastedImageDataIsSavedAsAPngOfTheSamePixelsAndPlayed()
     {
-        const QImage image = patternedPicture(420, 280);
-        const QKeySequence keys[]
-            = {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)};
-        std::set<std::string> saved;
-        for (const QKeySequence &key : keys) {
-            QGuiApplication::clipboard()->setImage(image);
-            pasteWith(key);
-            QVERIFY2(boxes.empty(), boxes.empty() ? "" : boxes[0].Text.c_str());
+        const QImage image = PatternedPicture(420, 280);
+        QCOMPARE(form->PastePictureMenu->text(), QString("Paste picture"));
+        QVERIFY(form->WorkMenu->actions().contains(form->PastePictureMenu));
+        const QKeySequence keys[] = {QKeySequence(Qt::CTRL | Qt::Key_V),
+            QKeySequence(Qt::SHIFT | Qt::Key_Insert), QKeySequence() /* the menu */};
+        for (size_t paste = 0; paste <= std::size(keys); ++paste) {
+            const std::string previous = form->CurrentPicture;
+            if (paste < std::size(keys)) {
+                QGuiApplication::clipboard()->setImage(image);
+                pasteWith(keys[paste]);
+            } else { // a drop, whose data is gone once it has ended, before the picture is played
+                QGuiApplication::clipboard()->clear();
+                QVERIFY(drop(form.get(), *browserImage(image)));
+            }
+            QTRY_VERIFY(form->CurrentPicture != previous);
+            QVERIFY2(boxes.empty(), boxes.empty() ? "" : boxes[0].second.c_str());
             QVERIFY(errors.Descriptions.empty());
             const std::string path = form->CurrentPicture;
-            QVERIFY(saved.insert(path).second);
             QCOMPARE(GetFileDir(path), pasted);
-            QVERIFY2(QRegularExpression(R"(^Pasted \d{4}-\d\d-\d\d \d\d-\d\d-\d\d( \(2\))?\.png$)")
+            QVERIFY2(QRegularExpression(R"(^Pasted \d{4}-\d\d-\d\d \d\d-\d\d-\d\d( \(\d\))?\.png$)")
                          .match(QString::fromStdString(GetFileNamePart(path)))
                          .hasMatch(),
                 path.c_str());
             QImageReader reader(QString::fromStdString(path));
             QCOMPARE(reader.format(), QByteArray("png"));
             QCOMPARE(reader.read().convertToFormat(QImage::Format_RGB32), image);
-            // As from the Load picture dialog: a new game of the picture, the game dialogs
-            // proposing its name.
-            QCOMPARE(form->LoadPictureDialog.FileName, path);
-            QCOMPARE(GetFileNamePart(form->SaveGameDialog.FileName),
-                ChangeFileExtension(GetFileNamePart(path), ".mzg"));
-            QCOMPARE(form->TipsLabel->text(), QString(TMosavoForm::RandomizeTip));
-            QCOMPARE(form->windowTitle(), QString("Mosavo"));
+            QCOMPARE(WindowFiles(*form), chosenInDialog(path, &TMosavoForm::LoadPictureMenuClick));
         }
-        QCOMPARE(filesIn(pasted).size(), size_t(2));
-        // And the game plays it.
+        QCOMPARE(filesIn(pasted).size(), std::size(keys) + 1);
         form->RandomizeMenuClick();
         QVERIFY(form->Board.CountMisplacedPieces() > 0);
-        QCOMPARE(form->TipsLabel->text(), QString(TMosavoForm::DragTip));
     }
 
-    void theWorkMenuPastesAndACopiedFileOpensAsADrop()
+    void aPasteWithoutAPictureToShowSaysWhyAndChangesNothing()
     {
-        QGuiApplication::clipboard()->setMimeData(localFilesData({game}).release());
-        QVERIFY(form->PastePictureMenu->text() == "Paste picture");
-        QVERIFY(form->WorkMenu->actions().contains(form->PastePictureMenu));
-        form->PastePictureMenu->trigger();
-        QCOMPARE(form->windowTitle().toStdString(), "Mosavo - " + game);
-        QCOMPARE(form->Board.MovesCount, 3);
-        QCOMPARE(form->LoadGameDialog.FileName, game);
-        // A copied file is played where it lies: nothing is saved.
-        QVERIFY(!std::filesystem::exists(pasted));
-    }
-
-    void aClipboardWithoutAPictureSaysSoAndChangesNothing()
-    {
+        const auto cannotBeShown = [](const QString &reason) {
+            return R"(The picture "Pasted [\d -]+\.png" cannot be shown: )"
+                + QRegularExpression::escape(reason) + R"(\.)";
+        };
+        const QString noPicture = R"(The clipboard holds no picture\.)";
+        using namespace crafted;
+        std::tuple<std::unique_ptr<QMimeData>, std::string, QString> cases[] = {
+            {std::make_unique<QMimeData>(), "Message", noPicture},
+            {textData("a cat"), "Message", noPicture},
+            {filesData({temp / "notes.txt"}), "Message", noPicture},
+            {filesData({picture, game}), "Message", noPicture},
+            {filesData({RemotePicture}), "Message", noPicture},
+            {encodedData("image/png", QByteArray::fromStdString(PngClaiming(20000, 20000))),
+                "Warning", cannotBeShown("too large: 400 megapixels")},
+            {encodedData("image/bmp", QByteArray::fromStdString(BmpClaiming(12000, 9000))),
+                "Warning", cannotBeShown("too large: 108 megapixels")},
+            {encodedData("image/png", "\x89PNG\r\n\x1A\n but no more"), "Warning",
+                cannotBeShown("damaged")},
+            {encodedData("image/png", "no picture at all"), "Warning",
+                cannotBeShown("not a picture this program can read")},
+        };
         form->OpenFile(picture);
-        const TWindowFiles before = windowFiles(*form);
-        auto text = std::make_unique<QMimeData>();
-        text->setText("a cat");
-        std::unique_ptr<QMimeData> contents[]
-            = {std::make_unique<QMimeData>(), std::move(text), localFilesData({temp / "notes.txt"}),
-                localFilesData({picture, game}), filesData({QUrl("https://example.org/cat.png")})};
-        for (std::unique_ptr<QMimeData> &content : contents) {
-            QGuiApplication::clipboard()->setMimeData(content.release());
+        const TWindowFiles before = WindowFiles(*form);
+        for (auto &[data, caption, text] : cases) {
+            QGuiApplication::clipboard()->setMimeData(data.release());
             boxes.clear();
             pasteWith(QKeySequence(Qt::CTRL | Qt::Key_V));
             QCOMPARE(boxes.size(), size_t(1));
-            QCOMPARE(boxes[0].Caption, std::string("Message"));
-            QCOMPARE(boxes[0].Text, std::string("The clipboard holds no picture."));
-            QVERIFY(windowFiles(*form) == before);
-        }
-        QVERIFY(errors.Descriptions.empty());
-        QVERIFY(!std::filesystem::exists(pasted));
-    }
-
-    void pastedDataThatCannotBeShownIsRefusedWithItsWarningAndNothingIsWritten()
-    {
-        struct TCase
-        {
-            QString Type;
-            std::string Bytes;
-            const char *Reason;
-        };
-        const TCase cases[] = {
-            {"image/png", crafted::PngClaiming(20000, 20000), "too large: 400 megapixels"},
-            {"image/bmp", crafted::BmpClaiming(12000, 9000), "too large: 108 megapixels"},
-            {"image/png", "\x89PNG\r\n\x1A\n but no more", "damaged"},
-            {"image/png", "no picture at all", "not a picture this program can read"},
-        };
-        form->OpenFile(picture);
-        const TWindowFiles before = windowFiles(*form);
-        for (const TCase &test : cases) {
-            QGuiApplication::clipboard()->setMimeData(encodedData(test.Type, test.Bytes).release());
-            boxes.clear();
-            form->PastePictureMenu->trigger();
-            QCOMPARE(boxes.size(), size_t(1));
-            QCOMPARE(boxes[0].Caption, std::string("Warning"));
-            const QRegularExpression warning(
-                R"(^The picture "Pasted [\d -]+\.png" cannot be shown: (.*)\.$)");
-            const QRegularExpressionMatch match
-                = warning.match(QString::fromStdString(boxes[0].Text));
-            QVERIFY2(match.hasMatch(), boxes[0].Text.c_str());
-            QCOMPARE(match.captured(1), QString(test.Reason));
-            QVERIFY(windowFiles(*form) == before);
+            QCOMPARE(boxes[0].first, caption);
+            QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(text))
+                         .match(QString::fromStdString(boxes[0].second))
+                         .hasMatch(),
+                boxes[0].second.c_str());
+            QVERIFY(WindowFiles(*form) == before);
             QVERIFY(!std::filesystem::exists(pasted));
         }
-        QVERIFY(QApplication::overrideCursor() == nullptr);
-    }
-
-    void droppedImageDataIsPastedOnceTheDropHasEnded()
-    {
-        const QImage image = patternedPicture(200, 300);
-        auto fromBrowser = filesData({QUrl("https://example.org/cat.png")});
-        fromBrowser->setData("image/png", pngBytes(image));
-        QVERIFY(drop(form.get(), *fromBrowser));
-        fromBrowser.reset();
-        QTRY_COMPARE(GetFileDir(form->CurrentPicture), pasted);
-        QCOMPARE(
-            QImage(QString::fromStdString(form->CurrentPicture)).convertToFormat(image.format()),
-            image);
-        QCOMPARE(form->TipsLabel->text(), QString(TMosavoForm::RandomizeTip));
+        QVERIFY(errors.Descriptions.empty());
     }
 
     void aPastedPictureTakesTheNextNumberAndNeverReplacesAFile()
     {
         const TDateTimeParts moment {2026, 12, 9, 3, 14, 5, 31};
-        WriteTextFile(pasted + "Pasted 2026-12-09 14-05-31 (2).png", "someone else's");
-        const QImage image = patternedPicture(30, 20);
-        const std::string first = SavePastedPicture(image, pasted, moment);
-        const std::string second = SavePastedPicture(image, pasted, moment);
-        QCOMPARE(first, pasted + "Pasted 2026-12-09 14-05-31.png");
-        QCOMPARE(second, pasted + "Pasted 2026-12-09 14-05-31 (3).png");
-        QCOMPARE(ReadTextFile(pasted + "Pasted 2026-12-09 14-05-31 (2).png"),
-            std::string("someone else's"));
-        // No temporary is left behind.
-        QCOMPARE(filesIn(pasted),
-            (std::vector<std::string> {"Pasted 2026-12-09 14-05-31 (2).png",
-                "Pasted 2026-12-09 14-05-31 (3).png", "Pasted 2026-12-09 14-05-31.png"}));
+        const std::string name = pasted + "Pasted 2026-12-09 14-05-31";
+        WriteTextFile(name + " (2).png", "someone else's");
+        const QImage image = PatternedPicture(30, 20);
+        QCOMPARE(SavePastedPicture(image, pasted, moment), name + ".png");
+        QCOMPARE(SavePastedPicture(image, pasted, moment), name + " (3).png");
+        QCOMPARE(ReadTextFile(name + " (2).png"), std::string("someone else's"));
+        QCOMPARE(filesIn(pasted).size(), size_t(3)); // and no temporary
     }
 
     void aPasteThatCannotBeSavedIsReportedAndLeavesNothing()
     {
-        // A file stands where the folder should be made.
-        WriteTextFile(temp / "blocked", "");
+        WriteTextFile(temp / "blocked", ""); // a file where the folder should be made
         form->PastedPicturesDir = temp / "blocked/Pictures/";
-        QGuiApplication::clipboard()->setImage(patternedPicture(30, 20));
+        QGuiApplication::clipboard()->setImage(PatternedPicture(30, 20));
         form->PastePictureMenu->trigger();
         QCOMPARE(errors.Descriptions.size(), size_t(1));
         const std::string report = errors.Descriptions[0] + "\n" + errors.Contexts[0];
-        QVERIFY2(report.starts_with("Failed to paste picture."), report.c_str());
-        QVERIFY2(report.find("Failed to create directory.") != std::string::npos, report.c_str());
+        QVERIFY2(report.starts_with("Failed to paste picture.")
+                && report.find("Failed to create directory.") != std::string::npos,
+            report.c_str());
         QCOMPARE(form->windowTitle(), QString("Mosavo game"));
-        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
     void theFirstStartPlaysASampleChosenAtRandom()
     {
         TTempFolder samples;
-        QVERIFY(patternedPicture(320, 240).save(QString::fromStdString(samples / "a.png")));
-        QVERIFY(patternedPicture(240, 320).save(QString::fromStdString(samples / "b.png")));
+        QVERIFY(PatternedPicture(320, 240).save(QString::fromStdString(samples / "a.png")));
+        QVERIFY(PatternedPicture(240, 320).save(QString::fromStdString(samples / "b.png")));
         WriteTextFile(samples / "CREDITS", "");
         form->LoadOptions(temp / "none/Mosavo.ini");
         QVERIFY(form->FirstStart());
         form->SamplePicturesDir = samples / "";
-        QCOMPARE(QString(form->TipsLabel->text()),
+        QCOMPARE(form->TipsLabel->text(),
             QString("Press [F5] to load a picture. Press [L] to load a game. Or paste one with "
                     "[Ctrl + V]."));
 
@@ -536,7 +435,7 @@ private slots:
         form->SamplePicturesDir = empty / "";
         QVERIFY(!form->OpenRandomSample());
         // Without a samples folder the decoders are not even listed.
-        std::unique_ptr<TMosavoForm> bare = shownForm();
+        std::unique_ptr<TMosavoForm> bare = ShownGameWindow();
         bare->SamplePicturesDir.clear();
         QVERIFY(!bare->OpenRandomSample());
         QVERIFY(bare->LoadPictureDialog.Filter.empty());
