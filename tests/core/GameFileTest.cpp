@@ -186,19 +186,16 @@ TEST_F(GameFileTest, CountersReadTheirWholeRangeAndTheCountersStartFromZero)
     EXPECT_EQ(board.WrongMoves, 0);
 }
 
-// The playing time came after every other key; a file without it, or with a value that is not a
-// count of seconds, starts the clock at 0.
+// A file saved before the clock, or with a time that is no count of seconds, starts at 0.
 TEST_F(GameFileTest, ThePlayingTimeIsReadWhereItIsAndIsZeroWhereItIsNot)
 {
     const struct
     {
         const char *line;
         int32_t seconds;
-    } cases[] = {
-        {"PlayingTime=245", 245}, {"PlayingTime=0", 0}, {"PlayingTime=2147483647", 2147483647},
-        {"PlayingTime=-5", 0}, {"PlayingTime=4:05", 0}, {"PlayingTime=", 0},
-        {"Player=Ann", 0}, // a file saved before the clock
-    };
+    } cases[]
+        = {{"PlayingTime=245", 245}, {"PlayingTime=0", 0}, {"PlayingTime=2147483647", 2147483647},
+            {"PlayingTime=-5", 0}, {"PlayingTime=4:05", 0}, {"PlayingTime=", 0}, {"Player=Ann", 0}};
     for (const auto &c : cases) {
         board.PlayingTime = 77;
         loadGame({"[MosavoGame]", "PictureTitle=/p.png", "MovesCount=4", c.line});

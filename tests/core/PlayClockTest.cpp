@@ -11,99 +11,86 @@ constexpr int64_t Second = 1000;
 constexpr int64_t Minute = 60 * Second;
 constexpr int64_t Hour = 60 * Minute;
 
-// One step of a scripted session: at `at` ms something happens, then the clock must show
-// `seconds`.
+// A step of a session: at `at` ms the action happens, then the clock must show `seconds` and
+// tell whether it is running. Start and Hold take the seconds that the game already has.
 struct TStep
 {
     int64_t at;
-    enum { Start, Stop, Away, Back, Input, Look } what;
+    void (*action)(TPlayClock &clock, int64_t at, int32_t seconds);
     int32_t seconds;
+    bool running;
 };
 
-struct TSession
+void Start(TPlayClock &clock, int64_t at, int32_t seconds)
 {
-    const char *name;
-    std::vector<TStep> steps;
-};
-
-void play(const TSession &session)
-{
-    TPlayClock clock;
-    for (const TStep &step : session.steps) {
-        switch (step.what) {
-        case TStep::Start:
-            clock.Start(step.at, 0);
-            break;
-        case TStep::Stop:
-            clock.Stop(step.at);
-            break;
-        case TStep::Away:
-            clock.SetAttending(step.at, false);
-            break;
-        case TStep::Back:
-            clock.SetAttending(step.at, true);
-            break;
-        case TStep::Input:
-            clock.Input(step.at);
-            break;
-        case TStep::Look:
-            break;
-        }
-        EXPECT_EQ(clock.Seconds(step.at), step.seconds) << session.name << " at " << step.at;
-    }
+    clock.Start(at, seconds);
 }
+void Hold(TPlayClock &clock, int64_t, int32_t seconds)
+{
+    clock.Hold(seconds);
+}
+void Stop(TPlayClock &clock, int64_t at, int32_t)
+{
+    clock.Stop(at);
+}
+void Away(TPlayClock &clock, int64_t at, int32_t)
+{
+    clock.SetAttending(at, false);
+}
+void Back(TPlayClock &clock, int64_t at, int32_t)
+{
+    clock.SetAttending(at, true);
+}
+void Input(TPlayClock &clock, int64_t at, int32_t)
+{
+    clock.Input(at);
+}
+void Look(TPlayClock &, int64_t, int32_t) { }
 
 TEST(PlayClockTest, CountsOnlyWhileAGameIsPlayedAndAttendedTo)
 {
-    const TSession sessions[] = {
-        {"not before the start", {{0, TStep::Input, 0}, {5 * Second, TStep::Look, 0}}},
+    const struct
+    {
+        const char *name;
+        std::vector<TStep> steps;
+    } sessions[] = {
+        {"not before the start", {{0, Input, 0, false}, {5 * Second, Look, 0, false}}},
         {"runs from the start",
-            {{1 * Second, TStep::Start, 0}, {3500, TStep::Input, 2}, {6 * Second, TStep::Look, 5}}},
+            {{1 * Second, Start, 0, true}, {3500, Input, 2, true}, {6 * Second, Look, 5, true}}},
         {"stops when solved",
-            {{0, TStep::Start, 0}, {10 * Second, TStep::Stop, 10}, {60 * Second, TStep::Input, 10},
-                {99 * Second, TStep::Look, 10}}},
+            {{0, Start, 0, true}, {10 * Second, Stop, 10, false}, {60 * Second, Input, 10, false},
+                {99 * Second, Look, 10, false}}},
         {"pauses while hidden, minimized, inactive or under a dialog",
-            {{0, TStep::Start, 0}, {4 * Second, TStep::Away, 4}, {50 * Second, TStep::Input, 4},
-                {90 * Second, TStep::Back, 4}, {95 * Second, TStep::Look, 9}}},
+            {{0, Start, 0, true}, {4 * Second, Away, 4, false}, {50 * Second, Input, 4, false},
+                {90 * Second, Back, 4, true}, {95 * Second, Look, 9, true}}},
         {"a game started while away waits for the player",
-            {{0, TStep::Away, 0}, {1 * Second, TStep::Start, 0}, {30 * Second, TStep::Look, 0},
-                {40 * Second, TStep::Back, 0}, {42 * Second, TStep::Look, 2}}},
+            {{0, Away, 0, false}, {1 * Second, Start, 0, false}, {30 * Second, Look, 0, false},
+                {40 * Second, Back, 0, true}, {42 * Second, Look, 2, true}}},
         {"stops three minutes after the last input",
-            {{0, TStep::Start, 0}, {1 * Minute, TStep::Input, 60},
-                {4 * Minute + 30 * Second, TStep::Look, 240}, {8 * Hour, TStep::Look, 240},
-                {8 * Hour + 1, TStep::Input, 240}, {8 * Hour + 10 * Second, TStep::Look, 249}}},
+            {{0, Start, 0, true}, {1 * Minute, Input, 60, true}, {4 * Minute - 1, Look, 239, true},
+                {4 * Minute, Look, 240, false}, {8 * Hour, Look, 240, false},
+                {8 * Hour + 1, Input, 240, true}, {8 * Hour + 10 * Second, Look, 249, true}}},
         {"turning back to the window counts as input",
-            {{0, TStep::Start, 0}, {2 * Minute, TStep::Away, 120}, {20 * Minute, TStep::Back, 120},
-                {22 * Minute, TStep::Look, 240}}},
+            {{0, Start, 0, true}, {2 * Minute, Away, 120, false}, {20 * Minute, Back, 120, true},
+                {22 * Minute, Look, 240, true}}},
         {"a second stop or start changes nothing it should not",
-            {{0, TStep::Start, 0}, {7 * Second, TStep::Stop, 7}, {9 * Second, TStep::Stop, 7},
-                {10 * Second, TStep::Start, 0}, {13 * Second, TStep::Look, 3}}},
+            {{0, Start, 0, true}, {7 * Second, Stop, 7, false}, {9 * Second, Stop, 7, false},
+                {10 * Second, Start, 0, true}, {13 * Second, Look, 3, true}}},
+        {"a loaded game goes on from its saved time",
+            {{100, Start, 245, true}, {100 + 15 * Second, Stop, 260, false},
+                {99 * Second, Look, 260, false}}},
+        {"a held game shows its time without counting",
+            {{0, Start, 0, true}, {0, Hold, 245, false}, {10 * Minute, Look, 245, false},
+                {20 * Minute, Hold, 0, false}}},
     };
-    for (const TSession &session : sessions)
-        play(session);
-}
-
-TEST(PlayClockTest, ALoadedGameGoesOnFromItsSavedTime)
-{
-    TPlayClock clock;
-    clock.Start(100, 245);
-    EXPECT_EQ(clock.Seconds(100), 245);
-    EXPECT_EQ(clock.Seconds(100 + 15 * Second), 260);
-    EXPECT_TRUE(clock.Running(200));
-    clock.Stop(100 + 15 * Second);
-    EXPECT_FALSE(clock.Running(200 + 15 * Second));
-    EXPECT_EQ(clock.Seconds(100 + 99 * Second), 260);
-}
-
-TEST(PlayClockTest, AHeldGameShowsItsTimeWithoutCounting)
-{
-    TPlayClock clock;
-    clock.Start(0, 0);
-    clock.Hold(245);
-    EXPECT_FALSE(clock.Playing());
-    EXPECT_EQ(clock.Seconds(10 * Minute), 245);
-    clock.Hold(0);
-    EXPECT_EQ(clock.Seconds(20 * Minute), 0);
+    for (const auto &session : sessions) {
+        TPlayClock clock;
+        for (const TStep &step : session.steps) {
+            step.action(clock, step.at, step.seconds);
+            EXPECT_EQ(clock.Seconds(step.at), step.seconds) << session.name << " at " << step.at;
+            EXPECT_EQ(clock.Running(step.at), step.running) << session.name << " at " << step.at;
+        }
+    }
 }
 
 TEST(PlayClockTest, TheSolvedMomentFadesTheLinesThenShowsAndFadesTheBanner)
@@ -111,21 +98,11 @@ TEST(PlayClockTest, TheSolvedMomentFadesTheLinesThenShowsAndFadesTheBanner)
     const struct
     {
         int64_t at;
-        double linesGone;
-        double banner;
+        double linesGone, banner;
         bool settled;
-    } cases[] = {
-        {-5, 0, 0, false},
-        {0, 0, 0, false},
-        {500, 0.5, 0, false},
-        {999, 0.999, 0, false},
-        {1000, 1, 1, false},
-        {2999, 1, 1, false},
-        {3000, 1, 1, false},
-        {3200, 1, 0.5, false},
-        {3400, 1, 0, true},
-        {60000, 1, 0, true},
-    };
+    } cases[] = {{-5, 0, 0, false}, {0, 0, 0, false}, {500, 0.5, 0, false}, {999, 0.999, 0, false},
+        {1000, 1, 1, false}, {3000, 1, 1, false}, {3200, 1, 0.5, false}, {3400, 1, 0, true},
+        {60000, 1, 0, true}};
     for (const auto &c : cases) {
         const TSolvedMomentLook look = SolvedMomentAt(c.at);
         EXPECT_DOUBLE_EQ(look.LinesGone, c.linesGone) << c.at;
@@ -134,31 +111,11 @@ TEST(PlayClockTest, TheSolvedMomentFadesTheLinesThenShowsAndFadesTheBanner)
     }
 }
 
-TEST(PlayClockTest, RunningTellsWhetherTheDisplayNeedsTicks)
-{
-    TPlayClock clock;
-    EXPECT_FALSE(clock.Running(0));
-    clock.Start(0, 0);
-    EXPECT_TRUE(clock.Running(TPlayClock::IdleLimit - 1));
-    EXPECT_FALSE(clock.Running(TPlayClock::IdleLimit));
-    clock.Input(TPlayClock::IdleLimit + 5);
-    EXPECT_TRUE(clock.Running(TPlayClock::IdleLimit + 6));
-    clock.SetAttending(TPlayClock::IdleLimit + 6, false);
-    EXPECT_FALSE(clock.Running(TPlayClock::IdleLimit + 7));
-}
-
 TEST(PlayClockTest, TheTimeReadsAsOnAClock)
 {
-    const std::pair<int32_t, const char *> cases[] = {
-        {0, "0:00"},
-        {9, "0:09"},
-        {245, "4:05"},
-        {3599, "59:59"},
-        {3600, "1:00:00"},
-        {3729, "1:02:09"},
-        {36000 + 61, "10:01:01"},
-        {-3, "0:00"},
-    };
+    const std::pair<int32_t, const char *> cases[]
+        = {{0, "0:00"}, {9, "0:09"}, {245, "4:05"}, {3599, "59:59"}, {3600, "1:00:00"},
+            {3729, "1:02:09"}, {36000 + 61, "10:01:01"}, {-3, "0:00"}};
     for (const auto &[seconds, text] : cases)
         EXPECT_EQ(PlayingTimeText(seconds), text) << seconds;
 }

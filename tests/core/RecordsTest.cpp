@@ -9,9 +9,8 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -19,10 +18,17 @@ const TRecordKey Lake {"/home/ana/Pictures/Lake.jpg", 12, 9, false};
 const TRecordKey LakeFlipped {"/home/ana/Pictures/Lake.jpg", 12, 9, true};
 const TRecordKey Cat {"/home/ana/Pictures/My cat.png", 7, 30, false};
 
-bool sameKey(const TRecordKey &a, const TRecordKey &b)
+auto fields(const TRecordKey &key)
 {
-    return a.Picture == b.Picture && a.Columns == b.Columns && a.Rows == b.Rows
-        && a.Flipped == b.Flipped;
+    return std::tuple(key.Picture, key.Columns, key.Rows, key.Flipped);
+}
+auto fields(const TGameResult &result)
+{
+    return std::tuple(result.Moves, result.WrongMoves, result.Seconds);
+}
+auto fields(const TRecordNews &news)
+{
+    return std::tuple(news.Moves, news.WrongMoves, news.Time);
 }
 
 TEST(RecordsTest, SectionNamesHoldThePictureTheGridAndTheFlipping)
@@ -33,7 +39,7 @@ TEST(RecordsTest, SectionNamesHoldThePictureTheGridAndTheFlipping)
         TRecordKey parsed;
         ASSERT_TRUE(ParseRecordSectionName(RecordSectionName(key), parsed))
             << RecordSectionName(key);
-        EXPECT_TRUE(sameKey(parsed, key)) << RecordSectionName(key);
+        EXPECT_EQ(fields(parsed), fields(key));
     }
     for (const char *name : {"", "Lake.jpg", "Lake.jpg 12", "Lake.jpg 12x", "Lake.jpg x9",
              "Lake.jpg 0x9", "Lake.jpg 31x9", "Lake.jpg 12x9x", " 12x9", "Lake.jpg 12x9 mirrored",
@@ -49,34 +55,23 @@ TEST(RecordsTest, EachBestIsBeatenOnlyByAStrictlyBetterResult)
     const struct
     {
         TGameResult result;
-        bool moves, wrongMoves, time;
+        TRecordNews news;
         TGameResult best;
-    } cases[] = {
-        {{41, 3, 300}, false, false, false, {41, 3, 300}},
-        {{40, 3, 300}, true, false, false, {40, 3, 300}},
-        {{50, 2, 300}, false, true, false, {41, 2, 300}},
-        {{50, 9, 299}, false, false, true, {41, 3, 299}},
-        {{10, 0, 10}, true, true, true, {10, 0, 10}},
-        {{42, 4, 301}, false, false, false, {41, 3, 300}},
-    };
+    } cases[] = {{{41, 3, 300}, {false, false, false}, {41, 3, 300}},
+        {{40, 3, 300}, {true, false, false}, {40, 3, 300}},
+        {{50, 2, 300}, {false, true, false}, {41, 2, 300}},
+        {{50, 9, 299}, {false, false, true}, {41, 3, 299}},
+        {{10, 0, 10}, {true, true, true}, {10, 0, 10}},
+        {{42, 4, 301}, {false, false, false}, {41, 3, 300}}};
     for (const auto &c : cases) {
         TRecord record;
         record.Solved = 2;
         record.Best = {41, 3, 300};
-        const TRecordNews news = AddResult(record, c.result, "now");
-        EXPECT_EQ(news.Moves, c.moves) << c.result.Moves;
-        EXPECT_EQ(news.WrongMoves, c.wrongMoves) << c.result.WrongMoves;
-        EXPECT_EQ(news.Time, c.time) << c.result.Seconds;
-        EXPECT_EQ(record.Best.Moves, c.best.Moves);
-        EXPECT_EQ(record.Best.WrongMoves, c.best.WrongMoves);
-        EXPECT_EQ(record.Best.Seconds, c.best.Seconds);
+        EXPECT_EQ(fields(AddResult(record, c.result, "now")), fields(c.news));
+        EXPECT_EQ(fields(record.Best), fields(c.best));
         EXPECT_EQ(record.Solved, 3);
         EXPECT_EQ(record.LastSolved, "now");
     }
-    TRecord first;
-    const TRecordNews news = AddResult(first, {90, 20, 4000}, "then");
-    EXPECT_TRUE(news.Moves && news.WrongMoves && news.Time);
-    EXPECT_EQ(first.Solved, 1);
 }
 
 TEST(RecordsTest, ThePanelNamesTheNewRecordsThenTheBestsThatStand)
@@ -87,12 +82,10 @@ TEST(RecordsTest, ThePanelNamesTheNewRecordsThenTheBestsThatStand)
     {
         TRecordNews news;
         std::vector<std::string> lines;
-    } cases[] = {
-        {{false, false, false}, {"Your best: 38 moves, 2 wrong moves, 3:50."}},
+    } cases[] = {{{false, false, false}, {"Your best: 38 moves, 2 wrong moves, 3:50."}},
         {{true, false, false}, {"New record: 38 moves.", "Your best: 2 wrong moves, 3:50."}},
         {{false, true, true}, {"New record: 2 wrong moves, 3:50.", "Your best: 38 moves."}},
-        {{true, true, true}, {"New record: 38 moves, 2 wrong moves, 3:50."}},
-    };
+        {{true, true, true}, {"New record: 38 moves, 2 wrong moves, 3:50."}}};
     for (const auto &c : cases)
         EXPECT_EQ(RecordLines(record, c.news), c.lines) << c.lines.front();
 }
@@ -102,6 +95,8 @@ class RecordBookTest : public ::testing::Test
 protected:
     TTempFolder temp;
     const std::string path = (temp.Path() / RecordsFileName).string();
+    std::unique_ptr<TRecordBook> book = open();
+    TRecord record;
 
     std::unique_ptr<TRecordBook> open() const
     {
@@ -109,16 +104,18 @@ protected:
     }
 };
 
+// A first result beats every best; a flipped game is a challenge of its own.
 TEST_F(RecordBookTest, ResultsAreWrittenWholeWithTheMostRecentRecordLast)
 {
-    auto book = open();
-    TRecord record;
     book->Add(Lake, {41, 3, 245}, "Monday", record);
-    book->Add(Cat, {100, 20, 900}, "Tuesday", record);
-    const TRecordNews news = book->Add(Lake, {38, 5, 250}, "Wednesday", record);
-    EXPECT_TRUE(news.Moves);
-    EXPECT_FALSE(news.WrongMoves || news.Time);
+    EXPECT_EQ(
+        fields(book->Add(Cat, {100, 20, 900}, "Tuesday", record)), std::tuple(true, true, true));
+    EXPECT_EQ(
+        fields(book->Add(Lake, {38, 5, 250}, "Wednesday", record)), std::tuple(true, false, false));
     EXPECT_EQ(record.Solved, 2);
+    EXPECT_EQ(fields(book->Add(LakeFlipped, {90, 9, 500}, "Thursday", record)),
+        std::tuple(true, true, true));
+    EXPECT_EQ(record.Solved, 1);
     book->Save();
     EXPECT_EQ(ReadTextFile(path),
         "[/home/ana/Pictures/My cat.png 7x30]\r\n"
@@ -126,26 +123,16 @@ TEST_F(RecordBookTest, ResultsAreWrittenWholeWithTheMostRecentRecordLast)
         "\r\n"
         "[/home/ana/Pictures/Lake.jpg 12x9]\r\n"
         "Solved=2\r\nBestMoves=38\r\nBestWrongMoves=3\r\nBestTime=245\r\nLastSolved=Wednesday\r\n"
+        "\r\n"
+        "[/home/ana/Pictures/Lake.jpg 12x9 flipped]\r\n"
+        "Solved=1\r\nBestMoves=90\r\nBestWrongMoves=9\r\nBestTime=500\r\nLastSolved=Thursday\r\n"
         "\r\n");
 
     const std::vector<TRecord> records = open()->Records();
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_TRUE(sameKey(records[0].Key, Cat));
-    EXPECT_TRUE(sameKey(records[1].Key, Lake));
-    EXPECT_LT(records[0].Order, records[1].Order);
-    EXPECT_EQ(records[1].Best.Moves, 38);
-    EXPECT_EQ(records[1].LastSolved, "Wednesday");
-}
-
-TEST_F(RecordBookTest, AFlippedGameIsAChallengeOfItsOwn)
-{
-    auto book = open();
-    TRecord record;
-    book->Add(Lake, {41, 3, 245}, "Monday", record);
-    const TRecordNews news = book->Add(LakeFlipped, {90, 9, 500}, "Monday", record);
-    EXPECT_TRUE(news.Moves && news.WrongMoves && news.Time);
-    EXPECT_EQ(record.Solved, 1);
-    EXPECT_EQ(book->Records().size(), 2u);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(fields(records[2].Key), fields(LakeFlipped));
+    EXPECT_LT(records[1].Order, records[2].Order);
+    EXPECT_EQ(fields(records[1].Best), std::tuple(38, 3, 245));
 }
 
 TEST_F(RecordBookTest, ARecordKeepsKeysOfOthersAndRemovalTakesOnlyTheChosen)
@@ -154,13 +141,11 @@ TEST_F(RecordBookTest, ARecordKeepsKeysOfOthersAndRemovalTakesOnlyTheChosen)
         "[/p/a.png 5x5]\r\nSolved=1\r\nNote=mine\r\nBestMoves=9\r\nBestWrongMoves=1\r\n"
         "BestTime=20\r\nLastSolved=x\r\n[/p/b.png 5x5]\r\nSolved=4\r\nBestMoves=8\r\n"
         "BestWrongMoves=0\r\nBestTime=15\r\nLastSolved=y\r\n");
-    auto book = open();
+    book = open();
     ASSERT_TRUE(TRecordBook::Readable(book->Document()));
-    TRecord record;
     book->Add({"/p/a.png", 5, 5, false}, {12, 0, 30}, "z", record);
     EXPECT_EQ(record.Solved, 2);
-    EXPECT_EQ(record.Best.Moves, 9);
-    EXPECT_EQ(record.Best.WrongMoves, 0);
+    EXPECT_EQ(fields(record.Best), std::tuple(9, 0, 20));
     book->Remove({{"/p/b.png", 5, 5, false}, {"/p/none.png", 5, 5, false}});
     book->Save();
     EXPECT_EQ(ReadTextFile(path),
@@ -168,41 +153,29 @@ TEST_F(RecordBookTest, ARecordKeepsKeysOfOthersAndRemovalTakesOnlyTheChosen)
         "BestTime=20\r\nLastSolved=z\r\n\r\n");
 }
 
-TEST_F(RecordBookTest, OnlyDocumentsOfWholeRecordsAreReadable)
+TEST(RecordsTest, OnlyDocumentsOfWholeRecordsAreReadable)
 {
     const std::string whole
         = "Solved=1\r\nBestMoves=9\r\nBestWrongMoves=1\r\nBestTime=20\r\nLastSolved=x\r\n";
+    // The one record of a.png, with `from` in its keys replaced by `to`.
+    const auto recordWith = [&whole](const std::string &from, const std::string &to) {
+        std::string keys = whole;
+        keys.replace(keys.find(from), from.size(), to);
+        return "[/p/a.png 5x5]\r\n" + keys;
+    };
     const struct
     {
         const char *why;
         std::string text;
         bool readable;
-    } cases[] = {
-        {"empty", "", true},
-        {"one record", "[/p/a.png 5x5]\r\n" + whole, true},
+    } cases[] = {{"empty", "", true}, {"one record", "[/p/a.png 5x5]\r\n" + whole, true},
         {"not a record's name", "[Settings]\r\n" + whole, false},
         {"a name twice", "[/p/a.png 5x5]\r\n" + whole + "[/P/A.PNG 5x5]\r\n" + whole, false},
-        {"no solve",
-            "[/p/a.png 5x5]\r\nSolved=0\r\nBestMoves=9\r\nBestWrongMoves=1\r\n"
-            "BestTime=20\r\nLastSolved=x\r\n",
-            false},
-        {"a best that is no number",
-            "[/p/a.png 5x5]\r\nSolved=1\r\nBestMoves=many\r\n"
-            "BestWrongMoves=1\r\nBestTime=20\r\nLastSolved=x\r\n",
-            false},
-        {"a missing best",
-            "[/p/a.png 5x5]\r\nSolved=1\r\nBestMoves=9\r\nBestTime=20\r\n"
-            "LastSolved=x\r\n",
-            false},
-        {"no time of solving",
-            "[/p/a.png 5x5]\r\nSolved=1\r\nBestMoves=9\r\nBestWrongMoves=1\r\n"
-            "BestTime=20\r\n",
-            false},
-        {"a negative time",
-            "[/p/a.png 5x5]\r\nSolved=1\r\nBestMoves=9\r\nBestWrongMoves=1\r\n"
-            "BestTime=-20\r\nLastSolved=x\r\n",
-            false},
-    };
+        {"no solve", recordWith("Solved=1", "Solved=0"), false},
+        {"a best that is no number", recordWith("BestMoves=9", "BestMoves=many"), false},
+        {"a missing best", recordWith("BestWrongMoves=1\r\n", ""), false},
+        {"no time of solving", recordWith("LastSolved=x\r\n", ""), false},
+        {"a negative time", recordWith("BestTime=20", "BestTime=-20"), false}};
     for (const auto &c : cases) {
         TMemIniFile document;
         document.SetText(c.text);

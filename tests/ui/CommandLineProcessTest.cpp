@@ -12,7 +12,9 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -104,56 +106,50 @@ bool xdotool(const QStringList &arguments)
     return QProcess::execute("xdotool", arguments) == 0;
 }
 
-// The board that a recovery file holds: the home of the piece in each cell, row by row.
-struct TRecoveredBoard
+// The game a recovery file holds; Homes has the home of the piece in each cell, row by row.
+struct TRecoveredGame
 {
-    int Columns = 0;
-    int Rows = 0;
-    int Moves = -1;
+    std::string Picture, WrongMoves;
+    int Columns = 0, Rows = 0, Moves = -1;
     std::vector<QPoint> Homes;
 
-    bool InPlace(int column, int row) const
-    {
-        return Homes[row * Columns + column] == QPoint(column, row);
-    }
+    bool operator==(const TRecoveredGame &) const = default;
 };
 
-TRecoveredBoard readRecoveredBoard(const std::string &file)
+TRecoveredGame recoveredGame(const std::string &file)
 {
-    TRecoveredBoard board;
-    if (!fs::exists(file))
-        return board;
-    const TMemIniFile ini(file);
-    board.Columns = ini.ReadInteger("MosavoGame", "ResultedColumns", 0);
-    board.Rows = ini.ReadInteger("MosavoGame", "ResultedRows", 0);
-    board.Moves = ini.ReadInteger("MosavoGame", "MovesCount", -1);
-    for (int n = 0; n < board.Columns * board.Rows; ++n)
-        board.Homes.push_back(QPoint(ini.ReadInteger("Map", "C" + std::to_string(n), -1),
+    const TMemIniFile ini(file); // empty while there is no file
+    TRecoveredGame game {ini.ReadString("MosavoGame", "PictureTitle", ""),
+        ini.ReadString("MosavoGame", "WrongMoves", ""),
+        ini.ReadInteger("MosavoGame", "ResultedColumns", 0),
+        ini.ReadInteger("MosavoGame", "ResultedRows", 0),
+        ini.ReadInteger("MosavoGame", "MovesCount", -1), {}};
+    for (int n = 0; n < game.Columns * game.Rows; ++n)
+        game.Homes.push_back(QPoint(ini.ReadInteger("Map", "C" + std::to_string(n), -1),
             ini.ReadInteger("Map", "R" + std::to_string(n), -1)));
-    return board;
+    return game;
 }
 
 // Waits until the recovery file shows this many moves; false after ten seconds.
 bool waitForRecoveredMoves(const std::string &file, int moves)
 {
-    for (int i = 0; i < 200; ++i) {
-        if (readRecoveredBoard(file).Moves == moves)
+    for (int i = 0; i < 200; ++i, QTest::qWait(50))
+        if (recoveredGame(file).Moves == moves)
             return true;
-        QTest::qWait(50);
-    }
     return false;
 }
 
 // Where the puzzle picture lies in the window: the rightmost block of the picture's colour.
-QRect puzzleRect(TX11Display &display, xcb_window_t window, uint32_t colour)
+QRect puzzleRect(TX11Display &display, xcb_window_t window)
 {
     int width = 0;
     int height = 0;
     const std::vector<uint32_t> pixels = display.Pixels(window, width, height);
-    std::vector<int> perColumn(static_cast<size_t>(width), 0);
+    const auto isPicture = [&](int x, int y) { return pixels[size_t(y) * width + x] == 0x008080; };
+    std::vector<int> perColumn(size_t(width), 0);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            perColumn[x] += pixels[static_cast<size_t>(y) * width + x] == colour ? 1 : 0;
+            perColumn[x] += isPicture(x, y);
     int right = width - 1;
     while (right >= 0 && perColumn[right] == 0)
         --right;
@@ -162,16 +158,12 @@ QRect puzzleRect(TX11Display &display, xcb_window_t window, uint32_t colour)
     for (int gap = 0; left > 0 && gap <= 3; --left)
         gap = perColumn[left - 1] == 0 ? gap + 1 : 0;
     left += 4;
-    int top = -1;
-    int bottom = -1;
+    QRect rect;
     for (int y = 0; y < height; ++y)
         for (int x = left; x <= right; ++x)
-            if (pixels[static_cast<size_t>(y) * width + x] == colour) {
-                top = top < 0 ? y : top;
-                bottom = y;
-                break;
-            }
-    return right < 0 || top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+            if (isPicture(x, y))
+                rect |= QRect(x, y, 1, 1);
+    return rect;
 }
 
 } // namespace
@@ -247,36 +239,8 @@ private slots:
         QVERIFY(first.CloseWindow("Mosavo - " + game));
     }
 
-    // Clicks a piece up and down again on another cell, with the real pointer.
-    static bool dropPiece(xcb_window_t window, const QRect &puzzle, const TRecoveredBoard &board,
-        QPoint from, QPoint to)
-    {
-        const double cellWidth = puzzle.width() / double(board.Columns);
-        const double cellHeight = puzzle.height() / double(board.Rows);
-        for (QPoint cell : {from, to}) {
-            const int x = puzzle.left() + int((cell.x() + 0.5) * cellWidth);
-            const int y = puzzle.top() + int((cell.y() + 0.5) * cellHeight);
-            if (!xdotool({"mousemove", "--window", QString::number(window), QString::number(x),
-                    QString::number(y), "click", "1"}))
-                return false;
-            QTest::qWait(150);
-        }
-        return true;
-    }
-
-    // Two misplaced cells: dropping the first one's piece on the second is accepted.
-    static std::pair<QPoint, QPoint> acceptedDrop(const TRecoveredBoard &board)
-    {
-        std::vector<QPoint> misplaced;
-        for (int row = 0; row < board.Rows; ++row)
-            for (int column = 0; column < board.Columns; ++column)
-                if (!board.InPlace(column, row))
-                    misplaced.push_back(QPoint(column, row));
-        return misplaced.size() < 2 ? std::pair {QPoint(), QPoint()}
-                                    : std::pair {misplaced[0], misplaced[1]};
-    }
-
-    // A new game from the picture, randomized with Alt+R and two drops made with the pointer.
+    // A new game from the picture, randomized with Alt+R, and two drops with the real pointer,
+    // each of the first misplaced cell's piece on the second misplaced cell.
     void playAFewMoves(TStartedProgram &program, const std::string &recovery)
     {
         QVERIFY(program.WaitForWindow("Mosavo"));
@@ -288,13 +252,23 @@ private slots:
         QVERIFY(xdotool({"key", "alt+r"}));
         QVERIFY2(waitForRecoveredMoves(recovery, 0), "Randomize wrote no recovery file");
         QTest::qWait(200);
-        const QRect puzzle = puzzleRect(display, window, qRgb(0, 128, 128) & 0xFFFFFF);
+        const QRect puzzle = puzzleRect(display, window);
         QVERIFY2(puzzle.width() > 50 && puzzle.height() > 50, "the puzzle picture is not shown");
         for (int move = 1; move <= 2; ++move) {
-            const TRecoveredBoard board = readRecoveredBoard(recovery);
-            const auto [from, to] = acceptedDrop(board);
-            QVERIFY(from != to);
-            QVERIFY(dropPiece(window, puzzle, board, from, to));
+            const TRecoveredGame game = recoveredGame(recovery);
+            std::vector<QPoint> misplaced;
+            for (int n = 0; n < game.Columns * game.Rows; ++n)
+                if (game.Homes[n] != QPoint(n % game.Columns, n / game.Columns))
+                    misplaced.push_back(QPoint(n % game.Columns, n / game.Columns));
+            QVERIFY(misplaced.size() >= 2);
+            for (QPoint cell : {misplaced[0], misplaced[1]}) {
+                const int x
+                    = puzzle.left() + (2 * cell.x() + 1) * puzzle.width() / (2 * game.Columns);
+                const int y = puzzle.top() + (2 * cell.y() + 1) * puzzle.height() / (2 * game.Rows);
+                QVERIFY(xdotool({"mousemove", "--window", QString::number(window),
+                    QString::number(x), QString::number(y), "click", "1"}));
+                QTest::qWait(150);
+            }
             QVERIFY2(waitForRecoveredMoves(recovery, move), "the drop did not reach the file");
         }
     }
@@ -302,15 +276,14 @@ private slots:
     void aKilledGameComesBackWhenThePlayerAnswersYes()
     {
         const std::string recovery = programDir + "Recovery.mzg";
-        std::string before;
+        const std::string before = *temp / "before.mzg";
         {
             TStartedProgram program(display, *temp, programDir + "Mosavo", {"cat.png"});
             playAFewMoves(program, recovery);
-            before = ReadTextFile(recovery);
+            fs::copy_file(recovery, before);
             program.Process().kill(); // SIGKILL
             QVERIFY(program.Process().waitForFinished(10000));
         }
-        QCOMPARE(ReadTextFile(recovery), before);
 
         // A later start that only hands a file over leaves the file alone and asks nothing.
         TStartedProgram program(display, *temp, programDir + "Mosavo", {});
@@ -320,26 +293,21 @@ private slots:
             QVERIFY(second.Process().waitForFinished(20000));
             QCOMPARE(second.Process().exitCode(), 0);
         }
-        QCOMPARE(ReadTextFile(recovery), before);
-        const xcb_window_t query = *program.Window("Query");
-        QVERIFY(xdotool({"windowfocus", "--sync", QString::number(query)}));
+        QCOMPARE(ReadTextFile(recovery), ReadTextFile(before));
+        QVERIFY(xdotool({"windowfocus", "--sync", QString::number(*program.Window("Query"))}));
         QTest::qWait(200);
         QVERIFY(xdotool({"key", "Return"})); // Yes is the default
         QVERIFY(program.WaitForWindow("Mosavo"));
         QTest::qWait(500);
         // The restored game is written again as it was: board, counters, picture, caption.
-        const TRecoveredBoard restored = readRecoveredBoard(recovery);
-        WriteTextFile(*temp / "before.mzg", before);
-        const TRecoveredBoard saved = readRecoveredBoard(*temp / "before.mzg");
+        const TRecoveredGame restored = recoveredGame(recovery);
         QCOMPARE(restored.Moves, 2);
-        QVERIFY(restored.Homes == saved.Homes);
-        QCOMPARE(iniValue(recovery, "PictureTitle"), picture);
-        QCOMPARE(iniValue(recovery, "WrongMoves"), iniValue(*temp / "before.mzg", "WrongMoves"));
+        QCOMPARE(restored.Picture, picture);
+        QVERIFY(restored == recoveredGame(before));
         QCOMPARE(TMemIniFile(recovery).ReadString("MosavoRecovery", "Modified", ""),
             std::string("TRUE"));
-        const QRect puzzle
-            = puzzleRect(display, *program.Window("Mosavo"), qRgb(0, 128, 128) & 0xFFFFFF);
-        QVERIFY2(puzzle.width() > 50, "the picture is not shown");
+        QVERIFY2(puzzleRect(display, *program.Window("Mosavo")).width() > 50,
+            "the picture is not shown");
 
         // Killed again and answered No: the file goes, and the window starts empty.
         program.Process().kill();

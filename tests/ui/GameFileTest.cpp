@@ -99,6 +99,7 @@ class GameFileTest : public QObject
     std::vector<std::string> dialogsOffered;
     std::deque<std::string> dialogChoices;
     std::unique_ptr<TMosavoForm> form;
+    int64_t now = 5000000; // the window's clock, in milliseconds
 
     std::unique_ptr<TMosavoForm> startForm()
     {
@@ -541,30 +542,29 @@ private slots:
         QVERIFY(fs::exists(optionsFile));
     }
 
-    // A 12 x 9 game of the wide picture with every piece home but the first two of the top row,
-    // which hold each other's.
-    std::string writeNearlySolvedGame(int moves, int wrongMoves, int seconds)
+private:
+    // A 12 x 9 game of the wide picture with the given counters, every piece home but the first
+    // two of the top row, which hold each other's.
+    std::string writeNearlySolvedGame(const std::string &counters)
     {
-        std::vector<std::string> lines {"[MosavoGame]", "ColumnsCount=7", "RowsCount=7",
-            "LightGrid=FALSE", "PictureTitle=" + widePicture, "ResultedColumns=12",
-            "ResultedRows=9", "MovesCount=" + std::to_string(moves),
-            "WrongMoves=" + std::to_string(wrongMoves), "PlayingTime=" + std::to_string(seconds),
-            "[Map]"};
+        std::string text = "[MosavoGame]\r\nColumnsCount=7\r\nRowsCount=7\r\nLightGrid=FALSE\r\n"
+                           "PictureTitle="
+            + widePicture + "\r\nResultedColumns=12\r\nResultedRows=9\r\n" + counters + "[Map]\r\n";
         for (int n = 0; n < 12 * 9; ++n) {
-            const int home = n == 0 ? 1 : n == 1 ? 0 : n;
-            lines.push_back("C" + std::to_string(n) + "=" + std::to_string(home % 12));
-            lines.push_back("R" + std::to_string(n) + "=" + std::to_string(home / 12));
+            const int home = n < 2 ? 1 - n : n;
+            text += "C" + std::to_string(n) + "=" + std::to_string(home % 12) + "\r\nR"
+                + std::to_string(n) + "=" + std::to_string(home / 12) + "\r\n";
         }
-        const std::string path = gamesDir + "nearly.mzg";
-        writeBytes(path, gameText(lines));
-        return path;
+        writeBytes(gamesDir + "nearly.mzg", text);
+        return gamesDir + "nearly.mzg";
     }
 
-    // Loads the game, lets `seconds` pass with the window attended, and drops the first piece of
-    // the top row on the second with the keyboard, as a player would.
-    void solveWithKeys(const std::string &game, int64_t &now, int64_t milliseconds)
+    // Loads the game, lets `milliseconds` pass with the window attended, and drops the first
+    // piece of the top row on the second with the keyboard, as a player would.
+    void solveWithKeys(const std::string &counters, int64_t milliseconds)
     {
-        form->LoadGameFrom(game);
+        form->ClockTime = [this] { return now; };
+        form->LoadGameFrom(writeNearlySolvedGame(counters));
         QVERIFY(errors.Reports.empty());
         form->show();
         form->activateWindow();
@@ -573,97 +573,22 @@ private slots:
         now += milliseconds;
         form->PuzzlePictureImage->setFocus();
         form->MoveKeyboardCell(0, 0);
-        QTest::keyClick(form->PuzzlePictureImage, Qt::Key_Return);
-        QTest::keyClick(form->PuzzlePictureImage, Qt::Key_Right);
-        QTest::keyClick(form->PuzzlePictureImage, Qt::Key_Return);
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Right, Qt::Key_Return})
+            QTest::keyClick(form->PuzzlePictureImage, key);
         QCOMPARE(form->RemainingCountLabel->text(), QString("The puzzle is solved."));
     }
 
-    void solvingTwiceKeepsEachBestInTheRecordsAndTheRecordsWindowListsIt()
+    // The texts of one column of the records table, top down.
+    static QStringList columnTexts(const QTableWidget *table, int column)
     {
-        int64_t now = 5000000;
-        form->ClockTime = [&now] { return now; };
-        solveWithKeys(writeNearlySolvedGame(5, 2, 100), now, 20000);
-        QCOMPARE(form->TimeLabel->text(), QString("Time: 2:00"));
-        QCOMPARE(form->RecordLabel->text(), QString("New record: 6 moves, 2 wrong moves, 2:00."));
-        const std::string section = "[" + widePicture + " 12x9]\r\n";
-        std::string text = readBytes(recordsFile);
-        QVERIFY(text.starts_with(section
-            + "Solved=1\r\nBestMoves=6\r\nBestWrongMoves=2\r\nBestTime=120\r\nLastSolved="));
-
-        // Fewer moves, more wrong ones and more time: only the moves are a record.
-        answers = {mbrNo};
-        solveWithKeys(writeNearlySolvedGame(2, 4, 200), now, 10000);
-        QCOMPARE(form->RecordLabel->text(),
-            QString("New record: 3 moves.\nYour best: 2 wrong moves, 2:00."));
-        text = readBytes(recordsFile);
-        QVERIFY(text.starts_with(section
-            + "Solved=2\r\nBestMoves=3\r\nBestWrongMoves=2\r\nBestTime=120\r\nLastSolved="));
-        QCOMPARE(text.find("[", 1), std::string::npos);
-
-        form->RecordsMenu->trigger();
-        TRecordsForm *records = form->RecordsForm;
-        QVERIFY(records != nullptr && records->isVisible());
-        QCOMPARE(records->windowTitle(), QString("Records"));
-        QTableWidget *table = records->RecordsTable;
-        QCOMPARE(table->rowCount(), 1);
-        const QStringList expected {"wide.png", "12 x 9", "2", "3", "2", "2:00"};
-        for (int column = 0; column < expected.size(); ++column)
-            QCOMPARE(table->item(0, column)->text(), expected[column]);
-        QVERIFY(!table->item(0, TRecordsForm::PictureColumn)->icon().isNull());
-        QTest::keyClick(records, Qt::Key_Escape);
-        QVERIFY(!records->isVisible());
-        QVERIFY(errors.Reports.empty());
+        QStringList texts;
+        for (int row = 0; row < table->rowCount(); ++row)
+            texts << table->item(row, column)->text();
+        return texts;
     }
 
-    void theRecordsWindowListsNewestFirstSortsAndRemovesAfterAQuestion()
-    {
-        const std::string whole = "BestWrongMoves=1\r\nBestTime=20\r\nLastSolved=some day\r\n";
-        writeBytes(recordsFile,
-            "[" + widePicture + " 12x9]\r\nSolved=3\r\nBestMoves=30\r\n" + whole + "[" + picturesDir
-                + "gone.png 7x7 flipped]\r\nSolved=1\r\nBestMoves=10\r\n" + whole + "["
-                + tallPicture + " 5x20]\r\nSolved=2\r\nBestMoves=20\r\n" + whole);
-        form->RecordsMenuClick();
-        QTableWidget *table = form->RecordsForm->RecordsTable;
-        auto column = [table](int index) {
-            QStringList texts;
-            for (int row = 0; row < table->rowCount(); ++row)
-                texts << table->item(row, index)->text();
-            return texts;
-        };
-        QCOMPARE(
-            column(TRecordsForm::PictureColumn), QStringList({"tall.png", "gone.png", "wide.png"}));
-        QCOMPARE(
-            column(TRecordsForm::GridColumn), QStringList({"5 x 20", "7 x 7, flipped", "12 x 9"}));
-        // A missing picture shows its name without a thumbnail.
-        QVERIFY(table->item(1, TRecordsForm::PictureColumn)->icon().isNull());
-        table->sortItems(TRecordsForm::BestMovesColumn, Qt::AscendingOrder);
-        QCOMPARE(column(TRecordsForm::BestMovesColumn), QStringList({"10", "20", "30"}));
-        QTest::mouseClick(table->horizontalHeader()->viewport(), Qt::LeftButton, {},
-            QPoint(
-                table->horizontalHeader()->sectionViewportPosition(TRecordsForm::SolvedColumn) + 5,
-                5));
-        QCOMPARE(column(TRecordsForm::SolvedColumn).size(), 3);
-        QVERIFY(column(TRecordsForm::SolvedColumn) == QStringList({"1", "2", "3"})
-            || column(TRecordsForm::SolvedColumn) == QStringList({"3", "2", "1"}));
-
-        table->sortItems(TRecordsForm::BestMovesColumn, Qt::AscendingOrder);
-        table->selectRow(0);
-        answers = {mbrNo};
-        QTest::mouseClick(form->RecordsForm->RemoveButton, Qt::LeftButton);
-        QCOMPARE(questions.back(), std::string("Remove the selected record?"));
-        QCOMPARE(table->rowCount(), 3);
-        table->selectRow(0);
-        answers = {mbrYes};
-        QTest::mouseClick(form->RecordsForm->RemoveButton, Qt::LeftButton);
-        QCOMPARE(table->rowCount(), 2);
-        const std::string text = readBytes(recordsFile);
-        QCOMPARE(text.find("gone.png"), std::string::npos);
-        QVERIFY(text.find("wide.png 12x9]") != std::string::npos);
-        QVERIFY(text.find("tall.png 5x20]") != std::string::npos);
-    }
-
-    void aDamagedRecordsFileIsKeptAndWarnedAboutOnceWithoutStoppingTheGame()
+private slots:
+    void aDamagedRecordsFileIsSetAsideOnceThenEachBestIsKeptAndListed()
     {
         form.reset();
         const std::string damaged = "[Settings]\r\nTheme=dark\r\n";
@@ -673,56 +598,95 @@ private slots:
         QVERIFY(questions.empty());
         QCOMPARE(readBytes(recordsFile), damaged);
 
-        int64_t now = 0;
-        form->ClockTime = [&now] { return now; };
-        solveWithKeys(writeNearlySolvedGame(0, 0, 0), now, 1000);
+        solveWithKeys("MovesCount=5\r\nWrongMoves=2\r\nPlayingTime=100\r\n", 20000);
+        QCOMPARE(form->TimeLabel->text(), QString("Time: 2:00"));
+        QCOMPARE(form->RecordLabel->text(), QString("New record: 6 moves, 2 wrong moves, 2:00."));
         QCOMPARE(questions.size(), size_t(1));
         QCOMPARE(questions[0],
             "The records file \"" + recordsFile + "\" cannot be read. It has been kept as \""
                 + programDir + "Records.damaged.ini\", and the records start again.");
         QCOMPARE(readBytes(programDir + "Records.damaged.ini"), damaged);
-        QVERIFY(readBytes(recordsFile).find("Solved=1\r\n") != std::string::npos);
-        QCOMPARE(form->RecordLabel->text(), QString("New record: 1 moves, 0 wrong moves, 0:01."));
 
+        // Fewer moves, more wrong ones and more time: only the moves are a record.
         answers = {mbrNo};
-        solveWithKeys(writeNearlySolvedGame(0, 0, 0), now, 1000);
+        solveWithKeys("MovesCount=2\r\nWrongMoves=4\r\nPlayingTime=200\r\n", 10000);
         QCOMPARE(questions.size(), size_t(2)); // the save question alone
-        QVERIFY(readBytes(recordsFile).find("Solved=2\r\n") != std::string::npos);
+        QCOMPARE(form->RecordLabel->text(),
+            QString("New record: 3 moves.\nYour best: 2 wrong moves, 2:00."));
+        const std::string text = readBytes(recordsFile);
+        QVERIFY(text.starts_with("[" + widePicture
+            + " 12x9]\r\nSolved=2\r\nBestMoves=3\r\nBestWrongMoves=2\r\nBestTime=120\r\n"
+              "LastSolved="));
+        QCOMPARE(text.find("[", 1), std::string::npos);
+
+        form->RecordsMenu->trigger();
+        TRecordsForm *records = form->RecordsForm;
+        QVERIFY(records != nullptr && records->isVisible());
+        QCOMPARE(records->windowTitle(), QString("Records"));
+        const QTableWidget *table = records->RecordsTable;
+        const QStringList expected {"wide.png", "12 x 9", "2", "3", "2", "2:00"};
+        for (int column = 0; column < expected.size(); ++column)
+            QCOMPARE(columnTexts(table, column), QStringList {expected[column]});
+        QVERIFY(!table->item(0, TRecordsForm::PictureColumn)->icon().isNull());
+        QTest::keyClick(records, Qt::Key_Escape);
+        QVERIFY(!records->isVisible());
+        QVERIFY(errors.Reports.empty());
     }
 
-    void aGameSavedBeforeTheClockLoadsUnchangedAndGetsItsTimeAfterItsKeys()
+    void theRecordsWindowListsNewestFirstSortsAndRemovesAfterAQuestion()
     {
-        std::vector<std::string> lines {"[MosavoGame]", "ColumnsCount=7", "RowsCount=7",
-            "LightGrid=FALSE", "PictureTitle=" + widePicture, "ResultedColumns=12",
-            "ResultedRows=9", "MovesCount=3", "WrongMoves=2", "[Map]"};
-        for (int n = 0; n < 12 * 9; ++n) {
-            const int home = 12 * 9 - 1 - n;
-            lines.push_back("C" + std::to_string(n) + "=" + std::to_string(home % 12));
-            lines.push_back("R" + std::to_string(n) + "=" + std::to_string(home / 12));
-            lines.push_back("FH" + std::to_string(n) + "=FALSE");
-            lines.push_back("FV" + std::to_string(n) + "=FALSE");
+        const auto record = [this](const std::string &section, int solved, int moves) {
+            return "[" + picturesDir + section + "]\r\nSolved=" + std::to_string(solved)
+                + "\r\nBestMoves=" + std::to_string(moves)
+                + "\r\nBestWrongMoves=1\r\nBestTime=20\r\nLastSolved=some day\r\n";
+        };
+        writeBytes(recordsFile,
+            record("wide.png 12x9", 3, 30) + record("gone.png 7x7 flipped", 1, 10)
+                + record("tall.png 5x20", 2, 20));
+        form->RecordsMenuClick();
+        QTableWidget *table = form->RecordsForm->RecordsTable;
+        QCOMPARE(columnTexts(table, TRecordsForm::PictureColumn),
+            QStringList({"tall.png", "gone.png", "wide.png"}));
+        QCOMPARE(columnTexts(table, TRecordsForm::GridColumn),
+            QStringList({"5 x 20", "7 x 7, flipped", "12 x 9"}));
+        // A missing picture shows its name without a thumbnail.
+        QVERIFY(table->item(1, TRecordsForm::PictureColumn)->icon().isNull());
+        table->sortItems(TRecordsForm::BestMovesColumn, Qt::AscendingOrder);
+        QCOMPARE(
+            columnTexts(table, TRecordsForm::BestMovesColumn), QStringList({"10", "20", "30"}));
+        const QHeaderView *header = table->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(TRecordsForm::SolvedColumn) + 5, 5));
+        const QStringList solved = columnTexts(table, TRecordsForm::SolvedColumn);
+        QVERIFY(solved == QStringList({"1", "2", "3"}) || solved == QStringList({"3", "2", "1"}));
+
+        // The record of gone.png, which has the fewest best moves, stays on No and goes on Yes.
+        table->sortItems(TRecordsForm::BestMovesColumn, Qt::AscendingOrder);
+        for (const int32_t answer : {mbrNo, mbrYes}) {
+            table->selectRow(0);
+            answers = {answer};
+            QTest::mouseClick(form->RecordsForm->RemoveButton, Qt::LeftButton);
+            QCOMPARE(questions.back(), std::string("Remove the selected record?"));
+            QCOMPARE(table->rowCount(), answer == mbrNo ? 3 : 2);
         }
-        const std::string path = gamesDir + "old.mzg";
-        const std::string old = gameText(lines);
-        writeBytes(path, old);
-        int64_t now = 0;
-        form->ClockTime = [&now] { return now; };
-        form->LoadGameFrom(path);
-        QCOMPARE(form->Board.MovesCount, 3);
-        QCOMPARE(form->Board.WrongMoves, 2);
-        QCOMPARE(form->Board.PlayingTime, 0);
-        QCOMPARE(form->Board.Pieces[0][0].Column, 11);
+        const std::string text = readBytes(recordsFile);
+        QCOMPARE(text.find("gone.png"), std::string::npos);
+        QVERIFY(text.find("wide.png 12x9]") != std::string::npos);
+        QVERIFY(text.find("tall.png 5x20]") != std::string::npos);
+    }
+
+    void aGameSavedBeforeTheClockPlaysFromZeroAndGetsItsTimeAfterItsKeys()
+    {
+        form->ClockTime = [this] { return now; };
+        form->LoadGameFrom(writeNearlySolvedGame("MovesCount=3\r\nWrongMoves=2\r\n"));
+        QCOMPARE(std::pair(form->Board.MovesCount, form->Board.WrongMoves), std::pair(3, 2));
         QCOMPARE(form->TimeLabel->text(), QString("Time: 0:00"));
         QVERIFY(form->Clock.Playing());
-
         answers = {mbrYes};
-        form->SaveGame(path);
-        std::string expected = old;
-        const std::string after = "WrongMoves=2\r\n";
-        expected.insert(expected.find(after) + after.size(), "PlayingTime=0\r\n");
-        // The old file ended its sections without an empty line; the writer ends each with one.
-        expected.insert(expected.find("[Map]"), "\r\n");
-        QCOMPARE(readBytes(path), expected + "\r\n");
+        form->SaveGame(gamesDir + "nearly.mzg");
+        QVERIFY(readBytes(gamesDir + "nearly.mzg")
+                    .find("WrongMoves=2\r\nPlayingTime=0\r\n\r\n[Map]\r\nC0=1\r\n")
+            != std::string::npos);
     }
 
     void aReadOnlyOptionsFileIsReplacedAndKeepsForeignKeys()

@@ -26,6 +26,7 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -146,6 +147,40 @@ class TMosavoDialogTest : public QObject
         QCOMPARE(form->MovesCountLabel->text(), QString("You have made %1 moves.").arg(moves));
         QCOMPARE(form->WrongMovesLabel->text(),
             wrongMoves == 0 ? QString() : QString("You have made %1 wrong moves.").arg(wrongMoves));
+    }
+
+    int64_t now = 1000000; // the window's clock, in milliseconds
+
+    void activate()
+    {
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    // A shuffled game in the active window, its clock at `now`.
+    void startTimedGame()
+    {
+        form->ClockTime = [this] { return now; };
+        loadPicture(picture);
+        activate();
+        form->RandomizeMenu->trigger();
+        QCOMPARE(form->TimeLabel->text(), QString("Time: 0:00"));
+    }
+
+    void passAndShow(int64_t milliseconds, const char *timeLabel)
+    {
+        now += milliseconds;
+        form->UpdateAttention();
+        QCOMPARE(form->TimeLabel->text(), QString(timeLabel));
+    }
+
+    void dragPiece(QPoint from, QPoint to)
+    {
+        const QPoint target = cellCentre(*form, to.x(), to.y());
+        QTest::mousePress(
+            form->PuzzlePictureImage, Qt::LeftButton, {}, cellCentre(*form, from.x(), from.y()));
+        QTest::mouseMove(form->PuzzlePictureImage, target);
+        QTest::mouseRelease(form->PuzzlePictureImage, Qt::LeftButton, {}, target);
     }
 
 private slots:
@@ -1006,74 +1041,41 @@ private slots:
         QCOMPARE(form->Board.PieceWidth, (form->PuzzlePictureGroupBox->width() - 10) / 7);
     }
 
-    // A shuffled game, with the window's clock at `now` and the window active.
-    void startTimedGame(int64_t &now)
-    {
-        form->ClockTime = [&now] { return now; };
-        loadPicture(picture);
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        form->RandomizeMenu->trigger();
-        QCOMPARE(form->TimeLabel->text(), QString("Time: 0:00"));
-    }
-
-    void advanceClock(int64_t &now, int64_t milliseconds)
-    {
-        now += milliseconds;
-        form->UpdateAttention();
-    }
-
     void theClockRunsOnlyWhileTheGameIsPlayedAndAttendedTo()
     {
         QVERIFY(form->TimeLabel->text().isEmpty());
-        int64_t now = 1000000;
-        startTimedGame(now);
+        startTimedGame();
         QCOMPARE(form->TimeLabel->y(), form->RemainingCountLabel->y() + 20);
+        passAndShow(65000, "Time: 1:05");
 
-        advanceClock(now, 65000);
-        QCOMPARE(form->TimeLabel->text(), QString("Time: 1:05"));
-
-        // Under a modal dialog the clock waits.
+        // Under a modal dialog, and minimized, the clock waits.
         QDialog dialog(form.get());
         dialog.setModal(true);
-        dialog.show();
-        QTRY_VERIFY(QApplication::activeModalWidget() == &dialog);
-        QTRY_VERIFY(!form->Clock.Attending());
-        advanceClock(now, 30000);
-        QCOMPARE(form->TimeLabel->text(), QString("Time: 1:05"));
-        dialog.hide();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTRY_VERIFY(form->Clock.Attending());
-
-        // Minimized, too.
-        form->HideMeu->trigger();
-        QTRY_VERIFY(!form->Clock.Attending());
-        advanceClock(now, 600000);
-        QCOMPARE(form->TimeLabel->text(), QString("Time: 1:05"));
-        form->showNormal();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTRY_VERIFY(form->Clock.Attending());
-        advanceClock(now, 10000);
-        QCOMPARE(form->TimeLabel->text(), QString("Time: 1:15"));
+        const std::function<void()> awayAndBack[][2]
+            = {{[&] { dialog.show(); }, [&] { dialog.hide(); }},
+                {[this] { form->HideMeu->trigger(); }, [this] { form->showNormal(); }}};
+        for (const auto &[away, back] : awayAndBack) {
+            away();
+            QTRY_VERIFY(!form->Clock.Attending());
+            passAndShow(600000, "Time: 1:05");
+            back();
+            activate();
+            QTRY_VERIFY(form->Clock.Attending());
+        }
+        passAndShow(10000, "Time: 1:15");
 
         // Three minutes after the last input the clock stops, and input starts it again.
         now += 10000;
         // Sent, not moved: a pointer already there would report no move.
         sendMouseMove(form->PuzzlePictureImage, cellCentre(*form, 1, 1), {});
-        advanceClock(now, 3600000);
-        QCOMPARE(form->TimeLabel->text(), QString("Time: 4:25"));
+        passAndShow(3600000, "Time: 4:25");
         QTest::mouseClick(form->MainPanel, Qt::LeftButton, {}, QPoint(5, 5));
-        advanceClock(now, 5000);
-        QCOMPARE(form->TimeLabel->text(), QString("Time: 4:30"));
+        passAndShow(5000, "Time: 4:30");
 
         // Show time off hides the clock, which still counts; the choice is the menu's check.
         QVERIFY(form->ShowTimeMenu->isCheckable() && form->ShowTimeMenu->isChecked());
         form->ShowTimeMenu->trigger();
-        QVERIFY(form->TimeLabel->text().isEmpty());
-        advanceClock(now, 5000);
-        QCOMPARE(form->Clock.Seconds(now), 275);
+        passAndShow(5000, "");
         form->ShowTimeMenu->trigger();
         QCOMPARE(form->TimeLabel->text(), QString("Time: 4:35"));
 
@@ -1086,31 +1088,21 @@ private slots:
 
     void theLastPieceStopsTheClockAndFadesTheGridUntilAnyKey()
     {
-        int64_t now = 0;
-        startTimedGame(now);
+        startTimedGame();
         for (int row = 0; row < form->Board.ResultedRows; ++row)
             for (int column = 0; column < form->Board.ResultedColumns; ++column)
                 form->Board.Pieces[column][row] = TPiece {column, row, false, false};
         swapAndRedraw(*form, 3, 1, 5, 2);
-        int beeps = 0;
-        form->Beep = [&beeps] { ++beeps; };
-        form->SoundMenu->setChecked(true);
-        advanceClock(now, 125000);
-
+        passAndShow(125000, "Time: 2:05");
+        // The keyboard cell's frame is no part of the board the moment shows.
         form->PuzzlePictureImage->setFocus();
         form->MoveKeyboardCell(3, 1);
-        // The keyboard cell's frame is no part of the board the moment shows.
         form->LightGridCheckBox->setFocus();
-        QTest::mousePress(form->PuzzlePictureImage, Qt::LeftButton, {}, cellCentre(*form, 3, 1));
-        QTest::mouseMove(form->PuzzlePictureImage, cellCentre(*form, 5, 2));
-        QTest::mouseRelease(form->PuzzlePictureImage, Qt::LeftButton, {}, cellCentre(*form, 5, 2));
+        dragPiece({3, 1}, {5, 2});
         form->LightGridCheckBox->setFocus();
         QCOMPARE(form->RemainingCountLabel->text(), QString("The puzzle is solved."));
         QVERIFY(form->SolvedMomentShown());
-        QCOMPARE(beeps, 1);
-        QTRY_COMPARE(beeps, 2);
-        advanceClock(now, 60000);
-        QCOMPARE(form->TimeLabel->text(), QString("Time: 2:05"));
+        passAndShow(60000, "Time: 2:05");
         QCOMPARE(form->Board.PlayingTime, 125);
 
         const QImage bitmap = form->PuzzlePictureImage->Picture().copy();
@@ -1130,15 +1122,13 @@ private slots:
                 && qAbs(qBlue(mid) - qBlue(own) / 2) <= 3,
             "half way, the line is half the frame and half the picture");
         QCOMPARE(half.pixel(inside), bitmap.pixel(inside));
-        const QImage clear = shown(999999);
-        QCOMPARE(clear.pixel(line), backup.pixel(line));
-        QCOMPARE(clear.pixel(inside), backup.pixel(inside));
+        QCOMPARE(shown(999999).pixel(line), own);
         const QImage banner = shown(1500);
         const QRect bannerRect = form->SolvedBannerRect();
         const QPoint inBanner(bannerRect.center().x(), bannerRect.top() + 2);
         QVERIFY(qGray(banner.pixel(inBanner)) <= qGray(backup.pixel(inBanner)) / 2 + 10);
         QCOMPARE(banner.pixel(0, 0), backup.pixel(0, 0));
-        QVERIFY(form->SolvedBannerRect().width() < form->PuzzlePictureImage->width());
+        QVERIFY(bannerRect.width() < form->PuzzlePictureImage->width());
 
         // Any key ends it at once, and the board is drawn as before, yellow frames and all.
         form->ShowSolvedMomentAt(500);
@@ -1151,15 +1141,13 @@ private slots:
 
     void soundIsOffByDefaultAndMarksAPieceLandingHomeAndTheSolve()
     {
-        QVERIFY(form->SoundMenu->isCheckable());
-        QVERIFY(!form->SoundMenu->isChecked());
+        QVERIFY(form->SoundMenu->isCheckable() && !form->SoundMenu->isChecked());
         loadPicture(picture);
         int beeps = 0;
         form->Beep = [&beeps] { ++beeps; };
         // A ring of four misplaced pieces in the first row, and two that hold each other's.
-        const QPoint ring[] = {{1, 0}, {2, 0}, {3, 0}, {0, 0}};
         for (int column = 0; column < 4; ++column)
-            form->Board.Pieces[column][0] = TPiece {ring[column].x(), ring[column].y()};
+            form->Board.Pieces[column][0] = TPiece {(column + 1) % 4, 0};
         swapAndRedraw(*form, 4, 1, 5, 2);
         const struct
         {
@@ -1167,19 +1155,13 @@ private slots:
             bool sound;
             QPoint from, to;
             int beeps;
-        } drops[] = {
-            {"no piece lands home", true, {0, 0}, {2, 0}, 0},
+        } drops[] = {{"no piece lands home", true, {0, 0}, {2, 0}, 0},
             {"two land home, silently", false, {0, 0}, {3, 0}, 0},
             {"two land home", true, {1, 0}, {2, 0}, 1},
-            {"the last two solve the puzzle", true, {4, 1}, {5, 2}, 3},
-        };
+            {"the last two solve the puzzle", true, {4, 1}, {5, 2}, 3}};
         for (const auto &drop : drops) {
             form->SoundMenu->setChecked(drop.sound);
-            QTest::mousePress(form->PuzzlePictureImage, Qt::LeftButton, {},
-                cellCentre(*form, drop.from.x(), drop.from.y()));
-            QTest::mouseMove(form->PuzzlePictureImage, cellCentre(*form, drop.to.x(), drop.to.y()));
-            QTest::mouseRelease(form->PuzzlePictureImage, Qt::LeftButton, {},
-                cellCentre(*form, drop.to.x(), drop.to.y()));
+            dragPiece(drop.from, drop.to);
             QTest::qWait(300);
             QVERIFY2(
                 beeps == drop.beeps, qPrintable(QString("%1: %2 beeps").arg(drop.what).arg(beeps)));
