@@ -20,8 +20,9 @@ add_custom_target(mosavo_ico DEPENDS ${MOSAVO_ICO})
 
 set(rc ${CMAKE_CURRENT_LIST_DIR}/Mosavo.rc)
 target_sources(Mosavo PRIVATE ${rc})
-set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${MOSAVO_ICO})
-target_include_directories(Mosavo PRIVATE ${MOSAVO_ICON_DIR})
+set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS
+    "${MOSAVO_ICO};${CMAKE_CURRENT_LIST_DIR}/Mosavo.manifest")
+target_include_directories(Mosavo PRIVATE ${MOSAVO_ICON_DIR} ${CMAKE_CURRENT_LIST_DIR})
 add_dependencies(Mosavo mosavo_ico)
 set_target_properties(Mosavo PROPERTIES WIN32_EXECUTABLE ON)
 
