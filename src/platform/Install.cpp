@@ -75,6 +75,22 @@ void startInstalledProgram(const std::string &programFile)
     RunFile(programFile, "", "", false, true);
 }
 
+bool programHandedOver = false;
+
+// Started from here the game would carry the administrator's token, or run as the other account
+// after over-the-shoulder elevation: its single-instance mutex and pipe would then shut out the
+// user's own later starts. The first process starts it instead.
+void handOverInstalledProgram(const std::string & /*programFile*/)
+{
+    programHandedOver = true;
+    FunStatContext.Reset(fsPerfect);
+}
+
+bool needsQuotes(const std::string &argument)
+{
+    return argument.empty() || argument.find_first_of(" \t\n\v\"") != std::string::npos;
+}
+
 } // namespace
 
 bool IsInstallerFileName(const std::string &programFileName)
@@ -112,12 +128,89 @@ bool IsInstallMode()
     return IsInstallerFileName(GetProgramFileName()) || IsUninstallArgument(GetProgramParam(1));
 }
 
+bool IsElevatedStart()
+{
+    const std::vector<std::string> arguments = GetProgramParams();
+    return !arguments.empty() && arguments.back() == ElevatedArgument;
+}
+
+std::string QuoteProgramArgument(const std::string &argument)
+{
+    if (!needsQuotes(argument))
+        return argument;
+    std::string quoted = "\"";
+    std::size_t backslashes = 0;
+    for (const char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        // Backslashes are literal unless a quote follows them: then each one is doubled, and the
+        // quote itself is escaped.
+        quoted.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+        quoted += c;
+        backslashes = 0;
+    }
+    // Before the closing quote, so that it still closes.
+    quoted.append(2 * backslashes, '\\');
+    return quoted + '"';
+}
+
+std::string ElevatedStartParameters(const std::vector<std::string> &arguments)
+{
+    std::string parameters;
+    for (const std::string &argument : arguments)
+        parameters += QuoteProgramArgument(argument) + " ";
+    return parameters + ElevatedArgument;
+}
+
+uint32_t InstallerExitCode()
+{
+    return programHandedOver ? StartInstalledProgramExitCode : 0;
+}
+
+TElevatedInstaller::TElevatedInstaller()
+    : UninstallMode(IsUninstallArgument(GetProgramParam(1))), StartProgram(startInstalledProgram)
+{ }
+
+bool TElevatedInstaller::Run()
+{
+    FUNCTION_NAME("TElevatedInstaller::Run");
+    const TElevatedRun run = Elevate();
+    const std::string sequence = UninstallMode ? "Uninstallation" : "Installation";
+    switch (run.Outcome) {
+    case TElevation::NotNeeded:
+        return false;
+    case TElevation::Refused:
+        WarningDialog(sequence + " was cancelled: it needs an administrator's permission.");
+        return true;
+    case TElevation::Failed:
+        ErrorGuardShow(HERE, "Failed to start the program with an administrator's permission.",
+            [&] { RaiseError(HERE, "Failed to run file.", GetProgramPath(), "", run.Code); });
+        return true;
+    case TElevation::Finished:
+        break;
+    }
+    if (run.Code != StartInstalledProgramExitCode)
+        return true; // nothing to start: uninstalled, cancelled in the window, or failed there
+    ErrorGuardShow(HERE, "Failed to start the installed program.", [&] {
+        const std::string programFile = ProgramOfUninstallCommand(ReadUninstallString(ProgramName));
+        if (programFile.empty() || !PathExists(programFile))
+            RaiseError(
+                HERE, "The uninstall entry names no program file.", ProgramName, programFile);
+        StartProgram(programFile);
+        if (FunStatContext.Status >= fsError)
+            RaiseError(HERE, "Failed to run file.", programFile, "", LastSystemError());
+    });
+    return true;
+}
+
 // ---- The sequences ----------------------------------------------------------------------------
 
 TInstaller::TInstaller()
     : ProgramPath(GetProgramPath()),
       UninstallMode(IsUninstallArgument(GetProgramParam(1))),
-      StartProgram(startInstalledProgram)
+      StartProgram(IsElevatedStart() ? handOverInstalledProgram : startInstalledProgram)
 { }
 
 void TInstaller::InstallOrUninstall()

@@ -331,6 +331,35 @@ TEST(InstallMode, UninstallCommandQuotesAProgramNameWithBlanks)
     EXPECT_EQ(ProgramOfUninstallCommand(" /Uninstall"), "");
 }
 
+TEST(ElevatedStart, ArgumentsComeBackAsTheSystemSplitsThem)
+{
+    const struct
+    {
+        std::string Argument;
+        std::string Quoted;
+    } cases[] = {
+        {"/Uninstall", "/Uninstall"},
+        {"", "\"\""},
+        {"two words", "\"two words\""},
+        {"tab\there", "\"tab\there\""},
+        {"C:\\Games\\", "C:\\Games\\"}, // no quotes, so the backslash stays as it is
+        {"C:\\Program Files\\", "\"C:\\Program Files\\\\\""}, // the closing quote still closes
+        {"C:\\Program Files\\\\", "\"C:\\Program Files\\\\\\\\\""},
+        {"say \"hi\"", "\"say \\\"hi\\\"\""},
+        {"a\\\"b", "\"a\\\\\\\"b\""}, // a backslash before a quote is doubled, the quote escaped
+        {"a\\\\b c", "\"a\\\\b c\""}, // backslashes before anything else stay single
+        {"Gr\xC3\xBC\xC3\x9F"
+         "e \xE7\x8C\xAB",
+            "\"Gr\xC3\xBC\xC3\x9F"
+            "e \xE7\x8C\xAB\""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(QuoteProgramArgument(c.Argument), c.Quoted) << c.Argument;
+    EXPECT_EQ(ElevatedStartParameters({}), "-elevated");
+    EXPECT_EQ(ElevatedStartParameters({"/Uninstall", "C:\\My dir\\", ""}),
+        "/Uninstall \"C:\\My dir\\\\\" \"\" -elevated");
+}
+
 TEST_F(InstallTest, InstallCopiesTheShippedFolderAndRegistersIt)
 {
     Installer(installerFile, false).Install();
@@ -683,4 +712,74 @@ TEST_F(InstallTest, TheUninstallEntryFollowsTheDataHome)
     EXPECT_EQ(ReadUninstallString("Mosavo"), "");
     EXPECT_TRUE(errorDialog.Descriptions.empty());
     EXPECT_TRUE(boxes.empty());
+}
+
+// The first process's part: what each outcome of the elevated start leads to.
+TEST_F(InstallTest, TheFirstProcessStartsWhatTheElevatedStartHandedOver)
+{
+    InstallShipped();
+    const std::string cancelled
+        = "Installation was cancelled: it needs an administrator's permission.";
+    const struct
+    {
+        TElevatedRun Run;
+        bool Uninstall;
+        bool Done;
+        std::vector<std::string> Started;
+        std::string Box;
+        std::string Error;
+    } cases[] = {
+        {{TElevation::NotNeeded, 0}, false, false, {}, "", ""},
+        {{TElevation::Finished, 0}, false, true, {}, "", ""},
+        {{TElevation::Finished, 1}, false, true, {}, "", ""},
+        {{TElevation::Finished, StartInstalledProgramExitCode}, false, true, {ProgramIn(installed)},
+            "", ""},
+        {{TElevation::Refused, 1223}, false, true, {}, cancelled, ""},
+        {{TElevation::Refused, 1223}, true, true, {},
+            "Uninstallation was cancelled: it needs an administrator's permission.", ""},
+        {{TElevation::Failed, 2}, false, true, {}, "",
+            "Failed to start the program with an administrator's permission."},
+    };
+    for (const auto &c : cases) {
+        boxes.clear();
+        started.clear();
+        errorDialog.Descriptions.clear();
+        TElevatedInstaller elevated;
+        elevated.ProgramName = name;
+        elevated.UninstallMode = c.Uninstall;
+        elevated.Elevate = [&] { return c.Run; };
+        elevated.StartProgram = Installer(installerFile, false).StartProgram;
+        const auto outcome = static_cast<int>(c.Run.Outcome);
+        EXPECT_EQ(elevated.Run(), c.Done) << outcome;
+        EXPECT_EQ(started, c.Started) << outcome;
+        EXPECT_EQ(boxes.empty() ? "" : boxes.back().Text, c.Box) << outcome;
+        EXPECT_EQ(errorDialog.Descriptions.empty() ? "" : errorDialog.Descriptions.back(), c.Error)
+            << outcome;
+    }
+
+    // Asked to start a program that no entry names, or that has gone, it says so.
+    for (const bool entry : {false, true}) {
+        errorDialog.Descriptions.clear();
+        errorDialog.Contexts.clear();
+        started.clear();
+        if (entry)
+            fs::remove(ProgramIn(installed));
+        else
+            DeleteUninstallerRegistry(name);
+        TElevatedInstaller elevated;
+        elevated.ProgramName = name;
+        elevated.Elevate = [] {
+            return TElevatedRun {TElevation::Finished, StartInstalledProgramExitCode};
+        };
+        elevated.StartProgram = Installer(installerFile, false).StartProgram;
+        EXPECT_TRUE(elevated.Run());
+        EXPECT_TRUE(started.empty());
+        ASSERT_EQ(errorDialog.Descriptions.size(), 1u);
+        EXPECT_EQ(errorDialog.Descriptions[0], "Failed to start the installed program.");
+        EXPECT_NE(errorDialog.Contexts[0].find("The uninstall entry names no program file."),
+            std::string::npos);
+        if (!entry)
+            SetUninstallRegistry(name, name, UninstallCommandFor(ProgramIn(installed)));
+    }
+    EXPECT_EQ(InstallerExitCode(), 0u) << "no elevated start handed anything over here";
 }

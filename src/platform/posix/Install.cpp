@@ -100,9 +100,9 @@ std::string ReadUninstallString(const std::string &keyName)
     return uninstallString;
 }
 
-bool StartElevatedInstaller()
+TElevatedRun StartElevatedAndWait()
 {
-    return false; // the installer writes only the user's own folders
+    return {}; // the installer writes only the user's own folders
 }
 
 void DeleteTreeAtRestart(const std::string & /*path*/) { }

@@ -2,6 +2,7 @@
 
 #include "core/File.h"
 #include "platform/Program.h"
+#include "platform/win32/Elevation.h"
 #include "platform/win32/WideText.h"
 
 #include <string>
@@ -43,21 +44,21 @@ bool isElevated()
     return !known || elevation.TokenIsElevated != 0;
 }
 
-// The arguments of this start, each quoted, then the marker.
-std::wstring elevatedParameters()
+// Waits for the process while dispatching this thread's messages.
+DWORD waitForExit(HANDLE process)
 {
-    std::wstring parameters;
-    for (int32_t n = 1; !GetProgramParam(n).empty(); ++n)
-        parameters += L"\"" + Widen(GetProgramParam(n)) + L"\" ";
-    return parameters + Widen(ElevatedArgument);
-}
-
-bool wasStartedElevated()
-{
-    for (int32_t n = 1; !GetProgramParam(n).empty(); ++n)
-        if (GetProgramParam(n) == ElevatedArgument)
-            return true;
-    return false;
+    while (
+        MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    DWORD code = 0;
+    if (!GetExitCodeProcess(process, &code))
+        code = 0;
+    return code;
 }
 
 void scheduleDeletion(const std::wstring &path)
@@ -90,20 +91,36 @@ void scheduleTreeDeletion(const std::wstring &folder)
 
 } // namespace
 
-bool StartElevatedInstaller()
+TElevatedRun ShellExecuteAndWait(
+    const std::wstring &verb, const std::wstring &program, const std::wstring &parameters)
 {
-    if (!IsInstallMode() || isElevated() || wasStartedElevated())
-        return false;
-    const std::wstring program = Widen(GetProgramPath());
-    const std::wstring parameters = elevatedParameters();
     SHELLEXECUTEINFOW request {};
     request.cbSize = sizeof request;
-    request.fMask = SEE_MASK_NOASYNC;
-    request.lpVerb = L"runas";
+    // No error box of the shell's own (the caller tells what failed); the elevation prompt is no
+    // error and still shows.
+    request.fMask = SEE_MASK_NOASYNC | SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    request.lpVerb = verb.c_str();
     request.lpFile = program.c_str();
     request.lpParameters = parameters.c_str();
     request.nShow = SW_SHOWNORMAL;
-    return ShellExecuteExW(&request) != FALSE;
+    if (!ShellExecuteExW(&request)) {
+        const DWORD error = GetLastError();
+        return {error == ERROR_CANCELLED ? TElevation::Refused : TElevation::Failed, error};
+    }
+    // An executable always gives its process; without one there is nothing to wait for.
+    if (!request.hProcess)
+        return {TElevation::Finished, 0};
+    const DWORD code = waitForExit(request.hProcess);
+    CloseHandle(request.hProcess);
+    return {TElevation::Finished, code};
+}
+
+TElevatedRun StartElevatedAndWait()
+{
+    if (!IsInstallMode() || IsElevatedStart() || isElevated())
+        return {};
+    return ShellExecuteAndWait(
+        L"runas", Widen(GetProgramPath()), Widen(ElevatedStartParameters(GetProgramParams())));
 }
 
 void DeleteTreeAtRestart(const std::string &path)
