@@ -8,6 +8,8 @@
 #include "platform/InstanceChannel.h"
 #include "platform/Program.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
@@ -75,6 +77,24 @@ void startInstalledProgram(const std::string &programFile)
     RunFile(programFile, "", "", false, true);
 }
 
+// What the installed files take on disk, in KiB rounded up; links are counted as themselves.
+uint32_t folderSizeKiB(const std::string &dir)
+{
+    std::error_code error;
+    std::uintmax_t bytes = 0;
+    for (fs::recursive_directory_iterator entry(SystemPath(dir), error), end;
+         !error && entry != end; entry.increment(error)) {
+        std::error_code sizeError;
+        if (entry->is_regular_file(sizeError) && !entry->is_symlink(sizeError)) {
+            const std::uintmax_t size = entry->file_size(sizeError);
+            if (!sizeError)
+                bytes += size;
+        }
+    }
+    const std::uintmax_t kib = (bytes + 1023) / 1024;
+    return static_cast<uint32_t>(std::min<std::uintmax_t>(kib, UINT32_MAX));
+}
+
 bool programHandedOver = false;
 
 // Started from here the game would carry the administrator's token, or run as the other account
@@ -92,6 +112,15 @@ bool needsQuotes(const std::string &argument)
 }
 
 } // namespace
+
+void SetUninstallRegistry(
+    const std::string &keyName, const std::string &displayName, const std::string &uninstallString)
+{
+    TUninstallEntry entry;
+    entry.DisplayName = displayName;
+    entry.UninstallString = uninstallString;
+    SetUninstallRegistry(keyName, entry);
+}
 
 bool IsInstallerFileName(const std::string &programFileName)
 {
@@ -284,7 +313,15 @@ void TInstaller::Install()
             // A failed shortcut does not stop the installation. A special folder that cannot be
             // had gives no shortcut rather than one in the current directory.
             CreateShortcuts(programFile);
-            SetUninstallRegistry(ProgramName, ProgramName, UninstallCommand());
+            TUninstallEntry entry;
+            entry.DisplayName = ProgramName;
+            entry.UninstallString = UninstallCommand();
+            entry.DisplayIcon = programFile;
+            entry.DisplayVersion = ProgramVersion;
+            entry.Publisher = ProgramPublisher;
+            entry.InstallLocation = installationDir;
+            entry.EstimatedSizeKiB = folderSizeKiB(installationDir);
+            SetUninstallRegistry(ProgramName, entry);
 
             StartProgram(programFile);
             if (FunStatContext.Status >= fsError)
@@ -302,11 +339,13 @@ void TInstaller::CreateShortcuts(const std::string &programFile) const
         if (programIcon.empty() && PathExists(installationDir + ProgramName + extension))
             programIcon = installationDir + ProgramName + extension;
     const std::string linkName = ProgramName + GetLinkExtension(programFile);
-    const std::string desktop = GetDesktopPath();
+    // The installation serves every user of the machine (Program Files, the machine's list of
+    // programs); the elevating account's own folders would hide it from the others.
+    const std::string desktop = GetCommonDesktopPath();
     if (!desktop.empty())
         saveShortcut(programFile, desktop + linkName, "", programIcon);
 
-    const std::string programsMenu = GetProgramsMenuPath();
+    const std::string programsMenu = GetCommonProgramsMenuPath();
     if (programsMenu.empty())
         return;
     const std::string group = AddTrailingBackslash(programsMenu + FolderName());
@@ -345,16 +384,21 @@ void TInstaller::Uninstall()
 
         DeleteInstallationDirectory();
         DeleteTreeAtRestart(InstallTo);
-        const std::string desktop = GetDesktopPath();
-        if (!desktop.empty())
-            deletePlainFile(desktop + ProgramName + GetLinkExtension(ProgramPath));
-        const std::string programsMenu = GetProgramsMenuPath();
-        // A group already deleted by hand is nothing to delete, and must not keep the entry.
-        if (!programsMenu.empty() && PathExists(programsMenu + FolderName()))
-            DeleteDirectoryNoErrors(programsMenu + FolderName());
+        // The machine's shortcuts, and those that earlier versions put into the user's own folders.
+        DeleteShortcuts(GetCommonDesktopPath(), GetCommonProgramsMenuPath());
+        DeleteShortcuts(GetDesktopPath(), GetProgramsMenuPath());
         DeleteUninstallerRegistry(ProgramName);
         MessageDialog("Uninstallation successful. Some files that were in use were not deleted.");
     });
+}
+
+void TInstaller::DeleteShortcuts(const std::string &desktop, const std::string &programsMenu) const
+{
+    if (!desktop.empty())
+        deletePlainFile(desktop + ProgramName + GetLinkExtension(ProgramPath));
+    // A group already deleted by hand is nothing to delete, and must not keep the entry.
+    if (!programsMenu.empty() && PathExists(programsMenu + FolderName()))
+        DeleteDirectoryNoErrors(programsMenu + FolderName());
 }
 
 // Deletes the installation directory but the running program file: it stays, as it would where

@@ -12,6 +12,9 @@
 inline constexpr const char *InstallerFileName = "Install";
 inline constexpr const char *UninstallArgument = "/Uninstall";
 inline constexpr const char *ReadmeFileName = "Readme.txt";
+// What the list of installed programs shows beside the name.
+inline constexpr const char *ProgramVersion = "2.5";
+inline constexpr const char *ProgramPublisher = "The Mosavo developers";
 
 // Both ignore the case of ASCII letters. The installer's file name has the platform's extension:
 // "Install", or "Install.exe" on Windows.
@@ -38,7 +41,22 @@ bool IsInstallMode();
 std::string UninstallRegistryFileName();
 // "Software\Microsoft\Windows\CurrentVersion\Uninstall\" + keyName.
 std::string UninstallRegistryKey(const std::string &keyName);
-// Writes DisplayName and UninstallString; a failure is dropped.
+struct TUninstallEntry
+{
+    std::string DisplayName;
+    std::string UninstallString;
+    // The rest are written when not empty (not 0).
+    std::string DisplayIcon;
+    std::string DisplayVersion;
+    std::string Publisher;
+    std::string InstallLocation;
+    uint32_t EstimatedSizeKiB = 0;
+};
+// Writes the entry's values, and NoModify and NoRepair as 1: the program offers neither. The
+// texts are REG_SZ, the numbers REG_DWORD (EstimatedSize in KiB, as the list expects); in the ini
+// file of posix/ each is a key. A failure is dropped.
+void SetUninstallRegistry(const std::string &keyName, const TUninstallEntry &entry);
+// The entry with DisplayName and UninstallString only.
 void SetUninstallRegistry(
     const std::string &keyName, const std::string &displayName, const std::string &uninstallString);
 // Removes the entry and its subkeys; a missing entry is fine and a failure is dropped.
@@ -152,4 +170,5 @@ public:
 private:
     void CreateShortcuts(const std::string &programFile) const;
     void DeleteInstallationDirectory() const;
+    void DeleteShortcuts(const std::string &desktop, const std::string &programsMenu) const;
 };

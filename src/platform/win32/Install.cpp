@@ -6,6 +6,7 @@
 #include "platform/win32/WideText.h"
 
 #include <string>
+#include <utility>
 
 #include <windows.h>
 // After windows.h, which it needs.
@@ -28,6 +29,13 @@ bool setString(HKEY key, const wchar_t *name, const std::string &value)
     const std::wstring wide = Widen(value);
     const DWORD bytes = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
     return RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(wide.c_str()), bytes)
+        == ERROR_SUCCESS;
+}
+
+bool setNumber(HKEY key, const wchar_t *name, DWORD value)
+{
+    return RegSetValueExW(
+               key, name, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&value), sizeof value)
         == ERROR_SUCCESS;
 }
 
@@ -148,8 +156,7 @@ std::string UninstallRegistryKey(const std::string &keyName)
     return UninstallKeyPath + keyName;
 }
 
-void SetUninstallRegistry(
-    const std::string &keyName, const std::string &displayName, const std::string &uninstallString)
+void SetUninstallRegistry(const std::string &keyName, const TUninstallEntry &entry)
 {
     if (!isOneKeyName(keyName))
         return;
@@ -158,8 +165,22 @@ void SetUninstallRegistry(
             nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr)
         != ERROR_SUCCESS)
         return;
-    if (setString(key, L"DisplayName", displayName))
-        setString(key, L"UninstallString", uninstallString);
+    if (setString(key, L"DisplayName", entry.DisplayName)
+        && setString(key, L"UninstallString", entry.UninstallString)) {
+        const std::pair<const wchar_t *, const std::string *> texts[] = {
+            {L"DisplayIcon", &entry.DisplayIcon},
+            {L"DisplayVersion", &entry.DisplayVersion},
+            {L"Publisher", &entry.Publisher},
+            {L"InstallLocation", &entry.InstallLocation},
+        };
+        for (const auto &[name, value] : texts)
+            if (!value->empty())
+                setString(key, name, *value);
+        if (entry.EstimatedSizeKiB != 0)
+            setNumber(key, L"EstimatedSize", entry.EstimatedSizeKiB);
+        setNumber(key, L"NoModify", 1);
+        setNumber(key, L"NoRepair", 1);
+    }
     RegCloseKey(key);
 }
 
