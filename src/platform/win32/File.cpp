@@ -207,6 +207,21 @@ HANDLE OpenEntryItself(const std::wstring &path, DWORD access)
         FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
 }
 
+DWORD ReparseTagOf(HANDLE entry)
+{
+    FILE_ATTRIBUTE_TAG_INFO information {};
+    if (!GetFileInformationByHandleEx(entry, FileAttributeTagInfo, &information, sizeof information)
+        || !(information.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return 0;
+    return information.ReparseTag;
+}
+
+DWORD ReparseTagOf(const std::wstring &path)
+{
+    const TUniqueHandle entry(OpenEntryItself(path, 0));
+    return entry.Valid() ? ReparseTagOf(entry.Get()) : 0;
+}
+
 bool ClearReadOnlyOf(HANDLE entry)
 {
     FILE_BASIC_INFO information {};
@@ -330,7 +345,7 @@ bool PathExists(const std::string &path)
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return false;
     // A link exists when what it points to does.
-    return !IsLinkAttributes(attributes) || TUniqueHandle(OpenForQuery(wide)).Valid();
+    return !IsLinkAttributes(attributes, wide) || TUniqueHandle(OpenForQuery(wide)).Valid();
 }
 
 bool ClearReadOnlyAttr(const std::string &path)
@@ -340,7 +355,8 @@ bool ClearReadOnlyAttr(const std::string &path)
     BY_HANDLE_FILE_INFORMATION information {};
     if (!entry.Valid() || !GetFileInformationByHandle(entry.Get(), &information))
         return false;
-    if (IsLinkAttributes(information.dwFileAttributes) || !IsOwnEntry(entry.Get(), wide))
+    if (IsLinkEntry(information.dwFileAttributes, ReparseTagOf(entry.Get()))
+        || !IsOwnEntry(entry.Get(), wide))
         return true;
     return ClearReadOnlyOf(entry.Get());
 }

@@ -62,9 +62,26 @@ bool ClearReadOnlyOf(HANDLE entry);
 // Wine a Unix symbolic link stays: deleting it by name there deletes its target.
 bool RemoveEntryItself(const std::wstring &path);
 
-// The attributes of the entry itself: a link's own, never its target's. Windows marks links,
-// junctions and (under Wine) Unix symbolic links with FILE_ATTRIBUTE_REPARSE_POINT.
-inline bool IsLinkAttributes(DWORD attributes)
+// Whether an entry with these attributes of its own (a link's own, never its target's) and this
+// reparse tag names another place. Windows marks links, junctions and (under Wine) Unix symbolic
+// links with FILE_ATTRIBUTE_REPARSE_POINT, but also compressed (WOF), deduplicated and cloud
+// placeholder files, which are files like any other: only a name surrogate is a link. A reparse
+// point whose tag is not known (0) counts as a link, as the careful reading.
+inline bool IsLinkEntry(DWORD attributes, DWORD reparseTag)
 {
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return false;
+    return reparseTag == 0 || IsReparseTagNameSurrogate(reparseTag);
+}
+// The reparse tag of the entry at `path` itself; 0 when it has none or it cannot be read.
+DWORD ReparseTagOf(const std::wstring &path);
+// The reparse tag of an open entry; 0 as above.
+DWORD ReparseTagOf(HANDLE entry);
+// IsLinkEntry for the entry at `path` with the attributes of its name.
+inline bool IsLinkAttributes(DWORD attributes, const std::wstring &path)
+{
+    return IsLinkEntry(attributes,
+        (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            ? ReparseTagOf(path)
+            : 0);
 }

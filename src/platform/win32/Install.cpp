@@ -3,6 +3,7 @@
 #include "core/File.h"
 #include "platform/Program.h"
 #include "platform/win32/Elevation.h"
+#include "platform/win32/FileInternal.h"
 #include "platform/win32/WideText.h"
 
 #include <string>
@@ -87,7 +88,7 @@ void scheduleTreeDeletion(const std::wstring &folder)
             const std::wstring path = folder + L"\\" + name;
             const DWORD attributes = entry.dwFileAttributes;
             if ((attributes & FILE_ATTRIBUTE_DIRECTORY)
-                && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                && !IsLinkEntry(attributes, entry.dwReserved0))
                 scheduleTreeDeletion(path);
             else
                 scheduleDeletion(path);
@@ -139,7 +140,7 @@ void DeleteTreeAtRestart(const std::string &path)
     const DWORD attributes = GetFileAttributesW(Widen(folder).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return;
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !IsLinkAttributes(attributes, Widen(folder)))
         scheduleTreeDeletion(Widen(folder));
     else
         scheduleDeletion(Widen(folder));

@@ -2,6 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "core/Error.h"
+#include "platform/win32/FileInternal.h"
 #include "platform/win32/WinTestFolders.h"
 
 #include <gtest/gtest.h>
@@ -214,4 +215,50 @@ TEST(WinFiles, FileSizeIsExactBeyondFourGigabytesAndABadDescriptorOnlyWarns)
         EXPECT_EQ(FunStatContext.Status, fsWarning);
         EXPECT_EQ(FunStatContext.Description, "Failed to get file size.");
     }
+}
+
+TEST_F(WinFileTree, ACopyLosesTheDownloadMarkAndKeepsItsContent)
+{
+    const std::string source = temp / "download";
+    WriteWideFile(source + "\\Mosavo.exe", "program");
+    const std::string mark = "[ZoneTransfer]\r\nZoneId=3\r\n";
+    WriteWideFile(source + "\\Mosavo.exe:Zone.Identifier", mark);
+    if (ReadWideFile(source + "\\Mosavo.exe:Zone.Identifier") != mark
+        || NamesIn(source) != std::set<std::string> {"Mosavo.exe"})
+        GTEST_SKIP() << "this file system keeps no alternate data streams";
+    WriteWideFile(source + "\\Pictures\\Sample.jpg", "picture");
+
+    CopyDeleteDirectory(source, temp / "installed", true);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(ReadWideFile(temp / "installed\\Mosavo.exe"), "program");
+    EXPECT_EQ(ReadWideFile(temp / "installed\\Mosavo.exe:Zone.Identifier"), "(missing)");
+    EXPECT_EQ(ReadWideFile(temp / "installed\\Pictures\\Sample.jpg"), "picture");
+    EXPECT_EQ(ReadWideFile(source + "\\Mosavo.exe:Zone.Identifier"), mark) << "the source keeps it";
+}
+
+TEST(WinReparsePoints, OnlyNameSurrogatesAreLinks)
+{
+    const DWORD reparse = FILE_ATTRIBUTE_REPARSE_POINT;
+    const DWORD folder = FILE_ATTRIBUTE_DIRECTORY | reparse;
+    const struct
+    {
+        const char *What;
+        DWORD Attributes;
+        DWORD Tag;
+        bool Link;
+    } cases[] = {
+        {"symbolic link", reparse, IO_REPARSE_TAG_SYMLINK, true},
+        {"junction", folder, IO_REPARSE_TAG_MOUNT_POINT, true},
+        {"a tag not known", folder, 0, true},
+        {"compressed (WOF)", reparse, IO_REPARSE_TAG_WOF, false},
+        {"deduplicated", reparse, IO_REPARSE_TAG_DEDUP, false},
+        {"cloud placeholder", reparse, IO_REPARSE_TAG_CLOUD, false},
+        {"cloud placeholder folder", folder, IO_REPARSE_TAG_CLOUD_6, false},
+        {"plain file", FILE_ATTRIBUTE_ARCHIVE, 0, false},
+        {"surrogate tag without the attribute", FILE_ATTRIBUTE_DIRECTORY, IO_REPARSE_TAG_SYMLINK,
+            false},
+        {"missing", INVALID_FILE_ATTRIBUTES, IO_REPARSE_TAG_SYMLINK, false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(IsLinkEntry(c.Attributes, c.Tag), c.Link) << c.What;
 }
