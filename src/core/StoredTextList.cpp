@@ -380,7 +380,7 @@ void TReplacementFile::ReplaceTarget()
 {
     FUNCTION_NAME("TMemIniFile::UpdateFile");
     std::error_code ec;
-    fs::rename(path, target, ec);
+    ReplaceSystemFile(path, target, ec);
     if (ec)
         RaiseError(HERE, "Failed to replace file.", Utf8Path(target), Utf8Path(path),
             static_cast<uint32_t>(ec.value()));

@@ -237,9 +237,23 @@ bool ClearReadOnlyOf(HANDLE entry)
 
 bool RemoveEntryItself(const std::wstring &path)
 {
-    const TUniqueHandle entry(OpenEntryItself(path, DELETE | FILE_WRITE_ATTRIBUTES));
+    TUniqueHandle entry;
+    RetryWhileHeld([&] {
+        entry.Reset(OpenEntryItself(path, DELETE | FILE_WRITE_ATTRIBUTES));
+        return entry.Valid();
+    });
     if (!entry.Valid() || !IsOwnEntry(entry.Get(), path))
         return false;
+    // The name goes at once, even while others still hold the file open, so that it never
+    // lingers as pending deletion and keeps its folder from being removed; read-only or not.
+    FILE_DISPOSITION_INFO_EX posix {};
+    posix.Flags = FILE_DISPOSITION_FLAG_DELETE | FILE_DISPOSITION_FLAG_POSIX_SEMANTICS
+        | FILE_DISPOSITION_FLAG_IGNORE_READONLY_ATTRIBUTE;
+    // FileDispositionInfoEx, which the headers declare only for Windows 10 1809 and later.
+    constexpr auto dispositionInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(21);
+    if (SetFileInformationByHandle(entry.Get(), dispositionInfoEx, &posix, sizeof posix))
+        return true;
+    // Systems before Windows 10 1809, and file systems other than NTFS, know only the classic one.
     ClearReadOnlyOf(entry.Get());
     FILE_DISPOSITION_INFO disposition {};
     disposition.DeleteFile = TRUE;

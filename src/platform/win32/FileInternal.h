@@ -5,6 +5,7 @@
 // The program's own DialogBox (core/Dialogs.h) is meant, not the dialog-template macro.
 #undef DialogBox
 
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -58,6 +59,26 @@ HANDLE OpenEntryItself(const std::wstring &path, DWORD access);
 bool IsOwnEntry(HANDLE entry, const std::wstring &path);
 // Clears the read-only attribute (the attributes become normal); true when it was not set.
 bool ClearReadOnlyOf(HANDLE entry);
+
+// Runs `call` (true on success, else the last error set) until it succeeds, fails otherwise, or
+// about a second has passed: a virus scanner, the indexer, OneDrive or a backup tool holds a file
+// open for a moment (ERROR_SHARING_VIOLATION), or it is pending deletion (ERROR_ACCESS_DENIED).
+// The last error stays the call's own.
+template<class Call>
+bool RetryWhileHeld(Call &&call)
+{
+    constexpr DWORD pauses[] = {20, 50, 100, 200, 300, 330};
+    for (std::size_t attempt = 0;; ++attempt) {
+        if (call())
+            return true;
+        const DWORD code = GetLastError();
+        if ((code != ERROR_SHARING_VIOLATION && code != ERROR_ACCESS_DENIED)
+            || attempt == std::size(pauses))
+            return false;
+        Sleep(pauses[attempt]);
+        SetLastError(code);
+    }
+}
 // Deletes the file, link or empty directory at `path` itself, never what a link points to. Under
 // Wine a Unix symbolic link stays: deleting it by name there deletes its target.
 bool RemoveEntryItself(const std::wstring &path);

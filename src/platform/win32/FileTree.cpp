@@ -217,11 +217,15 @@ void copyFile(const std::string &source, const std::string &destination)
     wchar_t temporary[MAX_PATH] = {};
     if (GetTempFileNameW(folder.c_str(), L"~mz", 0, temporary) == 0)
         return;
-    if (CopyFileExW(
-            Widen(source).c_str(), temporary, nullptr, nullptr, nullptr, COPY_FILE_COPY_SYMLINK)) {
+    const std::wstring from = Widen(source);
+    if (RetryWhileHeld([&] {
+            return CopyFileExW(
+                from.c_str(), temporary, nullptr, nullptr, nullptr, COPY_FILE_COPY_SYMLINK);
+        })) {
         // Where there is none, or the file system keeps no streams (FAT), nothing is deleted.
         DeleteFileW((std::wstring(temporary) + DownloadMarkStream).c_str());
-        if (MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING))
+        if (RetryWhileHeld(
+                [&] { return MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING); }))
             return;
     }
     SetFileAttributesW(temporary, FILE_ATTRIBUTE_NORMAL);
@@ -363,6 +367,8 @@ void MyRenameFile(const std::string &oldName, const std::string &newName, bool r
         if (!IsSameFile(oldName, newName))
             ClearReadOnlyAttr(newName);
     }
-    if (!MoveFileExW(Widen(oldName).c_str(), Widen(newName).c_str(), flags))
+    const std::wstring from = Widen(oldName);
+    const std::wstring to = Widen(newName);
+    if (!RetryWhileHeld([&] { return MoveFileExW(from.c_str(), to.c_str(), flags); }))
         RaiseError(HERE, "Failed to rename.", oldName, newName, 0);
 }

@@ -7,9 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include "core/StoredTextList.h"
+
+#include <chrono>
 #include <fcntl.h>
+#include <functional>
 #include <io.h>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -261,4 +266,104 @@ TEST(WinReparsePoints, OnlyNameSurrogatesAreLinks)
     };
     for (const auto &c : cases)
         EXPECT_EQ(IsLinkEntry(c.Attributes, c.Tag), c.Link) << c.What;
+}
+
+namespace {
+
+// A file held open as a virus scanner holds it: reading, without FILE_SHARE_DELETE (or write
+// sharing), so that it can be neither deleted, nor renamed, nor replaced while held.
+class THeldFile
+{
+public:
+    THeldFile(const std::string &path, std::chrono::milliseconds holdFor)
+        : handle_(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+    {
+        if (handle_ == INVALID_HANDLE_VALUE)
+            throw std::runtime_error("THeldFile: cannot open " + path);
+        if (holdFor.count() > 0)
+            release_ = std::thread([this, holdFor] {
+                std::this_thread::sleep_for(holdFor);
+                CloseHandle(handle_);
+            });
+    }
+    ~THeldFile()
+    {
+        if (release_.joinable())
+            release_.join();
+        else
+            CloseHandle(handle_);
+    }
+
+private:
+    HANDLE handle_;
+    std::thread release_;
+};
+
+} // namespace
+
+TEST_F(WinFileTree, FilesHeldOpenForAMomentAreDeletedRenamedAndReplacedOnceFree)
+{
+    const struct
+    {
+        const char *What;
+        std::function<void(const std::string &held)> Operation;
+        std::function<bool(const std::string &held)> Done;
+    } cases[] = {
+        {"deleting its folder",
+            [](const std::string &held) { DeleteDirectoryNoErrors(GetFileDir(held)); },
+            [](const std::string &held) {
+                return AttributesOf(GetFileDir(held)) == INVALID_FILE_ATTRIBUTES;
+            }},
+        {"renaming over it",
+            [&](const std::string &held) {
+                WriteWideFile(held + ".new", "new");
+                MyRenameFile(held + ".new", held, true);
+            },
+            [](const std::string &held) { return ReadWideFile(held) == "new"; }},
+        {"copying a tree over it",
+            [&](const std::string &held) {
+                WriteWideFile(temp / "source\\held.txt", "new");
+                CopyDeleteDirectory(temp / "source", GetFileDir(held), true);
+            },
+            [](const std::string &held) { return ReadWideFile(held) == "new"; }},
+        {"saving an options file over it",
+            [](const std::string &held) {
+                TMemIniFile options(held);
+                options.WriteString("Options", "Columns", "9");
+                options.UpdateFile();
+            },
+            [](const std::string &held) {
+                return ReadWideFile(held).find("Columns=9") != std::string::npos;
+            }},
+    };
+    int round = 0;
+    for (const auto &c : cases) {
+        const std::string held = temp / ("round" + std::to_string(++round) + "\\held.txt");
+        WriteWideFile(held, "old");
+        bool succeeded = false;
+        {
+            const THeldFile holder(held, std::chrono::milliseconds(200));
+            succeeded = ErrorGuardSwallow(__FILE__, "test", __LINE__, [&] { c.Operation(held); });
+        }
+        EXPECT_TRUE(succeeded) << c.What;
+        EXPECT_TRUE(c.Done(held)) << c.What;
+    }
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(WinFileTree, AFileHeldForGoodFailsAfterAboutASecond)
+{
+    const std::string held = temp / "held.txt";
+    WriteWideFile(held, "old");
+    WriteWideFile(held + ".new", "new");
+    const THeldFile holder(held, std::chrono::milliseconds(0));
+    const auto start = std::chrono::steady_clock::now();
+    const bool renamed = ErrorGuardSwallow(
+        __FILE__, "test", __LINE__, [&] { MyRenameFile(held + ".new", held, true); });
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_FALSE(renamed);
+    EXPECT_EQ(ReadWideFile(held), "old");
+    EXPECT_GE(waited, std::chrono::milliseconds(800));
+    EXPECT_LT(waited, std::chrono::milliseconds(3000));
 }
