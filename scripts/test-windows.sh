@@ -68,6 +68,10 @@ for wanted in 'requestedExecutionLevel level=""asInvoker""' \
         exit 1
     fi
 done
+if [ "$(cat "$shipped/qt.conf")" != $'[Paths]\nPrefix=.' ]; then
+    echo "test-windows.sh: qt.conf does not keep Qt to the program's folder" >&2
+    exit 1
+fi
 if grep -qv $'\r$' "$shipped/Readme.txt"; then
     echo "test-windows.sh: Readme.txt has lines without Windows line ends" >&2
     exit 1
