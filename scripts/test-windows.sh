@@ -49,16 +49,27 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cm
 cmake --build "$build" -j 2
 cmake --build "$build" --target dist
 
-# The shipped program: a windowed program with its icon and version, and no manifest, so that
-# Windows' installer detection elevates Install.exe; the read-me with Windows line ends.
+# The shipped program: a windowed program with its icon, its version and its manifest (the
+# user's own rights, Windows 7 to 11, long paths); the read-me with Windows line ends.
 shipped=$build/dist/Mosavo
 headers=$(x86_64-w64-mingw32-objdump -p "$shipped/Install.exe")
 grep -q "Subsystem.*(Windows GUI)" <<<"$headers"
 resources=$(x86_64-w64-mingw32-windres -J coff -i "$shipped/Install.exe" -O rc)
 grep -q "RT_GROUP_ICON" <<<"$resources"
 grep -q 'VALUE "ProductVersion", "2.5"' <<<"$resources"
-if grep -qi "manifest" <<<"$resources"; then
-    echo "test-windows.sh: Install.exe carries a manifest; installer detection would not elevate it" >&2
+# The text of resource 1 of type RT_MANIFEST, the one the loader reads.
+manifest=$(awk '/^1 24 /{inside=1; next} inside && /^END/{exit} inside' <<<"$resources")
+for wanted in 'requestedExecutionLevel level=""asInvoker""' \
+    '{35138b9a-5d96-4fbd-8e2d-a2440225f93a}' '{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}' \
+    '{1f676c76-80e1-4239-95bb-83d0f6d0da78}' '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' \
+    '>true</longPathAware>'; do
+    if ! grep -qF "$wanted" <<<"$manifest"; then
+        echo "test-windows.sh: Install.exe's manifest lacks $wanted" >&2
+        exit 1
+    fi
+done
+if [ "$(cat "$shipped/qt.conf")" != $'[Paths]\nPrefix=.' ]; then
+    echo "test-windows.sh: qt.conf does not keep Qt to the program's folder" >&2
     exit 1
 fi
 if grep -qv $'\r$' "$shipped/Readme.txt"; then

@@ -1,6 +1,7 @@
 // The entry point: one instance at a time (a later start hands its file to it), the windows in
 // their order, preparation, event loop.
 
+#include "core/Dialogs.h"
 #include "core/Error.h"
 #include "platform/DataLocations.h"
 #include "platform/Install.h"
@@ -18,10 +19,10 @@
 int main(int argc, char *argv[])
 {
     FUNCTION_NAME("WinMain");
-    if (StartElevatedInstaller())
-        return 0;
     const std::string fileToOpen = GetCommandLineFile();
-    if (!TakeProgramInstance("Mosavo", fileToOpen))
+    // The elevated start of the installer runs for the first process, which holds the lock.
+    const bool otherInstance = !IsElevatedStart() && !TakeProgramInstance("Mosavo", fileToOpen);
+    if (otherInstance && !IsInstallMode())
         return 0;
     Err.Raised = false;
     // Declared outside the guard so that the error dialog can still show what went wrong; the
@@ -42,6 +43,15 @@ int main(int argc, char *argv[])
         // window's place.
         const bool installMode = IsInstallMode();
         if (installMode) {
+            // Checked before any elevation prompt, which would otherwise lead nowhere.
+            if (otherInstance) {
+                WarningDialog("Mosavo is running. Close it, then start the (un)installer again.");
+                return;
+            }
+            TElevatedInstaller elevated;
+            elevated.ProgramName = "Mosavo";
+            if (elevated.Run())
+                return;
             installForm = std::make_unique<TInstallForm>();
         } else {
             // Settled before any window asks where the options, the log and the games live.
@@ -74,5 +84,5 @@ int main(int argc, char *argv[])
     installForm.reset();
     application.reset();
     CloseProgramInstance();
-    return 0;
+    return static_cast<int>(InstallerExitCode());
 }

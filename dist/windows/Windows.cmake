@@ -20,8 +20,9 @@ add_custom_target(mosavo_ico DEPENDS ${MOSAVO_ICO})
 
 set(rc ${CMAKE_CURRENT_LIST_DIR}/Mosavo.rc)
 target_sources(Mosavo PRIVATE ${rc})
-set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${MOSAVO_ICO})
-target_include_directories(Mosavo PRIVATE ${MOSAVO_ICON_DIR})
+set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS
+    "${MOSAVO_ICO};${CMAKE_CURRENT_LIST_DIR}/Mosavo.manifest")
+target_include_directories(Mosavo PRIVATE ${MOSAVO_ICON_DIR} ${CMAKE_CURRENT_LIST_DIR})
 add_dependencies(Mosavo mosavo_ico)
 set_target_properties(Mosavo PROPERTIES WIN32_EXECUTABLE ON)
 
@@ -64,8 +65,28 @@ add_custom_target(dist
     COMMAND ${CMAKE_COMMAND} -E copy ${style_plugins} ${MOSAVO_DIST_DIR}/styles
     COMMAND ${CMAKE_COMMAND} -E copy ${readme} ${MOSAVO_DIST_DIR}/Readme.txt
     COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_ICO} ${MOSAVO_DIST_DIR}/Mosavo.ico
+    # Qt then takes its plugins from the program's own folder alone, never from the folders
+    # built into Qt6Core.dll on the build machine.
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/qt.conf ${MOSAVO_DIST_DIR}/qt.conf
     COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_SAMPLE_PICTURES} ${MOSAVO_DIST_DIR}/Pictures
     COMMAND ${MOSAVO_MINGW_STRIP} --strip-debug ${shipped_binaries}
     DEPENDS Mosavo ${readme} ${MOSAVO_ICO} ${MOSAVO_SAMPLE_PICTURES}
+        ${CMAKE_CURRENT_LIST_DIR}/qt.conf
     COMMENT "Making the shipped folder ${MOSAVO_DIST_DIR}"
     VERBATIM)
+
+# The release as one file: `cmake --build <dir> --target package` makes Mosavo-2.5-win64.zip
+# holding the shipped folder Mosavo\ (made afresh first, as the dist target makes it).
+install(CODE "execute_process(COMMAND \"${CMAKE_COMMAND}\" --build \"${PROJECT_BINARY_DIR}\"
+    --target dist RESULT_VARIABLE made)
+if(NOT made EQUAL 0)
+    message(FATAL_ERROR \"Making the shipped folder failed\")
+endif()")
+install(DIRECTORY ${MOSAVO_DIST_DIR} DESTINATION . USE_SOURCE_PERMISSIONS)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Mosavo)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME Mosavo-${PROJECT_VERSION}-win64)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+set(CPACK_PACKAGE_CHECKSUM SHA256)
+include(CPack)

@@ -387,7 +387,7 @@ void TReplacementFile::Close()
 void TReplacementFile::ReplaceTarget()
 {
     std::error_code ec;
-    fs::rename(path, target, ec);
+    ReplaceSystemFile(path, target, ec);
     if (ec)
         fail("Failed to replace file.", static_cast<uint32_t>(ec.value()));
     committed = true;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 std::filesystem::path SystemPath(const std::string &utf8Path);
 std::string Utf8Path(const std::filesystem::path &path);
@@ -13,3 +14,8 @@ std::string Utf8Path(const std::filesystem::path &path);
 // file exclusively, failing on any existing entry, links included. Failure: nullptr with the last
 // system error set.
 std::FILE *OpenSystemFile(const std::filesystem::path &path, const char *mode);
+// std::filesystem::rename of a file over another. On Windows a target that a virus scanner, the
+// indexer or a backup tool holds open for a moment (a sharing violation, or access denied while
+// it is pending deletion) is tried again for about a second before the failure is given.
+void ReplaceSystemFile(
+    const std::filesystem::path &from, const std::filesystem::path &to, std::error_code &error);

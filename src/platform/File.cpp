@@ -27,6 +27,16 @@ std::string GetProgramsMenuPath()
     return GetSystemDirectoryPath(sfProgramsMenu);
 }
 
+std::string GetCommonDesktopPath()
+{
+    return GetSystemDirectoryPath(sfCommonDesktop);
+}
+
+std::string GetCommonProgramsMenuPath()
+{
+    return GetSystemDirectoryPath(sfCommonPrograms);
+}
+
 std::string GetProgramFilesPath()
 {
     return GetSystemDirectoryPath(sfProgramFiles);

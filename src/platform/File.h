@@ -35,6 +35,8 @@ bool IsSameFile(const std::string &a, const std::string &b);
 enum TSystemFolder : int32_t {
     sfProgramsMenu = 2,
     sfDesktop = 16,
+    sfCommonPrograms = 23, // every user's Programs menu
+    sfCommonDesktop = 25, // every user's desktop
     sfProgramFiles = 38,
     sfMyPictures = 39,
 };
@@ -46,6 +48,11 @@ std::string GetMyPicturesPath();
 std::string GetDesktopPath();
 std::string GetProgramsMenuPath();
 std::string GetProgramFilesPath();
+// Where an installation for the whole machine puts its shortcuts: the desktop and Programs menu
+// of every user on Windows; on POSIX systems, where the installer installs for the user alone,
+// the user's own.
+std::string GetCommonDesktopPath();
+std::string GetCommonProgramsMenuPath();
 
 // ---- Files ----------------------------------------------------------------------------------
 

@@ -8,6 +8,8 @@
 #include "platform/InstanceChannel.h"
 #include "platform/Program.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
@@ -75,7 +77,50 @@ void startInstalledProgram(const std::string &programFile)
     RunFile(programFile, "", "", false, true);
 }
 
+// What the installed files take on disk, in KiB rounded up; links are counted as themselves.
+uint32_t folderSizeKiB(const std::string &dir)
+{
+    std::error_code error;
+    std::uintmax_t bytes = 0;
+    for (fs::recursive_directory_iterator entry(SystemPath(dir), error), end;
+         !error && entry != end; entry.increment(error)) {
+        std::error_code sizeError;
+        if (entry->is_regular_file(sizeError) && !entry->is_symlink(sizeError)) {
+            const std::uintmax_t size = entry->file_size(sizeError);
+            if (!sizeError)
+                bytes += size;
+        }
+    }
+    const std::uintmax_t kib = (bytes + 1023) / 1024;
+    return static_cast<uint32_t>(std::min<std::uintmax_t>(kib, UINT32_MAX));
+}
+
+bool programHandedOver = false;
+
+// Started from here the game would carry the administrator's token, or run as the other account
+// after over-the-shoulder elevation: its single-instance mutex and pipe would then shut out the
+// user's own later starts. The first process starts it instead.
+void handOverInstalledProgram(const std::string & /*programFile*/)
+{
+    programHandedOver = true;
+    FunStatContext.Reset(fsPerfect);
+}
+
+bool needsQuotes(const std::string &argument)
+{
+    return argument.empty() || argument.find_first_of(" \t\n\v\"") != std::string::npos;
+}
+
 } // namespace
+
+void SetUninstallRegistry(
+    const std::string &keyName, const std::string &displayName, const std::string &uninstallString)
+{
+    TUninstallEntry entry;
+    entry.DisplayName = displayName;
+    entry.UninstallString = uninstallString;
+    SetUninstallRegistry(keyName, entry);
+}
 
 bool IsInstallerFileName(const std::string &programFileName)
 {
@@ -112,12 +157,89 @@ bool IsInstallMode()
     return IsInstallerFileName(GetProgramFileName()) || IsUninstallArgument(GetProgramParam(1));
 }
 
+bool IsElevatedStart()
+{
+    const std::vector<std::string> arguments = GetProgramParams();
+    return !arguments.empty() && arguments.back() == ElevatedArgument;
+}
+
+std::string QuoteProgramArgument(const std::string &argument)
+{
+    if (!needsQuotes(argument))
+        return argument;
+    std::string quoted = "\"";
+    std::size_t backslashes = 0;
+    for (const char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        // Backslashes are literal unless a quote follows them: then each one is doubled, and the
+        // quote itself is escaped.
+        quoted.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+        quoted += c;
+        backslashes = 0;
+    }
+    // Before the closing quote, so that it still closes.
+    quoted.append(2 * backslashes, '\\');
+    return quoted + '"';
+}
+
+std::string ElevatedStartParameters(const std::vector<std::string> &arguments)
+{
+    std::string parameters;
+    for (const std::string &argument : arguments)
+        parameters += QuoteProgramArgument(argument) + " ";
+    return parameters + ElevatedArgument;
+}
+
+uint32_t InstallerExitCode()
+{
+    return programHandedOver ? StartInstalledProgramExitCode : 0;
+}
+
+TElevatedInstaller::TElevatedInstaller()
+    : UninstallMode(IsUninstallArgument(GetProgramParam(1))), StartProgram(startInstalledProgram)
+{ }
+
+bool TElevatedInstaller::Run()
+{
+    FUNCTION_NAME("TElevatedInstaller::Run");
+    const TElevatedRun run = Elevate();
+    const std::string sequence = UninstallMode ? "Uninstallation" : "Installation";
+    switch (run.Outcome) {
+    case TElevation::NotNeeded:
+        return false;
+    case TElevation::Refused:
+        WarningDialog(sequence + " was cancelled: it needs an administrator's permission.");
+        return true;
+    case TElevation::Failed:
+        ErrorGuardShow(HERE, "Failed to start the program with an administrator's permission.",
+            [&] { RaiseError(HERE, "Failed to run file.", GetProgramPath(), "", run.Code); });
+        return true;
+    case TElevation::Finished:
+        break;
+    }
+    if (run.Code != StartInstalledProgramExitCode)
+        return true; // nothing to start: uninstalled, cancelled in the window, or failed there
+    ErrorGuardShow(HERE, "Failed to start the installed program.", [&] {
+        const std::string programFile = ProgramOfUninstallCommand(ReadUninstallString(ProgramName));
+        if (programFile.empty() || !PathExists(programFile))
+            RaiseError(
+                HERE, "The uninstall entry names no program file.", ProgramName, programFile);
+        StartProgram(programFile);
+        if (FunStatContext.Status >= fsError)
+            RaiseError(HERE, "Failed to run file.", programFile, "", LastSystemError());
+    });
+    return true;
+}
+
 // ---- The sequences ----------------------------------------------------------------------------
 
 TInstaller::TInstaller()
     : ProgramPath(GetProgramPath()),
       UninstallMode(IsUninstallArgument(GetProgramParam(1))),
-      StartProgram(startInstalledProgram)
+      StartProgram(IsElevatedStart() ? handOverInstalledProgram : startInstalledProgram)
 { }
 
 void TInstaller::InstallOrUninstall()
@@ -191,7 +313,15 @@ void TInstaller::Install()
             // A failed shortcut does not stop the installation. A special folder that cannot be
             // had gives no shortcut rather than one in the current directory.
             CreateShortcuts(programFile);
-            SetUninstallRegistry(ProgramName, ProgramName, UninstallCommand());
+            TUninstallEntry entry;
+            entry.DisplayName = ProgramName;
+            entry.UninstallString = UninstallCommand();
+            entry.DisplayIcon = programFile;
+            entry.DisplayVersion = ProgramVersion;
+            entry.Publisher = ProgramPublisher;
+            entry.InstallLocation = installationDir;
+            entry.EstimatedSizeKiB = folderSizeKiB(installationDir);
+            SetUninstallRegistry(ProgramName, entry);
 
             StartProgram(programFile);
             if (FunStatContext.Status >= fsError)
@@ -209,11 +339,13 @@ void TInstaller::CreateShortcuts(const std::string &programFile) const
         if (programIcon.empty() && PathExists(installationDir + ProgramName + extension))
             programIcon = installationDir + ProgramName + extension;
     const std::string linkName = ProgramName + GetLinkExtension(programFile);
-    const std::string desktop = GetDesktopPath();
+    // The installation serves every user of the machine (Program Files, the machine's list of
+    // programs); the elevating account's own folders would hide it from the others.
+    const std::string desktop = GetCommonDesktopPath();
     if (!desktop.empty())
         saveShortcut(programFile, desktop + linkName, "", programIcon);
 
-    const std::string programsMenu = GetProgramsMenuPath();
+    const std::string programsMenu = GetCommonProgramsMenuPath();
     if (programsMenu.empty())
         return;
     const std::string group = AddTrailingBackslash(programsMenu + FolderName());
@@ -252,16 +384,21 @@ void TInstaller::Uninstall()
 
         DeleteInstallationDirectory();
         DeleteTreeAtRestart(InstallTo);
-        const std::string desktop = GetDesktopPath();
-        if (!desktop.empty())
-            deletePlainFile(desktop + ProgramName + GetLinkExtension(ProgramPath));
-        const std::string programsMenu = GetProgramsMenuPath();
-        // A group already deleted by hand is nothing to delete, and must not keep the entry.
-        if (!programsMenu.empty() && PathExists(programsMenu + FolderName()))
-            DeleteDirectoryNoErrors(programsMenu + FolderName());
+        // The machine's shortcuts, and those that earlier versions put into the user's own folders.
+        DeleteShortcuts(GetCommonDesktopPath(), GetCommonProgramsMenuPath());
+        DeleteShortcuts(GetDesktopPath(), GetProgramsMenuPath());
         DeleteUninstallerRegistry(ProgramName);
         MessageDialog("Uninstallation successful. Some files that were in use were not deleted.");
     });
+}
+
+void TInstaller::DeleteShortcuts(const std::string &desktop, const std::string &programsMenu) const
+{
+    if (!desktop.empty())
+        deletePlainFile(desktop + ProgramName + GetLinkExtension(ProgramPath));
+    // A group already deleted by hand is nothing to delete, and must not keep the entry.
+    if (!programsMenu.empty() && PathExists(programsMenu + FolderName()))
+        DeleteDirectoryNoErrors(programsMenu + FolderName());
 }
 
 // Deletes the installation directory but the running program file: it stays, as it would where

@@ -2,14 +2,19 @@
 // The program as its own installer and uninstaller: the mode test, the two sequences and the
 // uninstall entry. The installer window (ui/Install.h) presents them; nothing here needs it.
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 // The program file's name in the shipped folder, before ProgramFileExtension (Program.h); the
 // installed file takes the program's name.
 inline constexpr const char *InstallerFileName = "Install";
 inline constexpr const char *UninstallArgument = "/Uninstall";
 inline constexpr const char *ReadmeFileName = "Readme.txt";
+// What the list of installed programs shows beside the name.
+inline constexpr const char *ProgramVersion = "2.5";
+inline constexpr const char *ProgramPublisher = "The Mosavo developers";
 
 // Both ignore the case of ASCII letters. The installer's file name has the platform's extension:
 // "Install", or "Install.exe" on Windows.
@@ -36,7 +41,22 @@ bool IsInstallMode();
 std::string UninstallRegistryFileName();
 // "Software\Microsoft\Windows\CurrentVersion\Uninstall\" + keyName.
 std::string UninstallRegistryKey(const std::string &keyName);
-// Writes DisplayName and UninstallString; a failure is dropped.
+struct TUninstallEntry
+{
+    std::string DisplayName;
+    std::string UninstallString;
+    // The rest are written when not empty (not 0).
+    std::string DisplayIcon;
+    std::string DisplayVersion;
+    std::string Publisher;
+    std::string InstallLocation;
+    uint32_t EstimatedSizeKiB = 0;
+};
+// Writes the entry's values, and NoModify and NoRepair as 1: the program offers neither. The
+// texts are REG_SZ, the numbers REG_DWORD (EstimatedSize in KiB, as the list expects); in the ini
+// file of posix/ each is a key. A failure is dropped.
+void SetUninstallRegistry(const std::string &keyName, const TUninstallEntry &entry);
+// The entry with DisplayName and UninstallString only.
 void SetUninstallRegistry(
     const std::string &keyName, const std::string &displayName, const std::string &uninstallString);
 // Removes the entry and its subkeys; a missing entry is fine and a failure is dropped.
@@ -46,14 +66,64 @@ std::string ReadUninstallString(const std::string &keyName);
 
 // ---- What the system adds around the sequences -------------------------------------------------
 
-// The marker of a start that StartElevatedInstaller made, so that it never asks twice.
+// The marker, always the last argument, of a start that StartElevatedAndWait made. That start
+// never asks for elevation again, skips the single-instance check (the first process holds the
+// lock for it) and starts no program itself: it hands the installed program over to the first
+// process, which runs with the user's own rights.
 inline constexpr const char *ElevatedArgument = "-elevated";
+// The exit code with which the elevated start asks the first process to start the program that
+// the uninstall entry names.
+inline constexpr uint32_t StartInstalledProgramExitCode = 75;
+
+// Whether this process is such an elevated start.
+bool IsElevatedStart();
+// One argument as the system's command-line splitting (CommandLineToArgvW) gives it back: in
+// double quotes when it is empty or holds a blank, a tab or a quote, backslashes before a quote
+// or before the closing quote doubled.
+std::string QuoteProgramArgument(const std::string &argument);
+// The elevated start's parameters: each argument quoted, then ElevatedArgument.
+std::string ElevatedStartParameters(const std::vector<std::string> &arguments);
+
+enum class TElevation {
+    NotNeeded, // not an installer, elevated already, or a system without elevation
+    Finished, // the elevated start ran and ended; Code is its exit code
+    Refused, // the user said no to the elevation prompt
+    Failed, // it could not be started; Code is the system's error
+};
+struct TElevatedRun
+{
+    TElevation Outcome = TElevation::NotNeeded;
+    uint32_t Code = 0;
+};
 // Windows lets only an elevated process write Program Files and the machine's list of installed
-// programs, and elevates on its own only 32-bit installers. In installer or uninstaller mode,
-// without elevation, this starts the program again elevated with the same arguments and returns
-// true: this process then ends. False where nothing was started: elevated already, asked once
-// already, refused by the user, or a system without elevation.
-bool StartElevatedInstaller();
+// programs. In installer or uninstaller mode, without elevation, this starts the program again
+// through the "runas" verb with the same arguments and ElevatedArgument, and waits until it ends.
+// Elsewhere the installer writes only the user's own folders: NotNeeded.
+TElevatedRun StartElevatedAndWait();
+
+// The first process's part around the elevated start: asks for it, then starts the installed
+// program that it handed over, or says why nothing happens.
+class TElevatedInstaller
+{
+public:
+    // The uninstall entry's name, which names the installed program file.
+    std::string ProgramName;
+    // Chosen by the first command-line argument; names the sequence in the messages.
+    bool UninstallMode = false;
+    std::function<TElevatedRun()> Elevate = StartElevatedAndWait;
+    // As TInstaller::StartProgram: starts without waiting, the outcome in FunStatContext.
+    std::function<void(const std::string &programFile)> StartProgram;
+
+    TElevatedInstaller();
+    // False when no elevated start was needed: this process goes on as installer itself. True
+    // when this process is done: the elevated start did the work (and the installed program was
+    // started, if it asked for that), or it was refused or failed, which a message box tells.
+    bool Run();
+};
+
+// What the process ends with: StartInstalledProgramExitCode once an elevated start has handed
+// the installed program over, else 0.
+uint32_t InstallerExitCode();
 // Deletes at the next restart what is left of the tree at `path`: files that a running program
 // holds cannot be deleted on Windows. Elsewhere files in use can be deleted, and nothing is left
 // to schedule.
@@ -75,7 +145,8 @@ public:
     bool UninstallMode = false;
     // Starts the installed program without waiting and publishes the outcome in FunStatContext.
     // The default releases this process's single-instance lock first, so that the started
-    // program is not turned away by it.
+    // program is not turned away by it; in an elevated start it only hands the program over to
+    // the first process (InstallerExitCode).
     std::function<void(const std::string &programFile)> StartProgram;
 
     // Takes ProgramPath and UninstallMode from the running process.
@@ -99,4 +170,5 @@ public:
 private:
     void CreateShortcuts(const std::string &programFile) const;
     void DeleteInstallationDirectory() const;
+    void DeleteShortcuts(const std::string &desktop, const std::string &programsMenu) const;
 };

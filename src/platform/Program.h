@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Lives for the whole process: installs the terminate handler and core's program-path,
 // system-error-text, file-sync and tick-count services.
@@ -26,7 +27,8 @@ extern TProgram Program;
 // Takes the per-user lock "Mutex_ProgramInstance_" + name; true when another process holds it.
 // The lock is released by CloseProgramInstance or when this process ends, however it ends.
 //   posix/  an flock on a file of that name in the runtime folder;
-//   win32/  a named mutex of the user's session, as the system's own single-instance idiom.
+//   win32/  a named mutex of the user's session, as the system's own single-instance idiom; a
+//           mutex whose security shuts this process out (an elevated instance's) is held too.
 bool IsProgramInstanceRunning(const std::string &name);
 void CloseProgramInstance();
 // Where the lock of IsProgramInstanceRunning(name) lives: the lock file's path, or on Windows
@@ -43,6 +45,8 @@ std::string GetProgramDir();
 std::string GetProgramFileName();
 // Command-line argument n; 0 is GetProgramPath; empty beyond the last.
 std::string GetProgramParam(int32_t n);
+// Every argument after the program, empty ones included.
+std::vector<std::string> GetProgramParams();
 // The file to open that the command line names: its first argument, unless that is an option
 // (it begins with "-") or "/Uninstall". A full name, a relative one taken from the current
 // folder; empty when there is none.

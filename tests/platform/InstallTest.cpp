@@ -22,6 +22,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -132,14 +133,19 @@ protected:
     const std::string name = "MosavoTest" + std::to_string(GetCurrentProcessId());
     const std::string linkExtension = ".lnk";
     const std::string installed = folders.ProgramFiles() + "\\Mosavo";
-    const std::string programsMenu = folders.Programs();
-    const std::string desktopEntry = folders.Desktop() + "\\" + name + linkExtension;
+    const std::string programsMenu = folders.CommonPrograms();
+    const std::string desktopEntry = folders.CommonDesktop() + "\\" + name + linkExtension;
+    // Where versions before the machine-wide shortcuts put them.
+    const std::string userDesktopEntry = folders.Desktop() + "\\" + name + linkExtension;
+    const std::string userGroup = folders.Programs() + "\\Mosavo";
 #else
     const std::string name = "Mosavo";
     const std::string linkExtension = ".desktop";
     const std::string installed = home + "/.local/opt/Mosavo";
     const std::string programsMenu = home + "/.local/share/applications";
     const std::string desktopEntry = home + "/Desktop/Mosavo.desktop";
+    const std::string userDesktopEntry = desktopEntry;
+    const std::string userGroup = programsMenu + "/Mosavo";
 #endif
     const std::string group = Native(programsMenu + "/Mosavo");
     const std::string registry = home + "/.local/share/Mosavo/registry.ini";
@@ -250,12 +256,16 @@ protected:
     std::string EntryValue(const std::string &key, const std::string &valueName) const
     {
 #ifdef _WIN32
+        // Numbers as the ini file of POSIX systems writes them.
         wchar_t data[1024] = {};
         DWORD bytes = sizeof data - sizeof(wchar_t);
+        DWORD type = 0;
         if (RegGetValueW(HKEY_LOCAL_MACHINE, Widen(key).c_str(), Widen(valueName).c_str(),
-                RRF_RT_REG_SZ, nullptr, data, &bytes)
+                RRF_RT_REG_SZ | RRF_RT_REG_DWORD, &type, data, &bytes)
             != ERROR_SUCCESS)
             return "<none>";
+        if (type == REG_DWORD)
+            return std::to_string(*reinterpret_cast<const DWORD *>(data));
         return Narrow(data);
 #else
         return TMemIniFile(registry).ReadString(key, valueName, "<none>");
@@ -329,6 +339,35 @@ TEST(InstallMode, UninstallCommandQuotesAProgramNameWithBlanks)
     EXPECT_EQ(ProgramOfUninstallCommand("/opt/Mosavo/Mosavo /UNINSTALL"), "/opt/Mosavo/Mosavo");
     EXPECT_EQ(ProgramOfUninstallCommand("/opt/Mosavo/Mosavo"), "");
     EXPECT_EQ(ProgramOfUninstallCommand(" /Uninstall"), "");
+}
+
+TEST(ElevatedStart, ArgumentsComeBackAsTheSystemSplitsThem)
+{
+    const struct
+    {
+        std::string Argument;
+        std::string Quoted;
+    } cases[] = {
+        {"/Uninstall", "/Uninstall"},
+        {"", "\"\""},
+        {"two words", "\"two words\""},
+        {"tab\there", "\"tab\there\""},
+        {"C:\\Games\\", "C:\\Games\\"}, // no quotes, so the backslash stays as it is
+        {"C:\\Program Files\\", "\"C:\\Program Files\\\\\""}, // the closing quote still closes
+        {"C:\\Program Files\\\\", "\"C:\\Program Files\\\\\\\\\""},
+        {"say \"hi\"", "\"say \\\"hi\\\"\""},
+        {"a\\\"b", "\"a\\\\\\\"b\""}, // a backslash before a quote is doubled, the quote escaped
+        {"a\\\\b c", "\"a\\\\b c\""}, // backslashes before anything else stay single
+        {"Gr\xC3\xBC\xC3\x9F"
+         "e \xE7\x8C\xAB",
+            "\"Gr\xC3\xBC\xC3\x9F"
+            "e \xE7\x8C\xAB\""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(QuoteProgramArgument(c.Argument), c.Quoted) << c.Argument;
+    EXPECT_EQ(ElevatedStartParameters({}), "-elevated");
+    EXPECT_EQ(ElevatedStartParameters({"/Uninstall", "C:\\My dir\\", ""}),
+        "/Uninstall \"C:\\My dir\\\\\" \"\" -elevated");
 }
 
 TEST_F(InstallTest, InstallCopiesTheShippedFolderAndRegistersIt)
@@ -683,4 +722,123 @@ TEST_F(InstallTest, TheUninstallEntryFollowsTheDataHome)
     EXPECT_EQ(ReadUninstallString("Mosavo"), "");
     EXPECT_TRUE(errorDialog.Descriptions.empty());
     EXPECT_TRUE(boxes.empty());
+}
+
+// The first process's part: what each outcome of the elevated start leads to.
+TEST_F(InstallTest, TheFirstProcessStartsWhatTheElevatedStartHandedOver)
+{
+    InstallShipped();
+    const std::string cancelled
+        = "Installation was cancelled: it needs an administrator's permission.";
+    const struct
+    {
+        TElevatedRun Run;
+        bool Uninstall;
+        bool Done;
+        std::vector<std::string> Started;
+        std::string Box;
+        std::string Error;
+    } cases[] = {
+        {{TElevation::NotNeeded, 0}, false, false, {}, "", ""},
+        {{TElevation::Finished, 0}, false, true, {}, "", ""},
+        {{TElevation::Finished, 1}, false, true, {}, "", ""},
+        {{TElevation::Finished, StartInstalledProgramExitCode}, false, true, {ProgramIn(installed)},
+            "", ""},
+        {{TElevation::Refused, 1223}, false, true, {}, cancelled, ""},
+        {{TElevation::Refused, 1223}, true, true, {},
+            "Uninstallation was cancelled: it needs an administrator's permission.", ""},
+        {{TElevation::Failed, 2}, false, true, {}, "",
+            "Failed to start the program with an administrator's permission."},
+    };
+    for (const auto &c : cases) {
+        boxes.clear();
+        started.clear();
+        errorDialog.Descriptions.clear();
+        TElevatedInstaller elevated;
+        elevated.ProgramName = name;
+        elevated.UninstallMode = c.Uninstall;
+        elevated.Elevate = [&] { return c.Run; };
+        elevated.StartProgram = Installer(installerFile, false).StartProgram;
+        const auto outcome = static_cast<int>(c.Run.Outcome);
+        EXPECT_EQ(elevated.Run(), c.Done) << outcome;
+        EXPECT_EQ(started, c.Started) << outcome;
+        EXPECT_EQ(boxes.empty() ? "" : boxes.back().Text, c.Box) << outcome;
+        EXPECT_EQ(errorDialog.Descriptions.empty() ? "" : errorDialog.Descriptions.back(), c.Error)
+            << outcome;
+    }
+
+    // Asked to start a program that no entry names, or that has gone, it says so.
+    for (const bool entry : {false, true}) {
+        errorDialog.Descriptions.clear();
+        errorDialog.Contexts.clear();
+        started.clear();
+        if (entry)
+            fs::remove(ProgramIn(installed));
+        else
+            DeleteUninstallerRegistry(name);
+        TElevatedInstaller elevated;
+        elevated.ProgramName = name;
+        elevated.Elevate = [] {
+            return TElevatedRun {TElevation::Finished, StartInstalledProgramExitCode};
+        };
+        elevated.StartProgram = Installer(installerFile, false).StartProgram;
+        EXPECT_TRUE(elevated.Run());
+        EXPECT_TRUE(started.empty());
+        ASSERT_EQ(errorDialog.Descriptions.size(), 1u);
+        EXPECT_EQ(errorDialog.Descriptions[0], "Failed to start the installed program.");
+        EXPECT_NE(errorDialog.Contexts[0].find("The uninstall entry names no program file."),
+            std::string::npos);
+        if (!entry)
+            SetUninstallRegistry(name, name, UninstallCommandFor(ProgramIn(installed)));
+    }
+    EXPECT_EQ(InstallerExitCode(), 0u) << "no elevated start handed anything over here";
+}
+
+TEST_F(InstallTest, UninstallAlsoRemovesTheShortcutsOfOlderVersionsInTheUserFolders)
+{
+    InstallShipped();
+    if (OnWindows) {
+        EXPECT_TRUE(fs::exists(desktopEntry)) << "every user's desktop";
+        EXPECT_FALSE(fs::exists(userDesktopEntry)) << "not the elevating account's own";
+        EXPECT_FALSE(fs::exists(userGroup));
+        // As an older version left them.
+        WriteTextFile(userDesktopEntry, "old shortcut");
+        WriteTextFile(userGroup + "/Uninstall" + linkExtension, "old shortcut");
+    }
+    WriteTextFile(Native(programsMenu + "/Other/Other" + linkExtension), "another program's");
+
+    Installer(ProgramIn(installed), true).Uninstall();
+    EXPECT_TRUE(errorDialog.Descriptions.empty());
+    for (const std::string &gone : {desktopEntry, group, userDesktopEntry, userGroup})
+        EXPECT_FALSE(fs::exists(gone)) << gone;
+    EXPECT_TRUE(fs::exists(Native(programsMenu + "/Other/Other" + linkExtension)));
+}
+
+TEST_F(InstallTest, TheUninstallEntryTellsTheListOfProgramsWhatItShows)
+{
+    WriteTextFile(shipped + "/Pictures/Large.jpg", std::string(5000, 'x'));
+    InstallShipped();
+    const std::pair<const char *, std::string> values[] = {
+        {"DisplayName", name},
+        {"UninstallString", UninstallCommandFor(ProgramIn(installed))},
+        {"DisplayIcon", ProgramIn(installed)},
+        {"DisplayVersion", "2.5"},
+        {"Publisher", "The Mosavo developers"},
+        {"InstallLocation", Native(installed)},
+        {"NoModify", "1"},
+        {"NoRepair", "1"},
+    };
+    for (const auto &[valueName, expected] : values)
+        EXPECT_EQ(RegistryValue(valueName), expected) << valueName;
+    // The 5000 bytes and a few small files, in KiB rounded up.
+    const std::string size = RegistryValue("EstimatedSize");
+    EXPECT_TRUE(size == "5" || size == "6") << size;
+
+    // An entry written with the two values alone keeps to them and the two flags.
+    SetUninstallRegistry(name + "2", name, "x /Uninstall");
+    EXPECT_EQ(EntryValue(uninstallKey + "2", "UninstallString"), "x /Uninstall");
+    EXPECT_EQ(EntryValue(uninstallKey + "2", "NoRepair"), "1");
+    for (const char *valueName : {"DisplayIcon", "DisplayVersion", "EstimatedSize"})
+        EXPECT_EQ(EntryValue(uninstallKey + "2", valueName), "<none>") << valueName;
+    DeleteUninstallerRegistry(name + "2");
 }

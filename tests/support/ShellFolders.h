@@ -1,8 +1,8 @@
 #pragma once
 // Windows tests only: the special folders that installing writes to and deletes from (Desktop, the
-// start menu's Programs, My Pictures and Program Files) redirected into a folder of the test's own
-// for the scope of one object, so that no test touches the real ones. Under Wine the real Desktop
-// and Pictures are the Unix home folder.
+// start menu's Programs, My Pictures, Program Files, and every user's Desktop and Programs)
+// redirected into a folder of the test's own for the scope of one object, so that no test touches
+// the real ones. Under Wine the real Desktop and Pictures are the Unix home folder.
 //
 // SHGetFolderPathW reads the user folders from the "User Shell Folders" values of HKCU (and
 // writes their resolved paths to the "Shell Folders" twins), and Program Files from HKLM's
@@ -36,19 +36,24 @@ public:
           desktop_(base + "\\Desktop"),
           programs_(base + "\\Start Menu\\Programs"),
           pictures_(base + "\\My Pictures"),
-          programFiles_(base + "\\Program Files")
+          programFiles_(base + "\\Program Files"),
+          commonDesktop_(base + "\\Public\\Desktop"),
+          commonPrograms_(base + "\\All Users Start Menu\\Programs")
     {
         if (turn_)
             WaitForSingleObject(turn_, INFINITE);
         try {
-            for (const std::string &folder :
-                {base, base + "\\Start Menu", desktop_, programs_, pictures_, programFiles_})
+            for (const std::string &folder : {base, base + "\\Start Menu", desktop_, programs_,
+                     pictures_, programFiles_, base + "\\Public", commonDesktop_,
+                     base + "\\All Users Start Menu", commonPrograms_})
                 makePlainFolder(folder);
             redirectUserFolder(L"Desktop", desktop_);
             redirectUserFolder(L"Programs", programs_);
             redirectUserFolder(L"My Pictures", pictures_);
             redirect(
                 HKEY_LOCAL_MACHINE, CurrentVersionKey, L"ProgramFilesDir", REG_SZ, programFiles_);
+            redirectCommonFolder(L"Common Desktop", commonDesktop_);
+            redirectCommonFolder(L"Common Programs", commonPrograms_);
         } catch (...) {
             restore();
             releaseTurn();
@@ -68,6 +73,9 @@ public:
     const std::string &Programs() const { return programs_; }
     const std::string &Pictures() const { return pictures_; }
     const std::string &ProgramFiles() const { return programFiles_; }
+    // Every user's desktop and Programs menu.
+    const std::string &CommonDesktop() const { return commonDesktop_; }
+    const std::string &CommonPrograms() const { return commonPrograms_; }
 
 private:
     static constexpr const wchar_t *CurrentVersionKey
@@ -109,6 +117,13 @@ private:
     {
         redirect(HKEY_CURRENT_USER, UserShellFoldersKey, name, REG_EXPAND_SZ, folder);
         redirect(HKEY_CURRENT_USER, ShellFoldersKey, name, REG_SZ, folder);
+    }
+
+    // The folders of every user live in HKLM's twins of the same keys.
+    void redirectCommonFolder(const wchar_t *name, const std::string &folder)
+    {
+        redirect(HKEY_LOCAL_MACHINE, UserShellFoldersKey, name, REG_EXPAND_SZ, folder);
+        redirect(HKEY_LOCAL_MACHINE, ShellFoldersKey, name, REG_SZ, folder);
     }
 
     void redirect(
@@ -162,5 +177,7 @@ private:
     std::string programs_;
     std::string pictures_;
     std::string programFiles_;
+    std::string commonDesktop_;
+    std::string commonPrograms_;
     std::vector<TSavedValue> saved_;
 };

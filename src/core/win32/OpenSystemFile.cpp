@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <io.h>
+#include <iterator>
 #include <string>
 #include <windows.h>
 
@@ -39,4 +40,24 @@ std::FILE *OpenSystemFile(const std::filesystem::path &path, const char *mode)
         return createExclusively(path, mode);
     const std::string narrowMode(mode);
     return _wfopen(path.c_str(), std::wstring(narrowMode.begin(), narrowMode.end()).c_str());
+}
+
+void ReplaceSystemFile(
+    const std::filesystem::path &from, const std::filesystem::path &to, std::error_code &error)
+{
+    // The pauses of the platform layer's retries (RetryWhileHeld): about a second in all.
+    constexpr DWORD pauses[] = {20, 50, 100, 200, 300, 330};
+    error.clear();
+    for (std::size_t attempt = 0;; ++attempt) {
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING))
+            return;
+        const DWORD code = GetLastError();
+        if ((code != ERROR_SHARING_VIOLATION && code != ERROR_ACCESS_DENIED)
+            || attempt == std::size(pauses)) {
+            SetLastSystemError(code);
+            error = std::error_code(static_cast<int>(code), std::system_category());
+            return;
+        }
+        Sleep(pauses[attempt]);
+    }
 }

@@ -105,8 +105,10 @@ std::string systemFolderLocation(int32_t folderId)
     case sfMyPictures:
         return userDirectory("XDG_PICTURES_DIR", "Pictures");
     case sfDesktop:
+    case sfCommonDesktop:
         return userDirectory("XDG_DESKTOP_DIR", "Desktop");
     case sfProgramsMenu:
+    case sfCommonPrograms:
         return XdgBaseDirectory("XDG_DATA_HOME", ".local/share") + "/applications";
     case sfProgramFiles: {
         const std::string home = homeDirectory();

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -41,8 +42,7 @@ std::string UninstallRegistryKey(const std::string &keyName)
     return UninstallKeyPath + keyName;
 }
 
-void SetUninstallRegistry(
-    const std::string &keyName, const std::string &displayName, const std::string &uninstallString)
+void SetUninstallRegistry(const std::string &keyName, const TUninstallEntry &entry)
 {
     FUNCTION_NAME("SetUninstallRegistry");
     if (!isOneKeyName(keyName))
@@ -52,8 +52,21 @@ void SetUninstallRegistry(
         fs::create_directories(GetFileDir(UninstallRegistryFileName()), error);
         TMemIniFile registry(UninstallRegistryFileName());
         const std::string key = UninstallRegistryKey(keyName);
-        registry.WriteString(key, "DisplayName", displayName);
-        registry.WriteString(key, "UninstallString", uninstallString);
+        registry.WriteString(key, "DisplayName", entry.DisplayName);
+        registry.WriteString(key, "UninstallString", entry.UninstallString);
+        const std::pair<const char *, const std::string *> texts[] = {
+            {"DisplayIcon", &entry.DisplayIcon},
+            {"DisplayVersion", &entry.DisplayVersion},
+            {"Publisher", &entry.Publisher},
+            {"InstallLocation", &entry.InstallLocation},
+        };
+        for (const auto &[name, value] : texts)
+            if (!value->empty())
+                registry.WriteString(key, name, *value);
+        if (entry.EstimatedSizeKiB != 0)
+            registry.WriteString(key, "EstimatedSize", std::to_string(entry.EstimatedSizeKiB));
+        registry.WriteString(key, "NoModify", "1");
+        registry.WriteString(key, "NoRepair", "1");
         registry.UpdateFile();
     });
 }
@@ -100,9 +113,9 @@ std::string ReadUninstallString(const std::string &keyName)
     return uninstallString;
 }
 
-bool StartElevatedInstaller()
+TElevatedRun StartElevatedAndWait()
 {
-    return false; // the installer writes only the user's own folders
+    return {}; // the installer writes only the user's own folders
 }
 
 void DeleteTreeAtRestart(const std::string & /*path*/) { }

@@ -186,6 +186,14 @@ std::string GetProgramParam(int32_t n)
     return arguments[static_cast<std::size_t>(n)];
 }
 
+std::vector<std::string> GetProgramParams()
+{
+    const std::vector<std::string> &arguments = startArguments();
+    if (arguments.empty())
+        return {};
+    return {arguments.begin() + 1, arguments.end()};
+}
+
 uint32_t SystemTickCount()
 {
     timespec now {};

@@ -207,6 +207,21 @@ HANDLE OpenEntryItself(const std::wstring &path, DWORD access)
         FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
 }
 
+DWORD ReparseTagOf(HANDLE entry)
+{
+    FILE_ATTRIBUTE_TAG_INFO information {};
+    if (!GetFileInformationByHandleEx(entry, FileAttributeTagInfo, &information, sizeof information)
+        || !(information.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return 0;
+    return information.ReparseTag;
+}
+
+DWORD ReparseTagOf(const std::wstring &path)
+{
+    const TUniqueHandle entry(OpenEntryItself(path, 0));
+    return entry.Valid() ? ReparseTagOf(entry.Get()) : 0;
+}
+
 bool ClearReadOnlyOf(HANDLE entry)
 {
     FILE_BASIC_INFO information {};
@@ -222,9 +237,23 @@ bool ClearReadOnlyOf(HANDLE entry)
 
 bool RemoveEntryItself(const std::wstring &path)
 {
-    const TUniqueHandle entry(OpenEntryItself(path, DELETE | FILE_WRITE_ATTRIBUTES));
+    TUniqueHandle entry;
+    RetryWhileHeld([&] {
+        entry.Reset(OpenEntryItself(path, DELETE | FILE_WRITE_ATTRIBUTES));
+        return entry.Valid();
+    });
     if (!entry.Valid() || !IsOwnEntry(entry.Get(), path))
         return false;
+    // The name goes at once, even while others still hold the file open, so that it never
+    // lingers as pending deletion and keeps its folder from being removed; read-only or not.
+    FILE_DISPOSITION_INFO_EX posix {};
+    posix.Flags = FILE_DISPOSITION_FLAG_DELETE | FILE_DISPOSITION_FLAG_POSIX_SEMANTICS
+        | FILE_DISPOSITION_FLAG_IGNORE_READONLY_ATTRIBUTE;
+    // FileDispositionInfoEx, which the headers declare only for Windows 10 1809 and later.
+    constexpr auto dispositionInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(21);
+    if (SetFileInformationByHandle(entry.Get(), dispositionInfoEx, &posix, sizeof posix))
+        return true;
+    // Systems before Windows 10 1809, and file systems other than NTFS, know only the classic one.
     ClearReadOnlyOf(entry.Get());
     FILE_DISPOSITION_INFO disposition {};
     disposition.DeleteFile = TRUE;
@@ -330,7 +359,7 @@ bool PathExists(const std::string &path)
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return false;
     // A link exists when what it points to does.
-    return !IsLinkAttributes(attributes) || TUniqueHandle(OpenForQuery(wide)).Valid();
+    return !IsLinkAttributes(attributes, wide) || TUniqueHandle(OpenForQuery(wide)).Valid();
 }
 
 bool ClearReadOnlyAttr(const std::string &path)
@@ -340,7 +369,8 @@ bool ClearReadOnlyAttr(const std::string &path)
     BY_HANDLE_FILE_INFORMATION information {};
     if (!entry.Valid() || !GetFileInformationByHandle(entry.Get(), &information))
         return false;
-    if (IsLinkAttributes(information.dwFileAttributes) || !IsOwnEntry(entry.Get(), wide))
+    if (IsLinkEntry(information.dwFileAttributes, ReparseTagOf(entry.Get()))
+        || !IsOwnEntry(entry.Get(), wide))
         return true;
     return ClearReadOnlyOf(entry.Get());
 }

@@ -5,6 +5,7 @@
 // The program's own DialogBox (core/Dialogs.h) is meant, not the dialog-template macro.
 #undef DialogBox
 
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -58,13 +59,50 @@ HANDLE OpenEntryItself(const std::wstring &path, DWORD access);
 bool IsOwnEntry(HANDLE entry, const std::wstring &path);
 // Clears the read-only attribute (the attributes become normal); true when it was not set.
 bool ClearReadOnlyOf(HANDLE entry);
+
+// Runs `call` (true on success, else the last error set) until it succeeds, fails otherwise, or
+// about a second has passed: a virus scanner, the indexer, OneDrive or a backup tool holds a file
+// open for a moment (ERROR_SHARING_VIOLATION), or it is pending deletion (ERROR_ACCESS_DENIED).
+// The last error stays the call's own.
+template<class Call>
+bool RetryWhileHeld(Call &&call)
+{
+    constexpr DWORD pauses[] = {20, 50, 100, 200, 300, 330};
+    for (std::size_t attempt = 0;; ++attempt) {
+        if (call())
+            return true;
+        const DWORD code = GetLastError();
+        if ((code != ERROR_SHARING_VIOLATION && code != ERROR_ACCESS_DENIED)
+            || attempt == std::size(pauses))
+            return false;
+        Sleep(pauses[attempt]);
+        SetLastError(code);
+    }
+}
 // Deletes the file, link or empty directory at `path` itself, never what a link points to. Under
 // Wine a Unix symbolic link stays: deleting it by name there deletes its target.
 bool RemoveEntryItself(const std::wstring &path);
 
-// The attributes of the entry itself: a link's own, never its target's. Windows marks links,
-// junctions and (under Wine) Unix symbolic links with FILE_ATTRIBUTE_REPARSE_POINT.
-inline bool IsLinkAttributes(DWORD attributes)
+// Whether an entry with these attributes of its own (a link's own, never its target's) and this
+// reparse tag names another place. Windows marks links, junctions and (under Wine) Unix symbolic
+// links with FILE_ATTRIBUTE_REPARSE_POINT, but also compressed (WOF), deduplicated and cloud
+// placeholder files, which are files like any other: only a name surrogate is a link. A reparse
+// point whose tag is not known (0) counts as a link, as the careful reading.
+inline bool IsLinkEntry(DWORD attributes, DWORD reparseTag)
 {
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return false;
+    return reparseTag == 0 || IsReparseTagNameSurrogate(reparseTag);
+}
+// The reparse tag of the entry at `path` itself; 0 when it has none or it cannot be read.
+DWORD ReparseTagOf(const std::wstring &path);
+// The reparse tag of an open entry; 0 as above.
+DWORD ReparseTagOf(HANDLE entry);
+// IsLinkEntry for the entry at `path` with the attributes of its name.
+inline bool IsLinkAttributes(DWORD attributes, const std::wstring &path)
+{
+    return IsLinkEntry(attributes,
+        (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            ? ReparseTagOf(path)
+            : 0);
 }

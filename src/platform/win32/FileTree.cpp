@@ -11,16 +11,31 @@
 #include "platform/win32/WideText.h"
 
 #include <optional>
+#include <string>
 
 namespace {
 
 enum class TEntryKind { Directory, Link, File };
 
-TEntryKind kindOfAttributes(DWORD attributes)
+TEntryKind kindOfEntry(DWORD attributes, DWORD reparseTag)
 {
-    if (IsLinkAttributes(attributes))
+    if (IsLinkEntry(attributes, reparseTag))
         return TEntryKind::Link;
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? TEntryKind::Directory : TEntryKind::File;
+}
+
+// The kind of the entry that `path` names, by the attributes of its name.
+TEntryKind kindAt(const std::wstring &path, DWORD attributes)
+{
+    return IsLinkAttributes(attributes, path)
+        ? TEntryKind::Link
+        : kindOfEntry(attributes & ~FILE_ATTRIBUTE_REPARSE_POINT, 0);
+}
+
+// The kind of a listed entry: its reparse tag comes with the listing.
+TEntryKind kindOfListed(const WIN32_FIND_DATAW &entry)
+{
+    return kindOfEntry(entry.dwFileAttributes, entry.dwReserved0);
 }
 
 bool isDotEntry(const std::wstring &name)
@@ -74,8 +89,9 @@ public:
         BY_HANDLE_FILE_INFORMATION information {};
         const DWORD nameAttributes = GetFileAttributesW(path.c_str());
         if (!GetFileInformationByHandle(handle_.Get(), &information)
-            || kindOfAttributes(information.dwFileAttributes) != TEntryKind::Directory
-            || kindOfAttributes(nameAttributes) != TEntryKind::Directory
+            || kindOfEntry(information.dwFileAttributes, ReparseTagOf(handle_.Get()))
+                != TEntryKind::Directory
+            || kindAt(path, nameAttributes) != TEntryKind::Directory
             || !IsOwnEntry(handle_.Get(), path)) {
             handle_.Reset();
             error_ = ERROR_DIRECTORY;
@@ -147,7 +163,7 @@ bool removedAsEntry(const std::wstring &path, bool nested)
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return false;
-    const TEntryKind kind = kindOfAttributes(attributes);
+    const TEntryKind kind = kindAt(path, attributes);
     if (kind == TEntryKind::Directory || (kind == TEntryKind::File && !nested))
         return false;
     RemoveEntryItself(path);
@@ -172,8 +188,7 @@ void deleteTree(const std::string &dir, bool nested)
         if (isDotEntry(name))
             continue;
         const std::string path = AddTrailingBackslash(dir) + Narrow(name);
-        const DWORD attributes = listing.Entry().dwFileAttributes;
-        if (kindOfAttributes(attributes) == TEntryKind::Directory)
+        if (kindOfListed(listing.Entry()) == TEntryKind::Directory)
             deleteTree(path, true);
         else
             removeEntry(path);
@@ -187,9 +202,14 @@ void deleteTree(const std::string &dir, bool nested)
 
 // ---- Copying ------------------------------------------------------------------------------------
 
+// The mark that a browser or an unpacker gives a downloaded file. A copy carrying it makes the
+// system warn at every start of a copied program.
+constexpr const wchar_t *DownloadMarkStream = L":Zone.Identifier";
+
 // Copies a file through a temporary beside the destination that is moved over it: the
 // destination is whole or untouched, and a link in its place is replaced, not written through.
-// A link is copied as a link where this user may make links.
+// A link is copied as a link where this user may make links. The copy carries the source's
+// streams but its download mark.
 void copyFile(const std::string &source, const std::string &destination)
 {
     const std::wstring target = Widen(destination);
@@ -197,10 +217,17 @@ void copyFile(const std::string &source, const std::string &destination)
     wchar_t temporary[MAX_PATH] = {};
     if (GetTempFileNameW(folder.c_str(), L"~mz", 0, temporary) == 0)
         return;
-    if (CopyFileExW(
-            Widen(source).c_str(), temporary, nullptr, nullptr, nullptr, COPY_FILE_COPY_SYMLINK)
-        && MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING))
-        return;
+    const std::wstring from = Widen(source);
+    if (RetryWhileHeld([&] {
+            return CopyFileExW(
+                from.c_str(), temporary, nullptr, nullptr, nullptr, COPY_FILE_COPY_SYMLINK);
+        })) {
+        // Where there is none, or the file system keeps no streams (FAT), nothing is deleted.
+        DeleteFileW((std::wstring(temporary) + DownloadMarkStream).c_str());
+        if (RetryWhileHeld(
+                [&] { return MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING); }))
+            return;
+    }
     SetFileAttributesW(temporary, FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(temporary);
 }
@@ -210,7 +237,7 @@ void copyFile(const std::string &source, const std::string &destination)
 DWORD destinationError(const std::wstring &directory)
 {
     const DWORD attributes = GetFileAttributesW(directory.c_str());
-    if (kindOfAttributes(attributes) != TEntryKind::Directory)
+    if (kindAt(directory, attributes) != TEntryKind::Directory)
         return ERROR_DIRECTORY;
     const TUniqueHandle handle(CreateFileW(directory.c_str(), FILE_ADD_FILE | FILE_ADD_SUBDIRECTORY,
         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
@@ -237,10 +264,11 @@ void createDestination(
 
 void copyDeleteLevel(const std::string &source, const std::string &destination, bool copy);
 
-void copyDeleteEntry(
-    const std::string &source, const std::string &destination, bool copy, DWORD attributes)
+void copyDeleteEntry(const std::string &source, const std::string &destination, bool copy,
+    const WIN32_FIND_DATAW &entry)
 {
-    switch (kindOfAttributes(attributes)) {
+    const DWORD attributes = entry.dwFileAttributes;
+    switch (kindOfListed(entry)) {
     case TEntryKind::Directory:
         copyDeleteLevel(source, destination, copy);
         break;
@@ -296,13 +324,13 @@ void copyDeleteLevel(const std::string &source, const std::string &destination, 
                 continue;
             const std::string name = Narrow(listing->Name());
             copyDeleteEntry(AddTrailingBackslash(source) + name,
-                AddTrailingBackslash(destination) + name, copy, listing->Entry().dwFileAttributes);
+                AddTrailingBackslash(destination) + name, copy, listing->Entry());
         }
         if (local.Status >= fsError)
             DialogBox("Error", "Failed to process directory.", mbOkCancel | mbIconError);
         listing.reset();
         pinned.reset();
-        if (!copy && !IsLinkAttributes(GetFileAttributesW(root.c_str())))
+        if (!copy && !IsLinkAttributes(GetFileAttributesW(root.c_str()), root))
             RemoveEntryItself(root);
     });
 }
@@ -323,7 +351,7 @@ void PrepareRenameTarget(const std::string &oldName, const std::string &newName,
 {
     const DWORD attributes = GetFileAttributesW(Widen(newName).c_str());
     if (replace && !IsSameFile(oldName, newName) && attributes != INVALID_FILE_ATTRIBUTES
-        && kindOfAttributes(attributes) != TEntryKind::Directory)
+        && kindAt(Widen(newName), attributes) != TEntryKind::Directory)
         removeEntry(newName);
 }
 
@@ -339,6 +367,8 @@ void MyRenameFile(const std::string &oldName, const std::string &newName, bool r
         if (!IsSameFile(oldName, newName))
             ClearReadOnlyAttr(newName);
     }
-    if (!MoveFileExW(Widen(oldName).c_str(), Widen(newName).c_str(), flags))
+    const std::wstring from = Widen(oldName);
+    const std::wstring to = Widen(newName);
+    if (!RetryWhileHeld([&] { return MoveFileExW(from.c_str(), to.c_str(), flags); }))
         RaiseError(HERE, "Failed to rename.", oldName, newName, 0);
 }

@@ -2,9 +2,12 @@
 
 #include "core/File.h"
 #include "platform/Program.h"
+#include "platform/win32/Elevation.h"
+#include "platform/win32/FileInternal.h"
 #include "platform/win32/WideText.h"
 
 #include <string>
+#include <utility>
 
 #include <windows.h>
 // After windows.h, which it needs.
@@ -30,6 +33,13 @@ bool setString(HKEY key, const wchar_t *name, const std::string &value)
         == ERROR_SUCCESS;
 }
 
+bool setNumber(HKEY key, const wchar_t *name, DWORD value)
+{
+    return RegSetValueExW(
+               key, name, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&value), sizeof value)
+        == ERROR_SUCCESS;
+}
+
 bool isElevated()
 {
     HANDLE token = nullptr;
@@ -43,21 +53,21 @@ bool isElevated()
     return !known || elevation.TokenIsElevated != 0;
 }
 
-// The arguments of this start, each quoted, then the marker.
-std::wstring elevatedParameters()
+// Waits for the process while dispatching this thread's messages.
+DWORD waitForExit(HANDLE process)
 {
-    std::wstring parameters;
-    for (int32_t n = 1; !GetProgramParam(n).empty(); ++n)
-        parameters += L"\"" + Widen(GetProgramParam(n)) + L"\" ";
-    return parameters + Widen(ElevatedArgument);
-}
-
-bool wasStartedElevated()
-{
-    for (int32_t n = 1; !GetProgramParam(n).empty(); ++n)
-        if (GetProgramParam(n) == ElevatedArgument)
-            return true;
-    return false;
+    while (
+        MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    DWORD code = 0;
+    if (!GetExitCodeProcess(process, &code))
+        code = 0;
+    return code;
 }
 
 void scheduleDeletion(const std::wstring &path)
@@ -78,7 +88,7 @@ void scheduleTreeDeletion(const std::wstring &folder)
             const std::wstring path = folder + L"\\" + name;
             const DWORD attributes = entry.dwFileAttributes;
             if ((attributes & FILE_ATTRIBUTE_DIRECTORY)
-                && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                && !IsLinkEntry(attributes, entry.dwReserved0))
                 scheduleTreeDeletion(path);
             else
                 scheduleDeletion(path);
@@ -90,20 +100,36 @@ void scheduleTreeDeletion(const std::wstring &folder)
 
 } // namespace
 
-bool StartElevatedInstaller()
+TElevatedRun ShellExecuteAndWait(
+    const std::wstring &verb, const std::wstring &program, const std::wstring &parameters)
 {
-    if (!IsInstallMode() || isElevated() || wasStartedElevated())
-        return false;
-    const std::wstring program = Widen(GetProgramPath());
-    const std::wstring parameters = elevatedParameters();
     SHELLEXECUTEINFOW request {};
     request.cbSize = sizeof request;
-    request.fMask = SEE_MASK_NOASYNC;
-    request.lpVerb = L"runas";
+    // No error box of the shell's own (the caller tells what failed); the elevation prompt is no
+    // error and still shows.
+    request.fMask = SEE_MASK_NOASYNC | SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    request.lpVerb = verb.c_str();
     request.lpFile = program.c_str();
     request.lpParameters = parameters.c_str();
     request.nShow = SW_SHOWNORMAL;
-    return ShellExecuteExW(&request) != FALSE;
+    if (!ShellExecuteExW(&request)) {
+        const DWORD error = GetLastError();
+        return {error == ERROR_CANCELLED ? TElevation::Refused : TElevation::Failed, error};
+    }
+    // An executable always gives its process; without one there is nothing to wait for.
+    if (!request.hProcess)
+        return {TElevation::Finished, 0};
+    const DWORD code = waitForExit(request.hProcess);
+    CloseHandle(request.hProcess);
+    return {TElevation::Finished, code};
+}
+
+TElevatedRun StartElevatedAndWait()
+{
+    if (!IsInstallMode() || IsElevatedStart() || isElevated())
+        return {};
+    return ShellExecuteAndWait(
+        L"runas", Widen(GetProgramPath()), Widen(ElevatedStartParameters(GetProgramParams())));
 }
 
 void DeleteTreeAtRestart(const std::string &path)
@@ -114,7 +140,7 @@ void DeleteTreeAtRestart(const std::string &path)
     const DWORD attributes = GetFileAttributesW(Widen(folder).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return;
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !IsLinkAttributes(attributes, Widen(folder)))
         scheduleTreeDeletion(Widen(folder));
     else
         scheduleDeletion(Widen(folder));
@@ -131,8 +157,7 @@ std::string UninstallRegistryKey(const std::string &keyName)
     return UninstallKeyPath + keyName;
 }
 
-void SetUninstallRegistry(
-    const std::string &keyName, const std::string &displayName, const std::string &uninstallString)
+void SetUninstallRegistry(const std::string &keyName, const TUninstallEntry &entry)
 {
     if (!isOneKeyName(keyName))
         return;
@@ -141,8 +166,22 @@ void SetUninstallRegistry(
             nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr)
         != ERROR_SUCCESS)
         return;
-    if (setString(key, L"DisplayName", displayName))
-        setString(key, L"UninstallString", uninstallString);
+    if (setString(key, L"DisplayName", entry.DisplayName)
+        && setString(key, L"UninstallString", entry.UninstallString)) {
+        const std::pair<const wchar_t *, const std::string *> texts[] = {
+            {L"DisplayIcon", &entry.DisplayIcon},
+            {L"DisplayVersion", &entry.DisplayVersion},
+            {L"Publisher", &entry.Publisher},
+            {L"InstallLocation", &entry.InstallLocation},
+        };
+        for (const auto &[name, value] : texts)
+            if (!value->empty())
+                setString(key, name, *value);
+        if (entry.EstimatedSizeKiB != 0)
+            setNumber(key, L"EstimatedSize", entry.EstimatedSizeKiB);
+        setNumber(key, L"NoModify", 1);
+        setNumber(key, L"NoRepair", 1);
+    }
     RegCloseKey(key);
 }
 

@@ -55,8 +55,10 @@ HRESULT saveBeside(IPersistFile &file, const std::string &linkPath)
     if (GetTempFileNameW(folder.c_str(), L"~lk", 0, temporary) == 0)
         return HRESULT_FROM_WIN32(GetLastError());
     HRESULT result = file.Save(temporary, FALSE);
-    if (SUCCEEDED(result)
-        && !MoveFileExW(temporary, Widen(linkPath).c_str(), MOVEFILE_REPLACE_EXISTING))
+    const std::wstring target = Widen(linkPath);
+    if (SUCCEEDED(result) && !RetryWhileHeld([&] {
+            return MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING);
+        }))
         result = HRESULT_FROM_WIN32(GetLastError());
     if (FAILED(result))
         DeleteFileW(temporary);

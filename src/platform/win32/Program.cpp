@@ -147,12 +147,15 @@ bool IsProgramInstanceRunning(const std::string &name)
     SetLastSystemError(0);
     // Not inheritable (no security attributes), so a started program does not keep the lock.
     HANDLE mutex = CreateMutexW(nullptr, TRUE, Widen(ProgramInstanceLockPath(name)).c_str());
-    if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
+    const DWORD error = GetLastError();
+    if (mutex && error == ERROR_ALREADY_EXISTS) {
         CloseHandle(mutex);
         return true;
     }
+    // The mutex exists, but its security shuts this token out: a process of another token (an
+    // elevated one, or another account's) holds it.
     if (!mutex)
-        return false; // as if this were the only instance
+        return error == ERROR_ACCESS_DENIED; // else as if this were the only instance
     CloseProgramInstance();
     instanceMutex = mutex;
     return false;
@@ -178,6 +181,14 @@ std::string GetProgramParam(int32_t n)
     if (n < 0 || static_cast<std::size_t>(n) >= arguments.size())
         return {};
     return arguments[static_cast<std::size_t>(n)];
+}
+
+std::vector<std::string> GetProgramParams()
+{
+    const std::vector<std::string> &arguments = startArguments();
+    if (arguments.empty())
+        return {};
+    return {arguments.begin() + 1, arguments.end()};
 }
 
 uint32_t SystemTickCount()

@@ -3,8 +3,10 @@
 
 #include "core/Basic.h"
 #include "core/Error.h"
+#include "platform/Install.h"
 #include "platform/InstanceChannel.h"
 #include "platform/Program.h"
+#include "platform/win32/Elevation.h"
 #include "platform/win32/WideText.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +32,10 @@ const wchar_t *const ChildVariable = L"MOSAVO_TEST_CHILD";
 const std::string OddArgument = "Gr\xC3\xBC\xC3\x9F"
                                 "e \xE2\x9C\x93 \xE7\x8C\xAB.jpg";
 constexpr DWORD Running = 10, Free = 20, ArgumentRight = 30, ArgumentWrong = 40;
+// What the installer hands to its elevated start: a folder ending in a backslash, blanks, an
+// empty argument, quotes.
+const std::vector<std::string> RelaunchArguments
+    = {"C:\\Program Files\\", "C:\\Games\\", "", "say \"hi\"", "a\\\"b", OddArgument};
 
 std::string childRole()
 {
@@ -51,6 +57,9 @@ const bool IsChild = [] {
     // "file|" and the file that the command line should name.
     if (role.starts_with("file|"))
         ExitProcess(GetCommandLineFile() == role.substr(5) ? ArgumentRight : ArgumentWrong);
+    // Answered by Win32ProgramChild.ActsAsTheElevatedStart, once every static object is made.
+    if (role == "elevated")
+        return true;
     if (!role.empty())
         ExitProcess(IsProgramInstanceRunning(role) ? Running : Free);
     return false;
@@ -109,6 +118,19 @@ struct TChannelClosing
         CloseProgramInstance();
     }
 };
+
+bool IsElevatedProcess()
+{
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return false;
+    TOKEN_ELEVATION elevation {};
+    DWORD size = 0;
+    const bool known
+        = GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
+    CloseHandle(token);
+    return known && elevation.TokenIsElevated != 0;
+}
 
 std::string uniqueName(const char *base)
 {
@@ -189,4 +211,69 @@ TEST(Win32InstanceChannel, TextsWaitUntilListenedToAndArriveInOrder)
     EXPECT_FALSE(SendToInstanceChannel(name, "C:\\pictures\\late.jpg"));
     CloseProgramInstance();
     EXPECT_TRUE(TakeProgramInstance(name, "C:\\pictures\\mine.jpg")) << "nobody holds it now";
+}
+
+TEST(Win32Program, AMutexThatShutsThisTokenOutIsAnotherInstance)
+{
+    // As an elevated instance's mutex is to a plain start: its security grants nothing to
+    // this token (an empty access list).
+    const std::string name = uniqueName("MosavoDeniedTest");
+    SECURITY_DESCRIPTOR descriptor {};
+    ACL acl {};
+    ASSERT_TRUE(InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION));
+    ASSERT_TRUE(InitializeAcl(&acl, sizeof acl, ACL_REVISION));
+    ASSERT_TRUE(SetSecurityDescriptorDacl(&descriptor, TRUE, &acl, FALSE));
+    SECURITY_ATTRIBUTES attributes {sizeof attributes, &descriptor, FALSE};
+    const std::wstring mutexName = Widen(ProgramInstanceLockPath(name));
+    const HANDLE foreign = CreateMutexW(&attributes, FALSE, mutexName.c_str());
+    ASSERT_NE(foreign, nullptr);
+    const HANDLE probe = OpenMutexW(SYNCHRONIZE, FALSE, mutexName.c_str());
+    const DWORD probeError = GetLastError();
+    if (probe) {
+        CloseHandle(probe);
+        CloseHandle(foreign);
+        GTEST_SKIP() << "this system does not check the mutex's security";
+    }
+    EXPECT_EQ(probeError, static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_TRUE(IsProgramInstanceRunning(name));
+    CloseProgramInstance();
+    CloseHandle(foreign);
+    EXPECT_FALSE(IsProgramInstanceRunning(name)) << "gone with its last handle";
+    CloseProgramInstance();
+}
+
+TEST(Win32Program, TheRelaunchWaitsForItsChildAndKeepsEveryArgument)
+{
+    const std::wstring self = Widen(GetProgramPath());
+    const std::wstring parameters = Widen(ElevatedStartParameters(RelaunchArguments));
+    SetEnvironmentVariableW(ChildVariable, L"elevated");
+    SetEnvironmentVariableW(L"GTEST_FILTER", L"Win32ProgramChild.ActsAsTheElevatedStart");
+    // The installer's own verb where it prompts nobody: in an elevated process, as every one is
+    // under Wine.
+    const TElevatedRun run
+        = ShellExecuteAndWait(IsElevatedProcess() ? L"runas" : L"open", self, parameters);
+    SetEnvironmentVariableW(L"GTEST_FILTER", nullptr);
+    SetEnvironmentVariableW(ChildVariable, nullptr);
+    EXPECT_EQ(run.Outcome, TElevation::Finished);
+    EXPECT_EQ(run.Code, StartInstalledProgramExitCode) << "the child's exit code, after its end";
+
+    const TElevatedRun missing = ShellExecuteAndWait(L"open",
+        Widen(GetProgramDir() + "missing-" + std::to_string(GetCurrentProcessId()) + ".exe"), L"");
+    EXPECT_EQ(missing.Outcome, TElevation::Failed);
+    EXPECT_EQ(missing.Code, static_cast<uint32_t>(ERROR_FILE_NOT_FOUND));
+}
+
+// Run only as the child of the test below (its GTEST_FILTER): an elevated start, with its
+// arguments as the first process had them, whose installer hands the installed program over
+// instead of starting it.
+TEST(Win32ProgramChild, ActsAsTheElevatedStart)
+{
+    if (childRole() != "elevated")
+        GTEST_SKIP() << "the relaunch test's child";
+    std::vector<std::string> expected = RelaunchArguments;
+    expected.push_back(ElevatedArgument);
+    if (GetProgramParams() != expected || !IsElevatedStart())
+        ExitProcess(ArgumentWrong);
+    TInstaller().StartProgram("C:\\nowhere\\Mosavo.exe");
+    ExitProcess(FunStatContext.Status == fsPerfect ? InstallerExitCode() : ArgumentWrong);
 }

@@ -2,13 +2,19 @@
 
 #include "core/Dialogs.h"
 #include "core/Error.h"
+#include "platform/win32/FileInternal.h"
 #include "platform/win32/WinTestFolders.h"
 
 #include <gtest/gtest.h>
 
+#include "core/StoredTextList.h"
+
+#include <chrono>
 #include <fcntl.h>
+#include <functional>
 #include <io.h>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -214,4 +220,150 @@ TEST(WinFiles, FileSizeIsExactBeyondFourGigabytesAndABadDescriptorOnlyWarns)
         EXPECT_EQ(FunStatContext.Status, fsWarning);
         EXPECT_EQ(FunStatContext.Description, "Failed to get file size.");
     }
+}
+
+TEST_F(WinFileTree, ACopyLosesTheDownloadMarkAndKeepsItsContent)
+{
+    const std::string source = temp / "download";
+    WriteWideFile(source + "\\Mosavo.exe", "program");
+    const std::string mark = "[ZoneTransfer]\r\nZoneId=3\r\n";
+    WriteWideFile(source + "\\Mosavo.exe:Zone.Identifier", mark);
+    if (ReadWideFile(source + "\\Mosavo.exe:Zone.Identifier") != mark
+        || NamesIn(source) != std::set<std::string> {"Mosavo.exe"})
+        GTEST_SKIP() << "this file system keeps no alternate data streams";
+    WriteWideFile(source + "\\Pictures\\Sample.jpg", "picture");
+
+    CopyDeleteDirectory(source, temp / "installed", true);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(ReadWideFile(temp / "installed\\Mosavo.exe"), "program");
+    EXPECT_EQ(ReadWideFile(temp / "installed\\Mosavo.exe:Zone.Identifier"), "(missing)");
+    EXPECT_EQ(ReadWideFile(temp / "installed\\Pictures\\Sample.jpg"), "picture");
+    EXPECT_EQ(ReadWideFile(source + "\\Mosavo.exe:Zone.Identifier"), mark) << "the source keeps it";
+}
+
+TEST(WinReparsePoints, OnlyNameSurrogatesAreLinks)
+{
+    const DWORD reparse = FILE_ATTRIBUTE_REPARSE_POINT;
+    const DWORD folder = FILE_ATTRIBUTE_DIRECTORY | reparse;
+    const struct
+    {
+        const char *What;
+        DWORD Attributes;
+        DWORD Tag;
+        bool Link;
+    } cases[] = {
+        {"symbolic link", reparse, IO_REPARSE_TAG_SYMLINK, true},
+        {"junction", folder, IO_REPARSE_TAG_MOUNT_POINT, true},
+        {"a tag not known", folder, 0, true},
+        {"compressed (WOF)", reparse, IO_REPARSE_TAG_WOF, false},
+        {"deduplicated", reparse, IO_REPARSE_TAG_DEDUP, false},
+        {"cloud placeholder", reparse, IO_REPARSE_TAG_CLOUD, false},
+        {"cloud placeholder folder", folder, IO_REPARSE_TAG_CLOUD_6, false},
+        {"plain file", FILE_ATTRIBUTE_ARCHIVE, 0, false},
+        {"surrogate tag without the attribute", FILE_ATTRIBUTE_DIRECTORY, IO_REPARSE_TAG_SYMLINK,
+            false},
+        {"missing", INVALID_FILE_ATTRIBUTES, IO_REPARSE_TAG_SYMLINK, false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(IsLinkEntry(c.Attributes, c.Tag), c.Link) << c.What;
+}
+
+namespace {
+
+// A file held open as a virus scanner holds it: reading, without FILE_SHARE_DELETE (or write
+// sharing), so that it can be neither deleted, nor renamed, nor replaced while held.
+class THeldFile
+{
+public:
+    THeldFile(const std::string &path, std::chrono::milliseconds holdFor)
+        : handle_(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+    {
+        if (handle_ == INVALID_HANDLE_VALUE)
+            throw std::runtime_error("THeldFile: cannot open " + path);
+        if (holdFor.count() > 0)
+            release_ = std::thread([this, holdFor] {
+                std::this_thread::sleep_for(holdFor);
+                CloseHandle(handle_);
+            });
+    }
+    ~THeldFile()
+    {
+        if (release_.joinable())
+            release_.join();
+        else
+            CloseHandle(handle_);
+    }
+
+private:
+    HANDLE handle_;
+    std::thread release_;
+};
+
+} // namespace
+
+TEST_F(WinFileTree, FilesHeldOpenForAMomentAreDeletedRenamedAndReplacedOnceFree)
+{
+    const struct
+    {
+        const char *What;
+        std::function<void(const std::string &held)> Operation;
+        std::function<bool(const std::string &held)> Done;
+    } cases[] = {
+        {"deleting its folder",
+            [](const std::string &held) { DeleteDirectoryNoErrors(GetFileDir(held)); },
+            [](const std::string &held) {
+                return AttributesOf(GetFileDir(held)) == INVALID_FILE_ATTRIBUTES;
+            }},
+        {"renaming over it",
+            [&](const std::string &held) {
+                WriteWideFile(held + ".new", "new");
+                MyRenameFile(held + ".new", held, true);
+            },
+            [](const std::string &held) { return ReadWideFile(held) == "new"; }},
+        {"copying a tree over it",
+            [&](const std::string &held) {
+                WriteWideFile(temp / "source\\held.txt", "new");
+                CopyDeleteDirectory(temp / "source", GetFileDir(held), true);
+            },
+            [](const std::string &held) { return ReadWideFile(held) == "new"; }},
+        {"saving an options file over it",
+            [](const std::string &held) {
+                TMemIniFile options(held);
+                options.WriteString("Options", "Columns", "9");
+                options.UpdateFile();
+            },
+            [](const std::string &held) {
+                return ReadWideFile(held).find("Columns=9") != std::string::npos;
+            }},
+    };
+    int round = 0;
+    for (const auto &c : cases) {
+        const std::string held = temp / ("round" + std::to_string(++round) + "\\held.txt");
+        WriteWideFile(held, "old");
+        bool succeeded = false;
+        {
+            const THeldFile holder(held, std::chrono::milliseconds(200));
+            succeeded = ErrorGuardSwallow(__FILE__, "test", __LINE__, [&] { c.Operation(held); });
+        }
+        EXPECT_TRUE(succeeded) << c.What;
+        EXPECT_TRUE(c.Done(held)) << c.What;
+    }
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(WinFileTree, AFileHeldForGoodFailsAfterAboutASecond)
+{
+    const std::string held = temp / "held.txt";
+    WriteWideFile(held, "old");
+    WriteWideFile(held + ".new", "new");
+    const THeldFile holder(held, std::chrono::milliseconds(0));
+    const auto start = std::chrono::steady_clock::now();
+    const bool renamed = ErrorGuardSwallow(
+        __FILE__, "test", __LINE__, [&] { MyRenameFile(held + ".new", held, true); });
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_FALSE(renamed);
+    EXPECT_EQ(ReadWideFile(held), "old");
+    EXPECT_GE(waited, std::chrono::milliseconds(800));
+    EXPECT_LT(waited, std::chrono::milliseconds(3000));
 }

@@ -20,8 +20,12 @@ TEST(WinSpecialFolders, EachFolderFollowsItsRedirectionAndIsCreated)
         EXPECT_EQ(GetDesktopPath(), folders.Desktop() + "\\");
         EXPECT_EQ(GetProgramsMenuPath(), folders.Programs() + "\\");
         EXPECT_EQ(GetProgramFilesPath(), folders.ProgramFiles() + "\\");
-        for (const std::string &folder :
-            {folders.Desktop(), folders.Programs(), folders.Pictures(), folders.ProgramFiles()})
+        EXPECT_EQ(GetCommonDesktopPath(), folders.CommonDesktop() + "\\");
+        EXPECT_EQ(GetCommonProgramsMenuPath(), folders.CommonPrograms() + "\\");
+        EXPECT_EQ(GetSystemDirectoryPath(0x19), folders.CommonDesktop() + "\\");
+        EXPECT_EQ(GetSystemDirectoryPath(0x17), folders.CommonPrograms() + "\\");
+        for (const std::string &folder : {folders.Desktop(), folders.Programs(), folders.Pictures(),
+                 folders.ProgramFiles(), folders.CommonDesktop(), folders.CommonPrograms()})
             EXPECT_EQ(
                 AttributesOf(folder) & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT),
                 static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY))
