@@ -8,6 +8,7 @@
 // moving, the cursor changing, repaints). The CPU time is the GUI thread's; board_repaints counts
 // the paint events the two picture areas received per move.
 
+#include "UiBenchBoard.h"
 #include "core/PuzzleBoard.h"
 #include "ui/MosavoDialog.h"
 #include "ui/MyControls.h"
@@ -30,24 +31,6 @@
 
 namespace {
 
-// A photograph-like picture: colour fields with grain.
-std::string writePicture(const QTemporaryDir &dir, QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    uint32_t seed = 2004;
-    for (int y = 0; y < image.height(); ++y) {
-        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            seed = seed * 1664525u + 1013904223u;
-            const int grain = int(seed >> 28);
-            row[x] = qRgb((x / 3 + grain) % 256, (y / 2 + grain) % 256, ((x + y) / 5) % 256);
-        }
-    }
-    const QString path = dir.filePath("picture.png");
-    image.save(path);
-    return path.toStdString();
-}
-
 // Counts the paint events of the widgets it watches.
 class TPaintCounter : public QObject
 {
@@ -62,12 +45,6 @@ protected:
         return false;
     }
 };
-
-QPoint cellCentre(const TMosavoForm &form, int column, int row)
-{
-    return {column * form.Board.PieceWidth + form.Board.PieceWidth / 2,
-        row * form.Board.PieceHeight + form.Board.PieceHeight / 2};
-}
 
 // A zigzag over the whole board in steps of `step` pixels, inside the puzzle image.
 std::vector<QPoint> pointerPath(const QSize &board, int step)
@@ -89,14 +66,7 @@ class TDraggingWindow
 public:
     TDraggingWindow()
     {
-        Form.ArrangeWindow();
-        Form.ColumnsCountComboBox->setCurrentText("30");
-        Form.RowsCountComboBox->setCurrentText("30");
-        // A picture of the puzzle area's proportions, so that the board in play is 30 x 30.
-        Form.ReadGridSize();
-        Form.ComputePieceSize();
-        const QSize pictureSize(Form.Board.PieceWidth * 60, Form.Board.PieceHeight * 60);
-        Form.LoadGameFromPicture(writePicture(Folder, pictureSize));
+        LoadThirtyByThirtyBoard(Form, Folder);
         Form.RandomizeMenuClick();
         Form.show();
         if (!QTest::qWaitForWindowExposed(&Form) || Form.PuzzlePictureImage == nullptr)
@@ -104,7 +74,7 @@ public:
         Board = Form.PuzzlePictureImage;
         while (Form.Board.IsPieceInPlace(Column, 0) && Column < Form.Board.ResultedColumns - 1)
             ++Column;
-        QTest::mousePress(Board, Qt::LeftButton, {}, cellCentre(Form, Column, 0));
+        QTest::mousePress(Board, Qt::LeftButton, {}, BenchCellCentre(Form, Column, 0));
         for (QWidget *widget : QApplication::topLevelWidgets())
             if (widget->objectName() == "DragImage")
                 DragImage = widget;
@@ -117,7 +87,7 @@ public:
 
     ~TDraggingWindow()
     {
-        QTest::mouseRelease(Board, Qt::LeftButton, {}, cellCentre(Form, Column, 0));
+        QTest::mouseRelease(Board, Qt::LeftButton, {}, BenchCellCentre(Form, Column, 0));
         Form.Board.Modified = false;
     }
 

@@ -11,6 +11,7 @@
 // the frames above 2 ms of it; max_frame_wall_ms and frames_over_2ms_wall give the same by the wall
 // clock, which includes waiting for the display server and for other programs on the machine.
 
+#include "UiBenchBoard.h"
 #include "core/PlayClock.h"
 #include "ui/MosavoDialog.h"
 #include "ui/MyControls.h"
@@ -37,24 +38,6 @@ constexpr int64_t FrameMs = 16;
 constexpr int64_t MomentMs
     = TSolvedMomentLook::LinesFade + TSolvedMomentLook::BannerShown + TSolvedMomentLook::BannerFade;
 
-// A photograph-like picture: colour fields with grain.
-std::string writePicture(const QTemporaryDir &dir, QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    uint32_t seed = 2004;
-    for (int y = 0; y < image.height(); ++y) {
-        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            seed = seed * 1664525u + 1013904223u;
-            const int grain = int(seed >> 28);
-            row[x] = qRgb((x / 3 + grain) % 256, (y / 2 + grain) % 256, ((x + y) / 5) % 256);
-        }
-    }
-    const QString path = dir.filePath("picture.png");
-    image.save(path);
-    return path.toStdString();
-}
-
 double threadCpuMs()
 {
     timespec now {};
@@ -62,23 +45,11 @@ double threadCpuMs()
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
 }
 
-QPoint cellCentre(const TMosavoForm &form, int column, int row)
-{
-    return {column * form.Board.PieceWidth + form.Board.PieceWidth / 2,
-        row * form.Board.PieceHeight + form.Board.PieceHeight / 2};
-}
-
 void BM_SolvedMomentFrame30x30(benchmark::State &state)
 {
     QTemporaryDir folder;
     TMosavoForm form;
-    form.ArrangeWindow();
-    form.ColumnsCountComboBox->setCurrentText("30");
-    form.RowsCountComboBox->setCurrentText("30");
-    form.ReadGridSize();
-    form.ComputePieceSize();
-    const QSize pictureSize(form.Board.PieceWidth * 60, form.Board.PieceHeight * 60);
-    form.LoadGameFromPicture(writePicture(folder, pictureSize));
+    LoadThirtyByThirtyBoard(form, folder);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form) || form.PuzzlePictureImage == nullptr
         || form.Board.ResultedColumns != 30 || form.Board.ResultedRows != 30) {
@@ -89,9 +60,9 @@ void BM_SolvedMomentFrame30x30(benchmark::State &state)
     form.Board.SwapPieces(0, 0, 29, 29);
     form.DrawAllPieces();
     form.DrawGrids();
-    QTest::mousePress(form.PuzzlePictureImage, Qt::LeftButton, {}, cellCentre(form, 0, 0));
-    QTest::mouseMove(form.PuzzlePictureImage, cellCentre(form, 29, 29));
-    QTest::mouseRelease(form.PuzzlePictureImage, Qt::LeftButton, {}, cellCentre(form, 29, 29));
+    QTest::mousePress(form.PuzzlePictureImage, Qt::LeftButton, {}, BenchCellCentre(form, 0, 0));
+    QTest::mouseMove(form.PuzzlePictureImage, BenchCellCentre(form, 29, 29));
+    QTest::mouseRelease(form.PuzzlePictureImage, Qt::LeftButton, {}, BenchCellCentre(form, 29, 29));
     QCoreApplication::processEvents();
     if (!form.SolvedMomentShown()) {
         state.SkipWithError("the last drop did not start the solved moment");

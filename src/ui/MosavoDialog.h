@@ -265,8 +265,9 @@ public:
     void ShowPlayingTime();
     // A game comes into play with `seconds` already on it.
     void StartGameClock(int32_t seconds);
-    // A game read from a file goes on: its clock from the time it kept, its challenge.
-    void ResumeLoadedGame();
+    // A game read from a file is drawn with its counters and goes on: its clock from the time it
+    // kept, its challenge.
+    void ShowLoadedGame();
     // A game that is not in play, with the time it had.
     void HoldGameClock(int32_t seconds, bool shown);
     // The file beside the options file.

@@ -147,13 +147,7 @@ void TMosavoForm::LoadGameFrom(const std::string &path)
             HidePictures();
             throw;
         }
-        EndSolvedMoment();
-        DrawAllPieces();
-        DrawGrids();
-        ShowTip(DragTip);
-        ShowMovesAndRemaining();
-        ShowWrongMoves();
-        ResumeLoadedGame();
+        ShowLoadedGame();
     } else {
         HidePictures();
         HoldGameClock(Board.PlayingTime, false);
@@ -239,8 +233,14 @@ void TMosavoForm::WriteCommonSettings(TStoredTextList &list)
     ::WriteCommonSettings(list, Board, Settings(*this));
 }
 
-void TMosavoForm::ResumeLoadedGame()
+void TMosavoForm::ShowLoadedGame()
 {
+    EndSolvedMoment();
+    DrawAllPieces();
+    DrawGrids();
+    ShowTip(DragTip);
+    ShowMovesAndRemaining();
+    ShowWrongMoves();
     // The file does not say how the game was shuffled: a mirrored piece tells.
     FGameFlipped = AllowFlipCheckBox->isChecked() || Board.AnyPieceFlipped();
     if (Board.CountMisplacedPieces() != 0)

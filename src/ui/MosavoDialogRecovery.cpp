@@ -197,12 +197,7 @@ void TMosavoForm::RestoreRecoveredGame()
         return;
     }
     Board.Modified = info.Modified;
-    DrawAllPieces();
-    DrawGrids();
-    ShowTip(DragTip);
-    ShowMovesAndRemaining();
-    ShowWrongMoves();
-    ResumeLoadedGame();
+    ShowLoadedGame();
     SetCaption(info.Caption);
     GameFileInPlay = info.GameFile;
     if (!info.GameFile.empty())
