@@ -27,6 +27,7 @@ class QComboBox;
 class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
+class QFont;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -488,6 +489,8 @@ private:
     void CreateRecordsMenu();
     void WatchPlayer();
     void PaintSolvedMoment(QPainter &painter) const;
+    QFont SolvedBannerFont() const;
+    void PrepareSolvedBanner();
     // The lines of the puzzle's cells in the bitmap's device pixels, both frames of neighbouring
     // cells in one.
     std::vector<QRect> SolvedMomentLines() const;
@@ -501,6 +504,7 @@ private:
     // The game in play was shuffled with mirrored pieces allowed, or loaded with mirrored pieces.
     bool FGameFlipped = false;
     bool FSolvedMoment = false;
+    bool FSolvedBannerPrepared = false;
     TSolvedMomentLook FSolvedLook;
 
     std::optional<std::string> FPictureFilter;

@@ -184,6 +184,7 @@ void TMosavoForm::StartGameClock(int32_t seconds)
     FGameTimed = true;
     Clock.Start(ClockTime(), seconds);
     UpdateAttention();
+    QTimer::singleShot(0, this, [this] { PrepareSolvedBanner(); });
 }
 
 void TMosavoForm::HoldGameClock(int32_t seconds, bool shown)
@@ -343,14 +344,36 @@ std::vector<QRect> TMosavoForm::SolvedMomentLines() const
     return lines;
 }
 
+QFont TMosavoForm::SolvedBannerFont() const
+{
+    QFont font = this->font();
+    font.setPointSizeF(font.pointSizeF() * 2.2);
+    font.setBold(true);
+    return font;
+}
+
+// The banner's large bold font costs a few milliseconds where it is first drawn. It is drawn once
+// aside while a game starts, so that no frame of the moment pays for it.
+void TMosavoForm::PrepareSolvedBanner()
+{
+    if (FSolvedBannerPrepared)
+        return;
+    FSolvedBannerPrepared = true;
+    const QSize text = QFontMetrics(SolvedBannerFont()).size(Qt::TextSingleLine, SolvedText);
+    QImage scratch(text, QImage::Format_ARGB32_Premultiplied);
+    scratch.fill(Qt::transparent);
+    QPainter painter(&scratch);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(SolvedBannerFont());
+    painter.setPen(QColor::fromRgb(BannerText));
+    painter.drawText(scratch.rect(), Qt::AlignCenter, SolvedText);
+}
+
 QRect TMosavoForm::SolvedBannerRect() const
 {
     if (PuzzlePictureImage == nullptr)
         return {};
-    QFont font = this->font();
-    font.setPointSizeF(font.pointSizeF() * 2.2);
-    font.setBold(true);
-    const QSize text = QFontMetrics(font).size(Qt::TextSingleLine, SolvedText);
+    const QSize text = QFontMetrics(SolvedBannerFont()).size(Qt::TextSingleLine, SolvedText);
     const QSize banner(text.width() + 2 * text.height(), text.height() * 2);
     QRect rect(QPoint(0, 0), banner.boundedTo(PuzzlePictureImage->size()));
     rect.moveCenter(PuzzlePictureImage->rect().center());
@@ -380,10 +403,7 @@ void TMosavoForm::PaintSolvedMoment(QPainter &painter) const
         QPainterPath shape;
         shape.addRoundedRect(QRectF(banner), banner.height() / 4.0, banner.height() / 4.0);
         painter.fillPath(shape, QColor::fromRgba(BannerBackground));
-        QFont font = this->font();
-        font.setPointSizeF(font.pointSizeF() * 2.2);
-        font.setBold(true);
-        painter.setFont(font);
+        painter.setFont(SolvedBannerFont());
         painter.setPen(QColor::fromRgb(BannerText));
         painter.drawText(banner, Qt::AlignCenter, SolvedText);
     }
