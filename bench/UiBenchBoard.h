@@ -4,13 +4,17 @@
 
 #include "ui/MosavoDialog.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QPoint>
 #include <QSize>
 #include <QTemporaryDir>
 
+#include <benchmark/benchmark.h>
+
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 // Colour fields with grain, saved as a PNG in `dir`.
@@ -47,4 +51,17 @@ inline void LoadThirtyByThirtyBoard(TMosavoForm &form, const QTemporaryDir &dir)
     form.ComputePieceSize();
     const QSize pictureSize(form.Board.PieceWidth * 60, form.Board.PieceHeight * 60);
     form.LoadGameFromPicture(WriteBenchPicture(dir, pictureSize));
+}
+
+// The main of a window benchmark: the application first, then Google Benchmark's own flags.
+inline int RunWindowBenchmarks(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }

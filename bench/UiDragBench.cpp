@@ -194,12 +194,5 @@ BENCHMARK(BM_DragMove30x30_ServerPointer)->Unit(benchmark::kMicrosecond)->Iterat
 
 int main(int argc, char **argv)
 {
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv);
 }

@@ -119,12 +119,5 @@ BENCHMARK(BM_SolvedMomentFrame30x30)->Unit(benchmark::kMicrosecond)->Iterations(
 
 int main(int argc, char **argv)
 {
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv);
 }
