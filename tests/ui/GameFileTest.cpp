@@ -5,6 +5,7 @@
 #include "core/GameFile.h"
 #include "core/StoredTextList.h"
 #include "platform/Program.h"
+#include "support/SamePieces.h"
 #include "ui/MyControls.h"
 #include "ui/RecordsDialog.h"
 
@@ -123,18 +124,7 @@ class GameFileTest : public QObject
 
     static bool sameGame(const TPuzzleBoard &a, const TPuzzleBoard &b)
     {
-        if (a.ResultedColumns != b.ResultedColumns || a.ResultedRows != b.ResultedRows
-            || a.MovesCount != b.MovesCount || a.WrongMoves != b.WrongMoves)
-            return false;
-        for (int r = 0; r < a.ResultedRows; ++r)
-            for (int c = 0; c < a.ResultedColumns; ++c) {
-                const TPiece &p = a.Pieces[c][r];
-                const TPiece &q = b.Pieces[c][r];
-                if (p.Column != q.Column || p.Row != q.Row || p.FlipHorizontal != q.FlipHorizontal
-                    || p.FlipVertical != q.FlipVertical)
-                    return false;
-            }
-        return true;
+        return a.MovesCount == b.MovesCount && a.WrongMoves == b.WrongMoves && SamePieces(a, b);
     }
 
     // Every cell of the puzzle image shows the backup's piece of the cell's home.
