@@ -37,9 +37,18 @@ bool isSpoken(const std::string &code)
     return false;
 }
 
-// "pt-BR" and "zh-Hans-CN" name the files pt_BR and zh_CN; "de-AT" speaks de.
-std::string spokenLanguageOf(const QString &uiLanguage)
+QString &translationsFolder()
 {
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+std::string SpokenLanguageFor(const QString &uiLanguage)
+{
+    if (uiLanguage == "C" || uiLanguage.startsWith("en"))
+        return "en";
     const QLocale locale(uiLanguage);
     const std::string full = locale.name().toStdString();
     if (isSpoken(full))
@@ -51,6 +60,8 @@ std::string spokenLanguageOf(const QString &uiLanguage)
         return "pt_BR";
     return isSpoken(language) ? language : std::string();
 }
+
+namespace {
 
 void installCoreTranslator()
 {
@@ -92,19 +103,24 @@ const std::vector<TLanguage> &Languages()
 
 std::string SystemLanguage()
 {
+    // "C" and "en-US" both mean the texts as written.
     for (const QString &uiLanguage : QLocale::system().uiLanguages()) {
-        // "C" and "en-US" both mean the texts as written.
-        if (uiLanguage == "C" || uiLanguage.startsWith("en"))
-            return "en";
-        const std::string code = spokenLanguageOf(uiLanguage);
+        const std::string code = SpokenLanguageFor(uiLanguage);
         if (!code.empty())
             return code;
     }
     return "en";
 }
 
+void SetTranslationsFolder(const QString &folder)
+{
+    translationsFolder() = folder;
+}
+
 QString TranslationsFolder()
 {
+    if (!translationsFolder().isEmpty())
+        return translationsFolder();
     const QString programDir = QCoreApplication::applicationDirPath();
     for (const QString &candidate :
         {programDir + "/translations", programDir + "/../share/mosavo/translations"})

@@ -21,6 +21,9 @@ const std::vector<TLanguage> &Languages();
 
 // The first of the system's user-interface languages that the game speaks, else "en".
 std::string SystemLanguage();
+// The language the game speaks for one of the system's ("de-AT": "de", "zh-Hans-CN": "zh_CN"),
+// or "" where it speaks none of that language.
+std::string SpokenLanguageFor(const QString &uiLanguage);
 
 // Installs the translations of `code` ("" for the system's language) for the game, for the core's
 // texts and for Qt's own, and replaces those installed before; every window then gets a
@@ -31,6 +34,8 @@ std::string LanguageInUse();
 // Where the game's .qm files are: beside the program (Windows, the build tree) or in the
 // installed share folder.
 QString TranslationsFolder();
+// Tests, which run from another folder, name the build's.
+void SetTranslationsFolder(const QString &folder);
 
 // The fixed texts of one window: each object is given its English text once, and Apply sets all
 // of them in the language now installed (actions, menus, labels, buttons, group boxes, windows).
