@@ -23,15 +23,18 @@ if [ "${1:-}" != "--check" ]; then
     exit 0
 fi
 
+# lupdate writes locations relative to each file, so it runs on the files in place; the committed
+# ones are kept aside and put back whatever happens.
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 cp "${ts_files[@]}" "$work/"
-run_lupdate "$work" >"$work/lupdate.log"
+trap 'cp "$work"/*.ts translations/; rm -rf "$work"' EXIT
+run_lupdate translations >"$work/lupdate.log"
 status=0
 for file in "${ts_files[@]}"; do
-    if ! cmp -s "$file" "$work/$(basename "$file")"; then
+    committed="$work/$(basename "$file")"
+    if ! cmp -s "$committed" "$file"; then
         echo "$file is not up to date with the code: run scripts/update-translations.sh" >&2
-        diff -u "$file" "$work/$(basename "$file")" | head -20 >&2
+        diff -u "$committed" "$file" | head -20 >&2
         status=1
     fi
     unfinished=$(grep -c 'type="unfinished"' "$file" || true)
