@@ -6,84 +6,85 @@
     <message>
         <location filename="../src/core/Error.cpp" line="+130"/>
         <source>The error-dialog form is not created. You must create it.</source>
-        <translation type="unfinished"></translation>
+        <translation>エラーダイアログのフォームが作成されていません。先に作成する必要があります。</translation>
     </message>
     <message>
         <location line="+185"/>
         <source>Unhandled error.<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未処理のエラーです。<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <location filename="../src/core/Error.h" line="+176"/>
         <location filename="../src/ui/Application.cpp" line="+29"/>
         <source>Unknown error.</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なエラーです。</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>Unhandled exception: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未処理の例外：%1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Unhandled generic exception.</source>
-        <translation type="unfinished"></translation>
+        <translation>未処理の一般例外です。</translation>
     </message>
     <message>
         <location filename="../src/core/GameFile.cpp" line="+64"/>
         <source>The game file names no picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームファイルに画像が指定されていません。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The name of the game&apos;s picture is longer than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームの画像の名前が%1バイトを超えています。</translation>
     </message>
     <message>
         <location filename="../src/core/Recovery.cpp" line="+138"/>
         <source>Failed to delete file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを削除できませんでした。</translation>
     </message>
     <message>
         <location filename="../src/core/StoredTextList.cpp" line="+258"/>
         <source>The text cannot be stored in an ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>このテキストはiniファイルに保存できません。</translation>
     </message>
     <message>
         <location line="+100"/>
         <source>Failed to create file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを作成できませんでした。</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+10"/>
         <location line="+7"/>
         <source>Failed to write file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルに書き込めませんでした。</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Failed to replace file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを置き換えられませんでした。</translation>
     </message>
     <message>
         <location line="+46"/>
         <location filename="../src/ui/Install.cpp" line="+178"/>
         <location filename="../src/ui/MosavoDialog.cpp" line="+280"/>
         <source>Failed to open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを開けませんでした。</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/ui/Install.cpp" line="+3"/>
         <source>Failed to read file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み取れませんでした。</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルは読み取り専用です。</translation>
     </message>
     <message>
         <location line="+49"/>
@@ -91,29 +92,29 @@
         <location line="+15"/>
         <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="+31"/>
         <source>Failed to load file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めませんでした。</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Failed to save file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを保存できませんでした。</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+27"/>
         <source>The file has not been loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが読み込まれていません。</translation>
     </message>
     <message>
         <location filename="../src/Mosavo.cpp" line="+37"/>
         <location filename="../src/ui/Error.cpp" line="+159"/>
         <source>Failed to perform.</source>
-        <translation type="unfinished"></translation>
+        <translation>操作を実行できませんでした。</translation>
     </message>
     <message>
         <location filename="../src/platform/Install.cpp" line="+222"/>
         <source>Failed to start the program with an administrator&apos;s permission.</source>
-        <translation type="unfinished"></translation>
+        <translation>管理者権限でプログラムを起動できませんでした。</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -122,47 +123,47 @@
         <location filename="../src/platform/posix/File.cpp" line="+421"/>
         <location filename="../src/platform/win32/File.cpp" line="+427"/>
         <source>Failed to run file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを実行できませんでした。</translation>
     </message>
     <message>
         <location line="-110"/>
         <source>Failed to start the installed program.</source>
-        <translation type="unfinished"></translation>
+        <translation>インストールしたプログラムを起動できませんでした。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The uninstall entry names no program file.</source>
-        <translation type="unfinished"></translation>
+        <translation>アンインストール情報にプログラムファイルが指定されていません。</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>Failed to install program. Check to see if you have rights to write in the installation directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムをインストールできませんでした。インストール先フォルダーへの書き込み権限があるか確認してください。</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Installation directory is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール先フォルダーが指定されていません。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The installer can not run from the root directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>インストーラーはルートフォルダーからは実行できません。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The installation directory lies in the installer&apos;s folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール先フォルダーがインストーラーのフォルダーの中にあります。</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>Failed to uninstall program.</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムをアンインストールできませんでした。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Uninstallation directory is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>アンインストールするフォルダーが指定されていません。</translation>
     </message>
     <message>
         <location line="+42"/>
@@ -170,20 +171,20 @@
         <location filename="../src/platform/win32/FileTree.cpp" line="+182"/>
         <location line="+4"/>
         <source>Can not find directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーが見つかりません。</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/platform/posix/FileTree.cpp" line="+9"/>
         <location filename="../src/platform/win32/FileTree.cpp" line="+12"/>
         <source>Failed to delete directory content.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーの中身を削除できませんでした。</translation>
     </message>
     <message>
         <location filename="../src/platform/posix/File.cpp" line="-65"/>
         <location filename="../src/platform/win32/File.cpp" line="-84"/>
         <source>Unknown system folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なシステムフォルダーです。</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -195,188 +196,189 @@
         <location line="+5"/>
         <location filename="../src/ui/PictureTransfer.cpp" line="+116"/>
         <source>Failed to create directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを作成できませんでした。</translation>
     </message>
     <message>
         <location line="+39"/>
         <location filename="../src/platform/win32/File.cpp" line="+46"/>
         <source>Failed to get file size.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルサイズを取得できませんでした。</translation>
     </message>
     <message>
         <location filename="../src/platform/posix/FileTree.cpp" line="+43"/>
         <location filename="../src/platform/win32/FileTree.cpp" line="+47"/>
         <source>Empty destination name.</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー先の名前が空です。</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/platform/win32/FileTree.cpp" line="+10"/>
         <source>Failed to find first file.</source>
-        <translation type="unfinished"></translation>
+        <translation>最初のファイルを検索できませんでした。</translation>
     </message>
     <message>
         <location line="+15"/>
         <location filename="../src/platform/win32/FileTree.cpp" line="+12"/>
         <source>Failed to process directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを処理できませんでした。</translation>
     </message>
     <message>
         <location line="+52"/>
         <location filename="../src/platform/win32/FileTree.cpp" line="+44"/>
         <source>Failed to rename.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を変更できませんでした。</translation>
     </message>
     <message>
         <location filename="../src/platform/posix/LinkFile.cpp" line="+160"/>
         <location filename="../src/platform/win32/LinkFile.cpp" line="+134"/>
         <source>This operating system does not support chained links.</source>
-        <translation type="unfinished"></translation>
+        <translation>このオペレーティングシステムはリンクの連鎖をサポートしていません。</translation>
     </message>
     <message>
         <location line="+3"/>
         <location filename="../src/platform/win32/LinkFile.cpp" line="-31"/>
         <source>Failed to save link file.</source>
-        <translation type="unfinished"></translation>
+        <translation>リンクファイルを保存できませんでした。</translation>
     </message>
     <message>
         <location filename="../src/platform/win32/LinkFile.cpp" line="-20"/>
         <source>Failed to initialize instance.</source>
-        <translation type="unfinished"></translation>
+        <translation>インスタンスを初期化できませんでした。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Failed to set reference path.</source>
-        <translation type="unfinished"></translation>
+        <translation>リンク先のパスを設定できませんでした。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Failed to set working path.</source>
-        <translation type="unfinished"></translation>
+        <translation>作業フォルダーを設定できませんでした。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Failed to set arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>引数を設定できませんでした。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Failed to set description.</source>
-        <translation type="unfinished"></translation>
+        <translation>説明を設定できませんでした。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Failed to set icon path.</source>
-        <translation type="unfinished"></translation>
+        <translation>アイコンのパスを設定できませんでした。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Failed to set hot key.</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカットキーを設定できませんでした。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to set show command.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウの表示方法を設定できませんでした。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Failed to query interface.</source>
-        <translation type="unfinished"></translation>
+        <translation>インターフェイスを照会できませんでした。</translation>
     </message>
     <message>
         <location filename="../src/ui/AboutDialog.cpp" line="+25"/>
         <source>Failed to open site.</source>
-        <translation type="unfinished"></translation>
+        <translation>サイトを開けませんでした。</translation>
     </message>
     <message>
         <location line="+323"/>
         <source>Failed to show the &quot;About&quot; dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>「バージョン情報」ダイアログを表示できませんでした。</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialog.cpp" line="-126"/>
         <location filename="../src/ui/MosavoDialogGameFile.cpp" line="+172"/>
         <source>There is no such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>そのようなファイルはありません。</translation>
     </message>
     <message>
         <location line="+27"/>
         <location filename="../src/ui/MosavoDialogGameFile.cpp" line="-69"/>
         <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="-3"/>
         <source>Failed to load game.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームを読み込めませんでした。</translation>
     </message>
     <message>
         <location line="+140"/>
         <location line="+2"/>
         <source>Failed to open link.</source>
-        <translation type="unfinished"></translation>
+        <translation>リンクを開けませんでした。</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+10"/>
         <source>Failed to open help.</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプを開けませんでした。</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogConstruction.cpp" line="+451"/>
         <source>Failed to prepare main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>メインウィンドウを準備できませんでした。</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogGameFile.cpp" line="-9"/>
         <source>Failed to load last game.</source>
-        <translation type="unfinished"></translation>
+        <translation>前回のゲームを読み込めませんでした。</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Failed to save game.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームを保存できませんでした。</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>There is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>そのようなファイルはありません</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="+5"/>
         <source>This is neither a picture nor a Mosavo game.</source>
-        <translation type="unfinished"></translation>
+        <translation>これは画像でもMosavoのゲームでもありません。</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogRecords.cpp" line="+256"/>
         <source>Failed to save records.</source>
-        <translation type="unfinished"></translation>
+        <translation>記録を保存できませんでした。</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Failed to show records.</source>
-        <translation type="unfinished"></translation>
+        <translation>記録を表示できませんでした。</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogTransfer.cpp" line="+97"/>
         <location line="+10"/>
         <source>Failed to paste picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を貼り付けられませんでした。</translation>
     </message>
     <message>
         <location filename="../src/ui/PictureTransfer.cpp" line="-63"/>
         <location line="+77"/>
         <location line="+18"/>
         <source>Failed to save picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を保存できませんでした。</translation>
     </message>
     <message>
         <location filename="../src/ui/Utilities.cpp" line="+71"/>
         <source>Cannot focus a disabled or invisible window.</source>
-        <translation type="unfinished"></translation>
+        <translation>無効または非表示のウィンドウにはフォーカスを移せません。</translation>
     </message>
     <message>
         <location filename="../src/platform/Program.cpp" line="+20"/>
         <source>Abort intercepted.<byte value="xd"/>
 Program must be terminated.</source>
-        <translation type="unfinished"></translation>
+        <translation>異常終了（abort）を検出しました。<byte value="xd"/>
+プログラムを終了する必要があります。</translation>
     </message>
 </context>
 <context>
@@ -384,82 +386,84 @@ Program must be terminated.</source>
     <message>
         <location filename="../src/core/Dialogs.cpp" line="+54"/>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+5"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>確認</translation>
     </message>
     <message>
         <location filename="../src/core/Error.cpp" line="-186"/>
         <location filename="../src/platform/posix/FileTree.cpp" line="-52"/>
         <location filename="../src/platform/win32/FileTree.cpp" line="-44"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー</translation>
     </message>
     <message>
         <location filename="../src/core/StoredTextList.cpp" line="-24"/>
         <source>File &quot;%1&quot;already exists.
 Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル「%1」はすでに存在します。
+上書きしますか？</translation>
     </message>
     <message>
         <location filename="../src/Mosavo.cpp" line="+15"/>
         <source>Mosavo is running. Close it, then start the (un)installer again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosavoが実行中です。Mosavoを終了してから、インストーラー（アンインストーラー）をもう一度起動してください。</translation>
     </message>
     <message>
         <location filename="../src/platform/Install.cpp" line="-220"/>
         <source>Uninstallation was cancelled: it needs an administrator&apos;s permission.</source>
-        <translation type="unfinished"></translation>
+        <translation>アンインストールは中止されました。管理者権限が必要です。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Installation was cancelled: it needs an administrator&apos;s permission.</source>
-        <translation type="unfinished"></translation>
+        <translation>インストールは中止されました。管理者権限が必要です。</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>(Un)Installation directory is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール（アンインストール）するフォルダーが指定されていません。</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>Install the program in directory &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー「%1」にプログラムをインストールしますか？</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>Nothing was deleted. This copy of %1 in &quot;%2&quot; was not installed by the installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>何も削除されていません。「%2」にある%1は、インストーラーでインストールされたものではありません。</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Delete directory &quot;%1&quot; (and all contained files)?</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー「%1」（と中のすべてのファイル）を削除しますか？</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Uninstallation successful. Some files that were in use were not deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>アンインストールが完了しました。使用中だった一部のファイルは削除されませんでした。</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialog.cpp" line="-235"/>
         <source>The game has been modified. Save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームが変更されています。保存しますか？</translation>
     </message>
     <message>
         <location line="+231"/>
         <source>The help file is missing:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプファイルが見つかりません：
+%1</translation>
     </message>
     <message>
         <location filename="../src/ui/Utilities.cpp" line="-39"/>
@@ -468,7 +472,11 @@ It will be set to default.
     * Minimum = %1
     * Maximum = %2
     * Default = %3</source>
-        <translation type="unfinished"></translation>
+        <translation>整数値が範囲外です。
+既定値に設定されます。
+    * 最小値 = %1
+    * 最大値 = %2
+    * 既定値 = %3</translation>
     </message>
 </context>
 <context>
@@ -476,27 +484,27 @@ It will be set to default.
     <message>
         <location filename="../src/core/Picture.cpp" line="+76"/>
         <source>not a picture this program can read</source>
-        <translation type="unfinished"></translation>
+        <translation>このプログラムで読み込める画像ではありません</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが破損しています</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>too large: %1 megapixels</source>
-        <translation type="unfinished"></translation>
+        <translation>大きすぎます（%1メガピクセル）</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The picture &quot;%1&quot; cannot be shown: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>画像「%1」を表示できません：%2。</translation>
     </message>
     <message>
         <location filename="../src/ui/Picture.cpp" line="+312"/>
         <source>Picture (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>画像 (%1)</translation>
     </message>
 </context>
 <context>
@@ -504,43 +512,43 @@ It will be set to default.
     <message>
         <location filename="../src/core/Records.cpp" line="+62"/>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>、</translation>
     </message>
     <message numerus="yes">
         <location line="+58"/>
         <source>%n moves</source>
         <comment>in a record</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n手</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n wrong moves</source>
         <comment>in a record</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ミス%n回</numerusform>
         </translation>
     </message>
     <message>
         <location line="+4"/>
         <source>New record: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>新記録：%1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Your best: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>自己ベスト：%1</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogRecords.cpp" line="-63"/>
         <source>The records file &quot;%1&quot; cannot be read. It has been kept as &quot;%2&quot;, and the records start again.</source>
-        <translation type="unfinished"></translation>
+        <translation>記録ファイル「%1」を読み取れません。このファイルは「%2」として保管し、記録は最初からやり直しになります。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The records file &quot;%1&quot; cannot be read, nor kept under another name. The records start again and will replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>記録ファイル「%1」を読み取れず、別の名前で保管することもできません。記録は最初からやり直しになり、このファイルは置き換えられます。</translation>
     </message>
 </context>
 <context>
@@ -549,34 +557,37 @@ It will be set to default.
         <location filename="../src/ui/MosavoDialogRecovery.cpp" line="+142"/>
         <source>The game in play cannot be kept for a restart after a crash.
 %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>クラッシュ後の再起動に備えて、プレイ中のゲームを保存しておくことができません。
+%1 %2</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>The game&apos;s picture is gone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームの画像が見つかりません：%1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The game&apos;s picture is no picture that Mosavo can show: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームの画像はMosavoで表示できる画像ではありません：%1</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>It is kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルは%1として保管されています。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>It stays in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルは%1に残っています。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The game in play could not be restored.
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイ中のゲームを復元できませんでした。
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -584,42 +595,42 @@ It will be set to default.
     <message>
         <location filename="../src/ui/AboutDialog.cpp" line="-162"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>&amp;Okay</source>
-        <translation type="unfinished"></translation>
+        <translation>OK(&amp;O)</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Written by the Mosavo project&apos;s volunteers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosavoプロジェクトのボランティアが作成しました。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Visit our site for news, new versions and pictures to play with. Our programs: Mosavo, the picture puzzle, and its installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>最新情報、新しいバージョン、遊べる画像はWebサイトでどうぞ。私たちのプログラム：画像パズルMosavoとそのインストーラー。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Visit my site</source>
-        <translation type="unfinished"></translation>
+        <translation>Webサイトを見る</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Contact me</source>
-        <translation type="unfinished"></translation>
+        <translation>お問い合わせ</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Mosavo: shuffle a picture, then put it back together!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosavo：画像をシャッフルして、元どおりに組み立てよう！</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Version %1, released on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン%1（%2リリース）</translation>
     </message>
 </context>
 <context>
@@ -627,52 +638,52 @@ It will be set to default.
     <message>
         <location filename="../src/ui/Error.cpp" line="-109"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>&amp;Okay</source>
-        <translation type="unfinished"></translation>
+        <translation>OK(&amp;O)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>O&amp;kay (no errors)</source>
-        <translation type="unfinished"></translation>
+        <translation>OK（エラーなし）(&amp;K)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル(&amp;C)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Terminate application immediately</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションを直ちに終了(&amp;T)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Log</source>
-        <translation type="unfinished"></translation>
+        <translation>ログに記録(&amp;L)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Recursion</source>
-        <translation type="unfinished"></translation>
+        <translation>再帰</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Recursive attempts = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>再帰の試行回数 = %1</translation>
     </message>
 </context>
 <context>
@@ -680,7 +691,7 @@ It will be set to default.
     <message>
         <location filename="../src/ui/HelpDialog.cpp" line="+29"/>
         <source>Mosavo Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosavoヘルプ</translation>
     </message>
 </context>
 <context>
@@ -688,58 +699,58 @@ It will be set to default.
     <message>
         <location filename="../src/ui/Install.cpp" line="-156"/>
         <source>The program can be reinstalled without the need to uninstall its previous version. The existing options file will be preserved. If you want to repair the installed package, simply reinstall the program. Before continuing, close any running instances of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>以前のバージョンをアンインストールしなくても、プログラムを再インストールできます。既存の設定ファイルはそのまま残ります。インストールしたパッケージを修復したい場合も、プログラムを再インストールするだけでかまいません。続行する前に、実行中のプログラムをすべて終了してください。</translation>
     </message>
     <message>
         <location line="+123"/>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>参照(&amp;B)</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+54"/>
         <source>&amp;Install</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール(&amp;I)</translation>
     </message>
     <message>
         <location line="-51"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル(&amp;C)</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Install %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1のインストール</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Welcome to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1へようこそ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The program&apos;s installation directory will be put in directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムのインストール先フォルダーは次の場所に作成されます：</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Uninstall %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1のアンインストール</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bye from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>さようなら、%1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The following directory will be deleted:</source>
-        <translation type="unfinished"></translation>
+        <translation>次のフォルダーが削除されます：</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Un&amp;install</source>
-        <translation type="unfinished"></translation>
+        <translation>アンインストール(&amp;I)</translation>
     </message>
 </context>
 <context>
@@ -748,232 +759,233 @@ It will be set to default.
         <location filename="../src/ui/MosavoDialog.cpp" line="-97"/>
         <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-44"/>
         <source>You have made %n moves.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n手動かしました。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+4"/>
         <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-1"/>
         <source>There are %n pieces remaining to be placed correctly.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>正しい位置にないピースは残り%n個です。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+14"/>
         <location filename="../src/ui/MosavoDialogConstruction.cpp" line="+2"/>
         <source>You have made %n wrong moves.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ミスは%n回です。</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialog.h" line="+87"/>
         <source>Press [F5] to load a picture. Press [L] to load a game. Or paste one with [Ctrl + V].</source>
-        <translation type="unfinished"></translation>
+        <translation>[F5]で画像を、[L]でゲームを読み込みます。[Ctrl + V]で画像を貼り付けることもできます。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Press [Alt + R] to randomize the picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>[Alt + R]で画像をシャッフルします。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Drag a piece of the puzzle on another piece, to swap them.</source>
-        <translation type="unfinished"></translation>
+        <translation>ピースを別のピースの上にドラッグすると、2つが入れ替わります。</translation>
     </message>
     <message>
         <location line="+91"/>
         <source>Keyboard: the arrow keys, Home and End move the dashed frame. Enter picks up the piece and drops it, Escape puts it back.
 H and V mirror the piece, M marks the cell, and holding ? shows where the piece belongs.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボード：矢印キー、Home、Endで破線の枠を動かします。Enterでピースをつかんで置き、Escで元に戻します。
+HとVでピースを反転、Mでマスに印を付け、?を押し続けるとピースの本来の位置を表示します。</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Mosavo ended without saving the game in play. Restore it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosavoはプレイ中のゲームを保存せずに終了しました。復元しますか？</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>The clipboard holds no picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードに画像がありません。</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The puzzle is solved.</source>
-        <translation type="unfinished"></translation>
+        <translation>パズルが完成しました。</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-352"/>
         <source>Mosavo game (*.mzg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosavoゲーム (*.mzg)</translation>
     </message>
     <message>
         <location line="+69"/>
         <source>Mosavo game</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosavoゲーム</translation>
     </message>
     <message>
         <location line="+44"/>
         <location line="+182"/>
         <source>Display information about the program</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムの情報を表示します</translation>
     </message>
     <message>
         <location line="-140"/>
         <source>&amp;Work</source>
-        <translation type="unfinished"></translation>
+        <translation>操作(&amp;W)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Load picture</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を読み込む</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reload current picture</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の画像を再読み込み</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Open picture</source>
-        <translation type="unfinished"></translation>
+        <translation>画像をビューアーで開く</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Paste picture</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を貼り付け</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Load last game</source>
-        <translation type="unfinished"></translation>
+        <translation>前回のゲームを読み込む</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Load game</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームを読み込む</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save game</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームを保存</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Undo move</source>
-        <translation type="unfinished"></translation>
+        <translation>一手戻す</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>隠す</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Randomize</source>
-        <translation type="unfinished"></translation>
+        <translation>シャッフル(&amp;R)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Down&amp;load pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>画像のダウンロード(&amp;L)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Game wallpapers</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームの壁紙</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報(&amp;A)</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>列数</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>行数</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Allow &amp;flipping pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>ピースの反転を許可(&amp;F)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Light &amp;grid</source>
-        <translation type="unfinished"></translation>
+        <translation>明るいグリッド(&amp;G)</translation>
     </message>
     <message>
         <location line="+128"/>
         <source>Original picture</source>
-        <translation type="unfinished"></translation>
+        <translation>元の画像</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Puzzle picture</source>
-        <translation type="unfinished"></translation>
+        <translation>パズル画像</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogLanguage.cpp" line="+13"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>System language</source>
-        <translation type="unfinished"></translation>
+        <translation>システムの言語</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogPointer.cpp" line="+32"/>
         <source>YES</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Column %1. Row %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1列目、%2行目</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Column %1; Row %2; Flip horiz %3; Flip vert %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1列目、%2行目、左右反転：%3、上下反転：%4</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogRecords.cpp" line="-127"/>
         <source>Show time</source>
-        <translation type="unfinished"></translation>
+        <translation>時間を表示</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンド</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>記録</translation>
     </message>
     <message>
         <location line="+66"/>
         <source>Time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>時間：%1</translation>
     </message>
 </context>
 <context>
@@ -981,73 +993,73 @@ H and V mirror the piece, M marks the cell, and holding ? shows where the piece 
     <message>
         <location filename="../src/ui/RecordsDialog.cpp" line="+57"/>
         <source>%1 x %2, flipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1×%2、反転あり</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1×%2</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>記録</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>画像</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>グリッド</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Solved</source>
-        <translation type="unfinished"></translation>
+        <translation>完成回数</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Best moves</source>
-        <translation type="unfinished"></translation>
+        <translation>最少手数</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Best wrong moves</source>
-        <translation type="unfinished"></translation>
+        <translation>最少ミス</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Best time</source>
-        <translation type="unfinished"></translation>
+        <translation>最短時間</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Last solved</source>
-        <translation type="unfinished"></translation>
+        <translation>最終完成日時</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;R)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <location line="+69"/>
         <source>Remove the selected record?</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した記録を削除しますか？</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>Remove the %n selected records?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>選択した%n件の記録を削除しますか？</numerusform>
         </translation>
     </message>
 </context>
