@@ -210,8 +210,7 @@ void TAboutForm::BuildControls()
     OkayButton->setObjectName(QStringLiteral("OkayButton"));
     OkayButton->setGeometry(165, 420, 75, 25);
     connect(OkayButton, &QPushButton::clicked, this, &QDialog::accept);
-    for (QPushButton *button : findChildren<QPushButton *>())
-        FitCaption(button);
+    FitTexts();
     PreviewKeys();
     FControlsBuilt = true;
     if (FProgramNameSet)
@@ -331,10 +330,24 @@ void TAboutForm::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         FTexts.Apply();
         if (FControlsBuilt)
-            for (QPushButton *button : findChildren<QPushButton *>())
-                FitCaption(button);
+            FitTexts();
     }
     QDialog::changeEvent(event);
+}
+
+// Longer languages take more lines: the panel's texts move down and the panel grows, into the
+// room left free below it; the slogan gets a smaller font.
+void TAboutForm::FitTexts()
+{
+    const int textsBottom
+        = StackLabels({ProgramVersionLabel, AuthorLabel, ProgramsLabel}, ProgramVersionLabel->y());
+    const int buttonsTop = std::max(170, textsBottom + 10);
+    for (QPushButton *button : {VisitMySiteButton, ContactMeButton})
+        button->move(button->x(), buttonsTop);
+    const QRect buttons = FitButtonRow({VisitMySiteButton, ContactMeButton}, 10);
+    AboutPanel->resize(AboutPanel->width(), std::max(205, buttons.bottom() + 15));
+    FitButtonRow({OkayButton}, 0);
+    ShrinkFontToFit(AdvertisementLabel, 9);
 }
 
 std::string ProgramVersionText()

@@ -76,6 +76,7 @@ protected:
 private:
     TTranslatedTexts FTexts;
     void BuildControls();
+    void FitTexts();
     void ShowProgramName();
     void ShowProgramVersion();
     void CreateAboutPanel();

@@ -109,8 +109,7 @@ void TErrorForm::CreateControls()
         = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QString(), this);
     FTexts.Add(HelpButton, "TErrorForm", QT_TR_NOOP("&Help"));
     HelpButton->setGeometry(175, 205, 75, 25);
-    for (QPushButton *button : findChildren<QPushButton *>())
-        FitCaption(button);
+    FitButtons();
 
     OkayButton->setObjectName(QStringLiteral("OkayButton"));
     OkayNoErrorsButton->setObjectName(QStringLiteral("OkayNoErrorsButton"));
@@ -130,6 +129,13 @@ void TErrorForm::CreateControls()
     connect(TerminateButton, &QPushButton::clicked, this, &TErrorForm::TerminateButtonClick);
     connect(LogButton, &QPushButton::clicked, this, &TErrorForm::LogButtonClick);
     // No help topic is assigned to the dialog, so Help does nothing.
+}
+
+void TErrorForm::FitButtons()
+{
+    FitButtonRow({OkayButton, OkayNoErrorsButton, CancelButton}, 10);
+    FitButtonRow({TerminateButton}, 0);
+    FitButtonRow({LogButton, HelpButton}, 10);
 }
 
 void TErrorForm::SetTabOrder()
@@ -176,8 +182,7 @@ void TErrorForm::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange && FControlsBuilt) {
         FTexts.Apply();
-        for (QPushButton *button : findChildren<QPushButton *>())
-            FitCaption(button);
+        FitButtons();
         SetRecursionText(FRecursionAttempts);
     }
     QDialog::changeEvent(event);

@@ -67,6 +67,8 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    // Each row of buttons as wide as its captions need, centred as designed.
+    void FitButtons();
     // "Errors.log" in the program's folder.
     virtual std::string LogFileName() const;
     virtual void Beep();

@@ -11,6 +11,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPointer>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -331,4 +332,82 @@ void FitCaption(QPushButton *button)
     }
     if (font.stretch() != button->font().stretch())
         button->setFont(font);
+}
+
+namespace {
+
+// What a control was made with, kept on its first fitting so that every later one starts there.
+int designValue(QWidget *widget, const char *name, int now)
+{
+    const QVariant kept = widget->property(name);
+    if (kept.isValid())
+        return kept.toInt();
+    widget->setProperty(name, now);
+    return now;
+}
+
+} // namespace
+
+int CaptionFittingWidth(QPushButton *button)
+{
+    // Measured from the design width and font each time, so that a shorter caption (another
+    // language) gives the design back.
+    button->resize(designValue(button, "designWidth", button->width()), button->height());
+    QFont font = button->font();
+    if (font.stretch() != QFont::AnyStretch && font.stretch() != QFont::Unstretched) {
+        font.setStretch(QFont::Unstretched);
+        button->setFont(font);
+    }
+    FitCaption(button);
+    return button->width()
+        + std::max(0, captionWidth(button, button->font()) - captionRoom(button));
+}
+
+QRect FitButtonRow(const std::vector<QPushButton *> &row, int gap)
+{
+    if (row.empty())
+        return {};
+    const int centre = (row.front()->geometry().left() + row.back()->geometry().right() + 1) / 2;
+    std::vector<int> widths;
+    int total = gap * static_cast<int>(row.size() - 1);
+    for (QPushButton *button : row) {
+        widths.push_back(CaptionFittingWidth(button));
+        total += widths.back();
+    }
+    int left = centre - total / 2;
+    for (size_t i = 0; i < row.size(); ++i) {
+        row[i]->setGeometry(left, row[i]->y(), widths[i], row[i]->height());
+        left += widths[i] + gap;
+    }
+    return QRect(centre - total / 2, row.front()->y(), total, row.front()->height());
+}
+
+
+int StackLabels(const std::vector<QLabel *> &labels, int top)
+{
+    std::vector<QRect> design;
+    for (QLabel *label : labels)
+        design.emplace_back(label->x(), designValue(label, "designTop", label->y()),
+            label->width(), designValue(label, "designHeight", label->height()));
+    for (size_t i = 0; i < labels.size(); ++i) {
+        QLabel *label = labels[i];
+        const int height = std::max(design[i].height(), label->heightForWidth(label->width()));
+        label->setGeometry(label->x(), top, label->width(), height);
+        top += height;
+        if (i + 1 < labels.size())
+            top += design[i + 1].top() - design[i].bottom() - 1;
+    }
+    return top;
+}
+
+void ShrinkFontToFit(QLabel *label, int smallestPointSize)
+{
+    QFont font = label->font();
+    font.setPointSize(designValue(label, "designPointSize", font.pointSize()));
+    label->setFont(font);
+    while (label->heightForWidth(label->width()) > label->height()
+        && font.pointSize() > smallestPointSize) {
+        font.setPointSize(font.pointSize() - 1);
+        label->setFont(font);
+    }
 }

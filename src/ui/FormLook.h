@@ -3,7 +3,10 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QRect>
 #include <QStyle>
+
+#include <vector>
 
 class QWidget;
 
@@ -13,11 +16,23 @@ QFont PreferredFontPoints(const QString &family, int pointSize);
 QFont PreferredFontPixels(const QString &family, int pixelSize);
 
 class QPushButton;
+class QLabel;
 
 // Narrows the caption's font when it would not fit the button (a stand-in font wider than the
 // designed one), so the button keeps its size and shows its whole caption.
 void FitCaption(QPushButton *button);
 bool CaptionFits(const QPushButton *button);
+// The width at which the button's caption fits once narrowed as far as FitCaption goes; never
+// less than its design width (its width when first asked).
+int CaptionFittingWidth(QPushButton *button);
+// Buttons side by side, `gap` apart, centred where the row stands now: each keeps its width where
+// its caption fits and grows to it where not. Returns the row's extent.
+QRect FitButtonRow(const std::vector<QPushButton *> &row, int gap);
+// Word-wrapped labels one under the other from `top`, each as tall as its text needs (never less
+// than its design height), with the gaps the design had. Returns the bottom of the last.
+int StackLabels(const std::vector<QLabel *> &labels, int top);
+// Makes a word-wrapped label's font smaller, down to `smallestPointSize`, until its text fits.
+void ShrinkFontToFit(QLabel *label, int smallestPointSize);
 
 enum class TGlyph { Okay, OkayNoErrors, Cancel, Terminate, Log };
 

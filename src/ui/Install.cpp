@@ -85,9 +85,10 @@ TInstallForm::TInstallForm(QWidget *parent)
     setAttribute(Qt::WA_AlwaysShowToolTips);
     CreateControls();
     CreateButtons();
+    FitButtons();
 
     InstallToEdit->setText(QString::fromStdString(GetProgramFilesPath()));
-    InstructionsLabel->setText(QString::fromUtf8(InstructionsText));
+    InstructionsLabel->setText(tr(InstructionsText));
     LoadReadme(Installer.SourceDirectory());
     ReadmeMemo->setFocus();
 
@@ -193,6 +194,17 @@ void TInstallForm::SetProgramInfo(
         PrepareInstallTexts();
     if (Installer.UninstallMode)
         PrepareUninstallTexts();
+    FitButtons();
+}
+
+void TInstallForm::FitButtons()
+{
+    FitButtonRow({InstallButton, CancelButton}, 10);
+    // The folder's box gives the Browse button the room its caption needs.
+    const int browseWidth = CaptionFittingWidth(BrowseButton);
+    BrowseButton->setGeometry(
+        ClientWidth - 5 - browseWidth, BrowseButton->y(), browseWidth, BrowseButton->height());
+    InstallToEdit->resize(BrowseButton->x() - 10 - InstallToEdit->x(), InstallToEdit->height());
 }
 
 void TInstallForm::PrepareInstallTexts()

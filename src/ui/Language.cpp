@@ -147,6 +147,8 @@ std::string ApplyLanguage(const std::string &code)
         if (!installTranslation(qtName, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             installTranslation(qtName, TranslationsFolder());
     }
+    // Qt posts the change to every window; they all take it now, before anything is drawn.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     return languageInUse();
 }
 

@@ -150,6 +150,7 @@ bool TMosavoForm::LoadPicture(const std::string &path, bool reset)
     CurrentPicture = path;
     SetCaption("");
     ReadGridSize();
+    LayOutIfDue();
     ComputePieceSize();
 
     const QSize puzzleArea = PuzzleArea();

@@ -418,6 +418,9 @@ private:
     // makes the panel as wide as its texts need.
     void RetranslateTexts();
     void FitPanelToTexts();
+    // Lays out the areas again where a language change left the panel short of room.
+    void LayOutIfDue();
+    bool FLayoutDue = false;
     QComboBox *CreateGridSizeComboBox(int left, int top);
     void ApplyWindowFont();
     void ResizeClientArea(int width, int height);

@@ -44,6 +44,8 @@ TMosavoForm *MosavoForm = nullptr;
 
 namespace {
 
+constexpr int DesignPanelWidth = 320;
+
 QString widestRecordLine()
 {
     TRecord record;
@@ -281,7 +283,7 @@ void TMosavoForm::CreateMainPanel()
     MainPanel = new QFrame(ClientArea);
     MainPanel->setObjectName("MainPanel");
     MainPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    MainPanel->setGeometry(5, 5, 320, 175);
+    MainPanel->setGeometry(5, 5, DesignPanelWidth, 175);
 
     TipsLabel = CreateLabel(MainPanel, 10, 10);
     ColumnsCountLabel = CreateLabel(MainPanel, 10, 35, QT_TR_NOOP("Columns"));
@@ -348,6 +350,12 @@ void TMosavoForm::FitPanelToTexts()
 void TMosavoForm::RetranslateTexts()
 {
     FTexts.Apply();
+    for (QLabel *label : {ColumnsCountLabel, RowsCountLabel})
+        FitLabel(label);
+    for (QCheckBox *box : {AllowFlipCheckBox, LightGridCheckBox})
+        box->adjustSize();
+    if (AboutForm != nullptr)
+        AboutForm->SetProgramVersion(ProgramVersionText());
     AboutMenu->setToolTip(tr("Display information about the program"));
     AboutMenu->setStatusTip(AboutMenu->toolTip());
     LoadGameDialog.QtFilter = tr(GameQtFilter);
@@ -366,12 +374,23 @@ void TMosavoForm::RetranslateTexts()
         FShowRecord();
     if (PuzzlePictureImage != nullptr && !PuzzlePictureImage->toolTip().isEmpty())
         PuzzlePictureImage->setToolTip(tr(KeyboardHint));
-    const int panelWidth = MainPanel->width();
+    MainPanel->resize(DesignPanelWidth, MainPanel->height());
     FitPanelToTexts();
-    // Pictures keep the size they were cut to, so their areas move only to make room.
-    if (MainPanel->width() != panelWidth
-        && (!PicturesShown() || MainPanel->width() > OriginalPictureGroupBox->width()))
+    // Pictures keep the size they were cut to: where the panel needs more room beside them, it
+    // gets it when the next picture is cut, and until then keeps to its side.
+    FLayoutDue = PicturesShown() && MainPanel->width() > OriginalPictureGroupBox->width();
+    if (FLayoutDue)
+        MainPanel->resize(OriginalPictureGroupBox->width(), MainPanel->height());
+    else if (!PicturesShown())
         LayOutAreas(ClientArea->width(), ClientArea->height());
+}
+
+void TMosavoForm::LayOutIfDue()
+{
+    if (!std::exchange(FLayoutDue, false))
+        return;
+    FitPanelToTexts();
+    LayOutAreas(ClientArea->width(), ClientArea->height());
 }
 
 void TMosavoForm::changeEvent(QEvent *event)

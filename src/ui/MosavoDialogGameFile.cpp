@@ -173,6 +173,7 @@ bool TMosavoForm::LoadSavedGamePicture(const std::string &path, std::string *ref
     CurrentPicture = path;
     SetCaption("");
     ReadGridSize();
+    LayOutIfDue();
     ComputePieceSize();
 
     const QSize puzzleArea = PuzzleArea();
