@@ -6,84 +6,85 @@
     <message>
         <location filename="../src/core/Error.cpp" line="+130"/>
         <source>The error-dialog form is not created. You must create it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre du dialogue d’erreur n’est pas créée. Elle doit d’abord être créée.</translation>
     </message>
     <message>
         <location line="+185"/>
         <source>Unhandled error.<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur non gérée.<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <location filename="../src/core/Error.h" line="+176"/>
         <location filename="../src/ui/Application.cpp" line="+29"/>
         <source>Unknown error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue.</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>Unhandled exception: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exception non gérée : %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Unhandled generic exception.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exception générique non gérée.</translation>
     </message>
     <message>
         <location filename="../src/core/GameFile.cpp" line="+64"/>
         <source>The game file names no picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de partie ne désigne aucune image.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The name of the game&apos;s picture is longer than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de l’image de la partie dépasse %1 octets.</translation>
     </message>
     <message>
         <location filename="../src/core/Recovery.cpp" line="+138"/>
         <source>Failed to delete file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le fichier.</translation>
     </message>
     <message>
         <location filename="../src/core/StoredTextList.cpp" line="+258"/>
         <source>The text cannot be stored in an ini file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce texte ne peut pas être stocké dans un fichier ini.</translation>
     </message>
     <message>
         <location line="+100"/>
         <source>Failed to create file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier.</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+10"/>
         <location line="+7"/>
         <source>Failed to write file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire le fichier.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Failed to replace file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de remplacer le fichier.</translation>
     </message>
     <message>
         <location line="+46"/>
         <location filename="../src/ui/Install.cpp" line="+178"/>
         <location filename="../src/ui/MosavoDialog.cpp" line="+280"/>
         <source>Failed to open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le fichier.</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/ui/Install.cpp" line="+3"/>
         <source>Failed to read file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est en lecture seule.</translation>
     </message>
     <message>
         <location line="+49"/>
@@ -91,29 +92,29 @@
         <location line="+15"/>
         <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="+31"/>
         <source>Failed to load file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger le fichier.</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Failed to save file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer le fichier.</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+27"/>
         <source>The file has not been loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’a pas été chargé.</translation>
     </message>
     <message>
         <location filename="../src/Mosavo.cpp" line="+37"/>
         <location filename="../src/ui/Error.cpp" line="+159"/>
         <source>Failed to perform.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’opération.</translation>
     </message>
     <message>
         <location filename="../src/platform/Install.cpp" line="+222"/>
         <source>Failed to start the program with an administrator&apos;s permission.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer le programme avec les droits d’administrateur.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -122,47 +123,47 @@
         <location filename="../src/platform/posix/File.cpp" line="+421"/>
         <location filename="../src/platform/win32/File.cpp" line="+427"/>
         <source>Failed to run file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’exécuter le fichier.</translation>
     </message>
     <message>
         <location line="-110"/>
         <source>Failed to start the installed program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer le programme installé.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The uninstall entry names no program file.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’entrée de désinstallation ne désigne aucun fichier de programme.</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>Failed to install program. Check to see if you have rights to write in the installation directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’installer le programme. Vérifiez que vous avez le droit d’écrire dans le dossier d’installation.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Installation directory is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier d’installation n’est indiqué.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The installer can not run from the root directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme d’installation ne peut pas être lancé depuis le dossier racine.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The installation directory lies in the installer&apos;s folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier d’installation se trouve dans le dossier du programme d’installation.</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>Failed to uninstall program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de désinstaller le programme.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Uninstallation directory is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier de désinstallation n’est indiqué.</translation>
     </message>
     <message>
         <location line="+42"/>
@@ -170,20 +171,20 @@
         <location filename="../src/platform/win32/FileTree.cpp" line="+182"/>
         <location line="+4"/>
         <source>Can not find directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de trouver le dossier.</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/platform/posix/FileTree.cpp" line="+9"/>
         <location filename="../src/platform/win32/FileTree.cpp" line="+12"/>
         <source>Failed to delete directory content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le contenu du dossier.</translation>
     </message>
     <message>
         <location filename="../src/platform/posix/File.cpp" line="-65"/>
         <location filename="../src/platform/win32/File.cpp" line="-84"/>
         <source>Unknown system folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier système inconnu.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -195,188 +196,189 @@
         <location line="+5"/>
         <location filename="../src/ui/PictureTransfer.cpp" line="+116"/>
         <source>Failed to create directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier.</translation>
     </message>
     <message>
         <location line="+39"/>
         <location filename="../src/platform/win32/File.cpp" line="+46"/>
         <source>Failed to get file size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’obtenir la taille du fichier.</translation>
     </message>
     <message>
         <location filename="../src/platform/posix/FileTree.cpp" line="+43"/>
         <location filename="../src/platform/win32/FileTree.cpp" line="+47"/>
         <source>Empty destination name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de destination vide.</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/platform/win32/FileTree.cpp" line="+10"/>
         <source>Failed to find first file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de trouver le premier fichier.</translation>
     </message>
     <message>
         <location line="+15"/>
         <location filename="../src/platform/win32/FileTree.cpp" line="+12"/>
         <source>Failed to process directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de traiter le dossier.</translation>
     </message>
     <message>
         <location line="+52"/>
         <location filename="../src/platform/win32/FileTree.cpp" line="+44"/>
         <source>Failed to rename.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de renommer.</translation>
     </message>
     <message>
         <location filename="../src/platform/posix/LinkFile.cpp" line="+160"/>
         <location filename="../src/platform/win32/LinkFile.cpp" line="+134"/>
         <source>This operating system does not support chained links.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce système d’exploitation ne prend pas en charge les liens chaînés.</translation>
     </message>
     <message>
         <location line="+3"/>
         <location filename="../src/platform/win32/LinkFile.cpp" line="-31"/>
         <source>Failed to save link file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer le fichier de raccourci.</translation>
     </message>
     <message>
         <location filename="../src/platform/win32/LinkFile.cpp" line="-20"/>
         <source>Failed to initialize instance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’initialiser l’instance.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Failed to set reference path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de définir le chemin cible.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Failed to set working path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de définir le dossier de travail.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Failed to set arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de définir les arguments.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Failed to set description.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de définir la description.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Failed to set icon path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de définir le chemin de l’icône.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Failed to set hot key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de définir le raccourci clavier.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to set show command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de définir l’état d’affichage de la fenêtre.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Failed to query interface.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’interroger l’interface.</translation>
     </message>
     <message>
         <location filename="../src/ui/AboutDialog.cpp" line="+25"/>
         <source>Failed to open site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le site.</translation>
     </message>
     <message>
         <location line="+323"/>
         <source>Failed to show the &quot;About&quot; dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’afficher la fenêtre « À propos ».</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialog.cpp" line="-126"/>
         <location filename="../src/ui/MosavoDialogGameFile.cpp" line="+172"/>
         <source>There is no such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier n’existe pas.</translation>
     </message>
     <message>
         <location line="+27"/>
         <location filename="../src/ui/MosavoDialogGameFile.cpp" line="-69"/>
         <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="-3"/>
         <source>Failed to load game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger la partie.</translation>
     </message>
     <message>
         <location line="+140"/>
         <location line="+2"/>
         <source>Failed to open link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le lien.</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+10"/>
         <source>Failed to open help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir l’aide.</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogConstruction.cpp" line="+451"/>
         <source>Failed to prepare main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de préparer la fenêtre principale.</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogGameFile.cpp" line="-9"/>
         <source>Failed to load last game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger la dernière partie.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Failed to save game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer la partie.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>There is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier n’existe pas</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="+5"/>
         <source>This is neither a picture nor a Mosavo game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est ni une image ni une partie Mosavo.</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogRecords.cpp" line="+256"/>
         <source>Failed to save records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer les records.</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Failed to show records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’afficher les records.</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogTransfer.cpp" line="+97"/>
         <location line="+10"/>
         <source>Failed to paste picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de coller l’image.</translation>
     </message>
     <message>
         <location filename="../src/ui/PictureTransfer.cpp" line="-63"/>
         <location line="+77"/>
         <location line="+18"/>
         <source>Failed to save picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer l’image.</translation>
     </message>
     <message>
         <location filename="../src/ui/Utilities.cpp" line="+71"/>
         <source>Cannot focus a disabled or invisible window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de donner le focus à une fenêtre désactivée ou invisible.</translation>
     </message>
     <message>
         <location filename="../src/platform/Program.cpp" line="+20"/>
         <source>Abort intercepted.<byte value="xd"/>
 Program must be terminated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandon intercepté.<byte value="xd"/>
+Le programme doit être arrêté.</translation>
     </message>
 </context>
 <context>
@@ -384,82 +386,84 @@ Program must be terminated.</source>
     <message>
         <location filename="../src/core/Dialogs.cpp" line="+54"/>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+5"/>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>Question</translation>
     </message>
     <message>
         <location filename="../src/core/Error.cpp" line="-186"/>
         <location filename="../src/platform/posix/FileTree.cpp" line="-52"/>
         <location filename="../src/platform/win32/FileTree.cpp" line="-44"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <location filename="../src/core/StoredTextList.cpp" line="-24"/>
         <source>File &quot;%1&quot;already exists.
 Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » existe déjà.
+Le remplacer ?</translation>
     </message>
     <message>
         <location filename="../src/Mosavo.cpp" line="+15"/>
         <source>Mosavo is running. Close it, then start the (un)installer again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosavo est en cours d’exécution. Fermez-le, puis relancez l’installation ou la désinstallation.</translation>
     </message>
     <message>
         <location filename="../src/platform/Install.cpp" line="-220"/>
         <source>Uninstallation was cancelled: it needs an administrator&apos;s permission.</source>
-        <translation type="unfinished"></translation>
+        <translation>La désinstallation a été annulée : elle nécessite les droits d’administrateur.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Installation was cancelled: it needs an administrator&apos;s permission.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’installation a été annulée : elle nécessite les droits d’administrateur.</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>(Un)Installation directory is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier d’installation ou de désinstallation n’est indiqué.</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>Install the program in directory &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer le programme dans le dossier « %1 » ?</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>Nothing was deleted. This copy of %1 in &quot;%2&quot; was not installed by the installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a été supprimé. Cette copie de %1 dans « %2 » n’a pas été installée par le programme d’installation.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Delete directory &quot;%1&quot; (and all contained files)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le dossier « %1 » (et tous les fichiers qu’il contient) ?</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Uninstallation successful. Some files that were in use were not deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désinstallation réussie. Certains fichiers en cours d’utilisation n’ont pas été supprimés.</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialog.cpp" line="-235"/>
         <source>The game has been modified. Save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie a été modifiée. L’enregistrer ?</translation>
     </message>
     <message>
         <location line="+231"/>
         <source>The help file is missing:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d’aide est introuvable :
+%1</translation>
     </message>
     <message>
         <location filename="../src/ui/Utilities.cpp" line="-39"/>
@@ -468,7 +472,11 @@ It will be set to default.
     * Minimum = %1
     * Maximum = %2
     * Default = %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur entière hors limites.
+Elle prendra sa valeur par défaut.
+    * Minimum = %1
+    * Maximum = %2
+    * Par défaut = %3</translation>
     </message>
 </context>
 <context>
@@ -476,27 +484,27 @@ It will be set to default.
     <message>
         <location filename="../src/core/Picture.cpp" line="+76"/>
         <source>not a picture this program can read</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas une image que ce programme sait lire</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>elle est endommagée</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>too large: %1 megapixels</source>
-        <translation type="unfinished"></translation>
+        <translation>elle est trop grande (%1 mégapixels)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The picture &quot;%1&quot; cannot be shown: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image « %1 » ne peut pas être affichée : %2.</translation>
     </message>
     <message>
         <location filename="../src/ui/Picture.cpp" line="+312"/>
         <source>Picture (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image (%1)</translation>
     </message>
 </context>
 <context>
@@ -504,45 +512,45 @@ It will be set to default.
     <message>
         <location filename="../src/core/Records.cpp" line="+62"/>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <location line="+58"/>
         <source>%n moves</source>
         <comment>in a record</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coup</numerusform>
+            <numerusform>%n coups</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n wrong moves</source>
         <comment>in a record</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mauvais coup</numerusform>
+            <numerusform>%n mauvais coups</numerusform>
         </translation>
     </message>
     <message>
         <location line="+4"/>
         <source>New record: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau record : %1.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Your best: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre record : %1.</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogRecords.cpp" line="-63"/>
         <source>The records file &quot;%1&quot; cannot be read. It has been kept as &quot;%2&quot;, and the records start again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des records « %1 » est illisible. Il a été conservé sous le nom « %2 », et les records repartent de zéro.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The records file &quot;%1&quot; cannot be read, nor kept under another name. The records start again and will replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des records « %1 » ne peut être ni lu ni conservé sous un autre nom. Les records repartent de zéro et le remplaceront.</translation>
     </message>
 </context>
 <context>
@@ -551,34 +559,37 @@ It will be set to default.
         <location filename="../src/ui/MosavoDialogRecovery.cpp" line="+142"/>
         <source>The game in play cannot be kept for a restart after a crash.
 %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie en cours ne peut pas être conservée pour la reprendre après un plantage.
+%1 %2</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>The game&apos;s picture is gone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image de la partie a disparu : %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The game&apos;s picture is no picture that Mosavo can show: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image de la partie n’est pas une image que Mosavo peut afficher : %1</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>It is kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle est conservée sous le nom %1.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>It stays in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle reste dans %1.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The game in play could not be restored.
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie en cours n’a pas pu être restaurée.
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -586,42 +597,42 @@ It will be set to default.
     <message>
         <location filename="../src/ui/AboutDialog.cpp" line="-162"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>&amp;Okay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Written by the Mosavo project&apos;s volunteers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit par les bénévoles du projet Mosavo.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Visit our site for news, new versions and pictures to play with. Our programs: Mosavo, the picture puzzle, and its installer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitez notre site pour les nouvelles, les nouvelles versions et des images avec lesquelles jouer. Nos programmes : Mosavo, le puzzle d’images, et son programme d’installation.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Visit my site</source>
-        <translation type="unfinished"></translation>
+        <translation>Visiter mon site</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Contact me</source>
-        <translation type="unfinished"></translation>
+        <translation>Me contacter</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Mosavo: shuffle a picture, then put it back together!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosavo : mélangez une image, puis reconstituez-la !</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Version %1, released on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1, publiée le %2</translation>
     </message>
 </context>
 <context>
@@ -629,52 +640,52 @@ It will be set to default.
     <message>
         <location filename="../src/ui/Error.cpp" line="-109"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>&amp;Okay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>O&amp;kay (no errors)</source>
-        <translation type="unfinished"></translation>
+        <translation>OK (&amp;sans erreur)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Terminate application immediately</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter immédiatement le programme</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Consigner</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Recursion</source>
-        <translation type="unfinished"></translation>
+        <translation>Récursion</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Recursive attempts = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentatives récursives = %1</translation>
     </message>
 </context>
 <context>
@@ -682,7 +693,7 @@ It will be set to default.
     <message>
         <location filename="../src/ui/HelpDialog.cpp" line="+29"/>
         <source>Mosavo Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Mosavo</translation>
     </message>
 </context>
 <context>
@@ -690,58 +701,58 @@ It will be set to default.
     <message>
         <location filename="../src/ui/Install.cpp" line="-156"/>
         <source>The program can be reinstalled without the need to uninstall its previous version. The existing options file will be preserved. If you want to repair the installed package, simply reinstall the program. Before continuing, close any running instances of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme peut être réinstallé sans désinstaller sa version précédente. Le fichier d’options existant sera conservé. Pour réparer le paquet installé, réinstallez simplement le programme. Avant de continuer, fermez toutes les instances du programme en cours d’exécution.</translation>
     </message>
     <message>
         <location line="+123"/>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+54"/>
         <source>&amp;Install</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Installer</translation>
     </message>
     <message>
         <location line="-51"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Install %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Welcome to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The program&apos;s installation directory will be put in directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier d’installation du programme sera placé dans le dossier :</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Uninstall %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Désinstaller %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bye from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vous dit au revoir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The following directory will be deleted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier suivant va être supprimé :</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Un&amp;install</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Désinstaller</translation>
     </message>
 </context>
 <context>
@@ -750,235 +761,236 @@ It will be set to default.
         <location filename="../src/ui/MosavoDialog.cpp" line="-97"/>
         <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-44"/>
         <source>You have made %n moves.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vous avez joué %n coup.</numerusform>
+            <numerusform>Vous avez joué %n coups.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+4"/>
         <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-1"/>
         <source>There are %n pieces remaining to be placed correctly.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il reste %n pièce à remettre en place.</numerusform>
+            <numerusform>Il reste %n pièces à remettre en place.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+14"/>
         <location filename="../src/ui/MosavoDialogConstruction.cpp" line="+2"/>
         <source>You have made %n wrong moves.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vous avez joué %n mauvais coup.</numerusform>
+            <numerusform>Vous avez joué %n mauvais coups.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialog.h" line="+87"/>
         <source>Press [F5] to load a picture. Press [L] to load a game. Or paste one with [Ctrl + V].</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur [F5] pour charger une image, sur [L] pour charger une partie, ou collez-en une avec [Ctrl + V].</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Press [Alt + R] to randomize the picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur [Alt + M] pour mélanger l’image.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Drag a piece of the puzzle on another piece, to swap them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser une pièce du puzzle sur une autre pour les échanger.</translation>
     </message>
     <message>
         <location line="+91"/>
         <source>Keyboard: the arrow keys, Home and End move the dashed frame. Enter picks up the piece and drops it, Escape puts it back.
 H and V mirror the piece, M marks the cell, and holding ? shows where the piece belongs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier : les touches fléchées, Début et Fin déplacent le cadre en pointillés. Entrée prend la pièce et la dépose, Échap la remet en place.
+H et V retournent la pièce, M marque la case, et la touche ? maintenue montre où va la pièce.</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Mosavo ended without saving the game in play. Restore it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosavo s’est arrêté sans enregistrer la partie en cours. La restaurer ?</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>The clipboard holds no picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le presse-papiers ne contient aucune image.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The puzzle is solved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le puzzle est résolu.</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-352"/>
         <source>Mosavo game (*.mzg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie Mosavo (*.mzg)</translation>
     </message>
     <message>
         <location line="+69"/>
         <source>Mosavo game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie Mosavo</translation>
     </message>
     <message>
         <location line="+44"/>
         <location line="+182"/>
         <source>Display information about the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher des informations sur le programme</translation>
     </message>
     <message>
         <location line="-140"/>
         <source>&amp;Work</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partie</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Load picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une image</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reload current picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Recharger l’image actuelle</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Open picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir l’image</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Paste picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller une image</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Load last game</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger la dernière partie</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Load game</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une partie</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save game</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la partie</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Undo move</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler le coup</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Randomize</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mélanger</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Down&amp;load pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Télécharger des images</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Game wallpapers</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonds d’écran de jeux</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À pr&amp;opos</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Allow &amp;flipping pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser le &amp;retournement des pièces</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Light &amp;grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grille claire</translation>
     </message>
     <message>
         <location line="+128"/>
         <source>Original picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image originale</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Puzzle picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image du puzzle</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogLanguage.cpp" line="+13"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogPointer.cpp" line="+32"/>
         <source>YES</source>
-        <translation type="unfinished"></translation>
+        <translation>OUI</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation>NON</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Column %1. Row %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1. Ligne %2.</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Column %1; Row %2; Flip horiz %3; Flip vert %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1 ; Ligne %2 ; Retournée horiz. %3 ; Retournée vert. %4</translation>
     </message>
     <message>
         <location filename="../src/ui/MosavoDialogRecords.cpp" line="-127"/>
         <source>Show time</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le temps</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Records</translation>
     </message>
     <message>
         <location line="+66"/>
         <source>Time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps : %1</translation>
     </message>
 </context>
 <context>
@@ -986,74 +998,74 @@ H and V mirror the piece, M marks the cell, and holding ? shows where the piece 
     <message>
         <location filename="../src/ui/RecordsDialog.cpp" line="+57"/>
         <source>%1 x %2, flipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2, avec retournement</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Records</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Best moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins de coups</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Best wrong moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins de mauvais coups</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Best time</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur temps</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Last solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière résolution</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <location line="+69"/>
         <source>Remove the selected record?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le record sélectionné ?</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>Remove the %n selected records?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Supprimer %n record sélectionné ?</numerusform>
+            <numerusform>Supprimer les %n records sélectionnés ?</numerusform>
         </translation>
     </message>
 </context>
