@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build clang libclang-rt-14-dev clang-format
-    qt6-base-dev qt6-image-formats-plugins libgl-dev
+    qt6-base-dev qt6-image-formats-plugins libgl-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox xdg-utils libglib2.0-bin desktop-file-utils fonts-dejavu-core
     libx11-dev libxcb1-dev librsvg2-bin

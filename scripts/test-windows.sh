@@ -12,7 +12,7 @@ root=$PWD
 build=$root/build-win
 recipe=$root/dist/windows/qt6-mingw
 
-packages=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools wine64 wine xvfb xauth fonts-wine
+packages=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n wine64 wine xvfb xauth fonts-wine
     fonts-dejavu-core googletest ninja-build cmake g++ librsvg2-bin xz-utils util-linux)
 missing=()
 for p in "${packages[@]}"; do

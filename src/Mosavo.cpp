@@ -3,6 +3,7 @@
 
 #include "core/Dialogs.h"
 #include "core/Error.h"
+#include "core/Texts.h"
 #include "platform/DataLocations.h"
 #include "platform/Install.h"
 #include "platform/InstanceChannel.h"
@@ -12,6 +13,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Error.h"
 #include "ui/Install.h"
+#include "ui/Language.h"
 #include "ui/MosavoDialog.h"
 
 #include <memory>
@@ -32,20 +34,23 @@ int main(int argc, char *argv[])
     std::unique_ptr<TInstallForm> installForm;
     std::unique_ptr<TErrorForm> errorForm;
     std::unique_ptr<TAboutForm> aboutForm;
-    ErrorGuardShow(HERE, "Failed to perform.", [&] {
+    ErrorGuardShow(HERE, TR("Error", "Failed to perform."), [&] {
         application = std::make_unique<TApplication>(argc, argv);
         QApplication::setApplicationName("Mosavo");
         // Lets the desktop match the window to the installed menu entry and its icon.
         QGuiApplication::setDesktopFileName("org.mosavo.Mosavo");
         InstallQtMessageBoxes();
         InstallLocaleDateTimeFormatters();
+        // The system's language until the options name another.
+        ApplyLanguage({});
         // Started as "Install" or with "/Uninstall", the installer window takes the main
         // window's place.
         const bool installMode = IsInstallMode();
         if (installMode) {
             // Checked before any elevation prompt, which would otherwise lead nowhere.
             if (otherInstance) {
-                WarningDialog("Mosavo is running. Close it, then start the (un)installer again.");
+                WarningDialog(TR(
+                    "Message", "Mosavo is running. Close it, then start the (un)installer again."));
                 return;
             }
             TElevatedInstaller elevated;
@@ -62,7 +67,7 @@ int main(int argc, char *argv[])
         errorForm = std::make_unique<TErrorForm>(nullptr, TControlsBuild::WhenShown);
         aboutForm = std::make_unique<TAboutForm>(nullptr, TControlsBuild::WhenShown);
         if (installMode) {
-            installForm->SetProgramInfo("Mosavo", "Mosavo", "Version 2.5, released on 06.06.2004");
+            installForm->SetProgramInfo("Mosavo", "Mosavo", ProgramVersionText());
             installForm->show();
         } else {
             mainForm->BeforeRun();

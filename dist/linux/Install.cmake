@@ -6,6 +6,7 @@
 #   share/mime/packages/org.mosavo.Mosavo.xml          the game file's type, *.mzg
 #   share/man/man6/mosavo.6                            the manual page
 #   share/mosavo/pictures/                             the sample pictures and their CREDITS
+#   share/mosavo/translations/mosavo_<language>.qm     the game's translations
 #   share/doc/mosavo/README.md, LICENSE
 # The program recognizes this layout by its desktop entry and keeps the user's files in the XDG
 # folders (platform/DataLocations.h).
@@ -37,5 +38,8 @@ install(FILES ${MOSAVO_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hico
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/mosavo.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 # The program finds them at ../share/mosavo/pictures from its own folder (ui/SamplePictures.h).
 install(FILES ${MOSAVO_SAMPLE_PICTURES} DESTINATION ${CMAKE_INSTALL_DATADIR}/mosavo/pictures)
+# ... and its translations at ../share/mosavo/translations (ui/Language.h); Qt's own come from
+# the system's qt6-translations-l10n.
+install(FILES ${MOSAVO_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/mosavo/translations)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
     DESTINATION ${MOSAVO_DOC_DIR})

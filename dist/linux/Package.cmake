@@ -24,8 +24,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${MOSAVO_HOMEPAGE})
 # run time, and without one the program cannot show a window.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# More picture formats (TIFF, WebP, TGA, ...) and Open picture's viewer.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins, xdg-utils")
+# More picture formats (TIFF, WebP, TGA, ...), Open picture's viewer, and Qt's own texts (its dialogs'
+# buttons) in the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins, xdg-utils, qt6-translations-l10n")
 set(CPACK_CUSTOM_INSTALL_VARIABLES "MOSAVO_DEBIAN_PACKAGE=TRUE")
 
 string(TIMESTAMP MOSAVO_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)

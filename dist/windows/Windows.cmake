@@ -43,6 +43,18 @@ set(qt_dir ${MOSAVO_WINDOWS_QT})
 set(qt_dlls ${qt_dir}/bin/Qt6Core.dll ${qt_dir}/bin/Qt6Gui.dll ${qt_dir}/bin/Qt6Widgets.dll)
 file(GLOB image_plugins ${qt_dir}/plugins/imageformats/*.dll)
 file(GLOB style_plugins ${qt_dir}/plugins/styles/*.dll)
+# Qt's own texts in the game's languages, from the build machine (qt6-translations-l10n): the
+# files are the same on every system, and Qt looks for them in translations\ (see qt.conf).
+set(qt_translations)
+foreach(qm ${MOSAVO_QM_FILES})
+    get_filename_component(name ${qm} NAME_WE)
+    string(REPLACE "mosavo_" "qtbase_" qt_name ${name})
+    set(qt_qm /usr/share/qt6/translations/${qt_name}.qm)
+    if(NOT EXISTS ${qt_qm})
+        message(FATAL_ERROR "${qt_qm} is missing: install qt6-translations-l10n")
+    endif()
+    list(APPEND qt_translations ${qt_qm})
+endforeach()
 
 # The shipped copies lose their debugging information: the release is a third of the size.
 find_program(MOSAVO_MINGW_STRIP ${MOSAVO_MINGW}-strip REQUIRED)
@@ -57,6 +69,7 @@ add_custom_target(dist
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${MOSAVO_DIST_DIR}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${MOSAVO_DIST_DIR}/platforms
         ${MOSAVO_DIST_DIR}/imageformats ${MOSAVO_DIST_DIR}/styles ${MOSAVO_DIST_DIR}/Pictures
+        ${MOSAVO_DIST_DIR}/translations
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Mosavo> ${MOSAVO_DIST_DIR}/Install.exe
     COMMAND ${CMAKE_COMMAND} -E copy ${qt_dlls} ${runtime_dlls} ${MOSAVO_DIST_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy ${qt_dir}/plugins/platforms/qwindows.dll
@@ -69,8 +82,11 @@ add_custom_target(dist
     # built into Qt6Core.dll on the build machine.
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/qt.conf ${MOSAVO_DIST_DIR}/qt.conf
     COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_SAMPLE_PICTURES} ${MOSAVO_DIST_DIR}/Pictures
+    COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_QM_FILES} ${qt_translations}
+        ${MOSAVO_DIST_DIR}/translations
     COMMAND ${MOSAVO_MINGW_STRIP} --strip-debug ${shipped_binaries}
-    DEPENDS Mosavo ${readme} ${MOSAVO_ICO} ${MOSAVO_SAMPLE_PICTURES}
+    DEPENDS Mosavo mosavo_translations ${readme} ${MOSAVO_ICO} ${MOSAVO_SAMPLE_PICTURES}
+        ${MOSAVO_QM_FILES}
         ${CMAKE_CURRENT_LIST_DIR}/qt.conf
     COMMENT "Making the shipped folder ${MOSAVO_DIST_DIR}"
     VERBATIM)

@@ -1,5 +1,7 @@
 #include "core/Dialogs.h"
 
+#include "core/Texts.h"
+
 #include <utility>
 
 namespace {
@@ -49,20 +51,20 @@ int32_t DialogBox(const std::string &caption, const std::string &text, uint32_t 
 
 void MessageDialog(const std::string &text)
 {
-    DialogBox("Message", text, mbIconInformation | mbOk);
+    DialogBox(TR("Message", "Message"), text, mbIconInformation | mbOk);
 }
 
 void WarningDialog(const std::string &text)
 {
-    DialogBox("Warning", text, mbIconWarning | mbOk);
+    DialogBox(TR("Message", "Warning"), text, mbIconWarning | mbOk);
 }
 
 bool QueryDialog(const std::string &text)
 {
-    return DialogBox("Query", text, mbIconQuestion | mbYesNo) == mbrOk;
+    return DialogBox(TR("Message", "Query"), text, mbIconQuestion | mbYesNo) == mbrOk;
 }
 
 int32_t QueryCancelDialog(const std::string &text)
 {
-    return DialogBox("Query", text, mbIconQuestion | mbYesNoCancel);
+    return DialogBox(TR("Message", "Query"), text, mbIconQuestion | mbYesNoCancel);
 }

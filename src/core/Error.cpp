@@ -2,6 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "core/MyTime.h"
+#include "core/Texts.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -125,7 +126,8 @@ bool showContext(const std::string &caption, const std::string &description, boo
     if (!errorDialog) {
         if (okayNoErrors)
             *okayNoErrors = false;
-        DialogBox("Error", "The error-dialog form is not created. You must create it.", 0);
+        DialogBox(TR("Message", "Error"),
+            TR("Error", "The error-dialog form is not created. You must create it."), 0);
         return false;
     }
     const std::string text = contextText();
@@ -309,7 +311,8 @@ bool TFunStatContext::Show(const std::string &description, bool *okayNoErrors)
 void TFunStatContext::OnApplicationException(const std::string &exceptionMessage)
 {
     FUNCTION_NAME("TFunStatContext::OnApplicationException");
-    const std::string description = "Unhandled error.\r\n" + exceptionMessage;
+    const std::string description
+        = FormatText(TR("Error", "Unhandled error.\r\n%1"), {exceptionMessage});
     SetRaise(HERE, fsError, description, {}, {}, LastSystemError());
     SetShow(HERE);
     Show(description);

@@ -6,6 +6,7 @@
 // Locations: each function declares its name once with FUNCTION_NAME("Class::Method") and passes
 // HERE (file, function, line) wherever a location is asked for.
 
+#include "core/Texts.h"
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -172,7 +173,7 @@ void RunUnderErrorGuard(const char *file, const char *function, int32_t line, Wo
     } catch (std::exception &e) {
         Err.SetCaught(e.what());
     } catch (...) {
-        Err.SetCaught("Unknown error.");
+        Err.SetCaught(TR("Error", "Unknown error."));
     }
     if (Err.Raised)
         Err.SetTrap(file, function, line);
@@ -225,12 +226,12 @@ TFunStatContext RunUnderStatusGuard(
     } catch (std::exception &e) {
         const TThrowRecord thrown = TakeLastThrow();
         local.SetRaise(file, function, line, fsError,
-            std::string("Unhandled exception: ") + e.what(), thrown.File,
+            FormatText(TR("Error", "Unhandled exception: %1"), {e.what()}), thrown.File,
             thrown.File.empty() ? std::string() : std::to_string(thrown.Line));
     } catch (...) {
         const TThrowRecord thrown = TakeLastThrow();
-        local.SetRaise(file, function, line, fsError, "Unhandled generic exception.", thrown.File,
-            thrown.File.empty() ? std::string() : std::to_string(thrown.Line));
+        local.SetRaise(file, function, line, fsError, TR("Error", "Unhandled generic exception."),
+            thrown.File, thrown.File.empty() ? std::string() : std::to_string(thrown.Line));
     }
     return local;
 }

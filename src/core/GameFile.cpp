@@ -4,6 +4,7 @@
 #include "core/File.h"
 #include "core/Picture.h"
 #include "core/StoredTextList.h"
+#include "core/Texts.h"
 
 #include <algorithm>
 #include <climits>
@@ -60,12 +61,12 @@ void requirePictureName(const TStoredTextList &list)
 {
     FUNCTION_NAME("ReadGame");
     if (!list.ValueExists(GameSection, PictureTitleKey))
-        RaiseError(HERE, "The game file names no picture.", list.FileName());
+        RaiseError(HERE, TR("Error", "The game file names no picture."), list.FileName());
     const size_t length = list.Document()->ReadString(GameSection, PictureTitleKey, {}).size();
     if (length > MaxPathTextLength)
         RaiseError(HERE,
-            "The name of the game's picture is longer than " + std::to_string(MaxPathTextLength)
-                + " bytes.",
+            FormatText(TR("Error", "The name of the game's picture is longer than %1 bytes."),
+                {std::to_string(MaxPathTextLength)}),
             list.FileName(), std::to_string(length));
 }
 

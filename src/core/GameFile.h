@@ -35,6 +35,8 @@ struct TWindowSettings
     // The Work menu's check entries, kept in the options file only.
     bool ShowTime = true;
     bool Sound = false;
+    // The language the player chose ("de", "pt_BR"), empty for the system's.
+    std::string Language;
 };
 
 // The four keys shared with the options file. Reading sets the chosen grid size of the board and

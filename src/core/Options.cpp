@@ -9,6 +9,9 @@ constexpr const char *AllowFlipKey = "AllowFlip";
 constexpr const char *LastGameTitleKey = "LastGameTitle";
 constexpr const char *ShowTimeKey = "ShowTime";
 constexpr const char *SoundKey = "Sound";
+constexpr const char *LanguageKey = "Language";
+// Language codes are short; anything longer is not one.
+constexpr size_t MaxLanguageCodeLength = 16;
 
 } // namespace
 
@@ -35,6 +38,7 @@ void ReadOptions(const TStoredTextList &list, TPuzzleBoard &board, TWindowSettin
     list.ReadText(GameSection, LastGameTitleKey, false, window.LastGame, MaxPathTextLength);
     list.ReadFlag(GameSection, ShowTimeKey, window.ShowTime);
     list.ReadFlag(GameSection, SoundKey, window.Sound);
+    list.ReadText(GameSection, LanguageKey, true, window.Language, MaxLanguageCodeLength);
 }
 
 void WriteOptions(TStoredTextList &list, const TPuzzleBoard &board, const TWindowSettings &window)
@@ -44,4 +48,5 @@ void WriteOptions(TStoredTextList &list, const TPuzzleBoard &board, const TWindo
     list.WriteText(GameSection, LastGameTitleKey, window.LastGame);
     list.WriteFlag(GameSection, ShowTimeKey, window.ShowTime);
     list.WriteFlag(GameSection, SoundKey, window.Sound);
+    list.WriteText(GameSection, LanguageKey, window.Language);
 }

@@ -1,5 +1,7 @@
 #include "core/Picture.h"
 
+#include "core/Texts.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -71,20 +73,20 @@ std::string PictureRefusalReason(TPictureRefusal refusal, int64_t pixels)
     case TPictureRefusal::None:
         return {};
     case TPictureRefusal::NotReadable:
-        return "not a picture this program can read";
+        return TR("Picture", "not a picture this program can read");
     case TPictureRefusal::Damaged:
-        return "damaged";
+        return TR("Picture", "damaged");
     case TPictureRefusal::TooLarge:
         break;
     }
     const int64_t megapixels = std::max<int64_t>((pixels + 500'000) / 1'000'000, 1);
-    return "too large: " + std::to_string(megapixels) + " megapixels";
+    return FormatText(TR("Picture", "too large: %1 megapixels"), {std::to_string(megapixels)});
 }
 
 std::string PictureRefusalMessage(const std::string &path, TPictureRefusal refusal, int64_t pixels)
 {
-    return "The picture \"" + path + "\" cannot be shown: " + PictureRefusalReason(refusal, pixels)
-        + ".";
+    return FormatText(TR("Picture", "The picture \"%1\" cannot be shown: %2."),
+        {path, PictureRefusalReason(refusal, pixels)});
 }
 
 // ---- What a decode costs -----------------------------------------------------------------------

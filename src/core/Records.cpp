@@ -4,6 +4,7 @@
 #include "core/PlayClock.h"
 #include "core/PuzzleBoard.h"
 #include "core/StoredTextList.h"
+#include "core/Texts.h"
 
 #include <algorithm>
 #include <set>
@@ -58,7 +59,7 @@ std::string joined(const std::vector<std::string> &parts)
 {
     std::string text;
     for (const std::string &part : parts)
-        text += (text.empty() ? "" : ", ") + part;
+        text += (text.empty() ? std::string() : TR("Records", ", ")) + part;
     return text;
 }
 
@@ -116,14 +117,14 @@ std::vector<std::string> RecordLines(const TRecord &record, const TRecordNews &n
     auto sort = [&](bool isNew, std::string text) {
         (isNew ? beaten : standing).push_back(std::move(text));
     };
-    sort(news.Moves, std::to_string(record.Best.Moves) + " moves");
-    sort(news.WrongMoves, std::to_string(record.Best.WrongMoves) + " wrong moves");
+    sort(news.Moves, TR_N("Records", "%n moves", "in a record", record.Best.Moves));
+    sort(news.WrongMoves, TR_N("Records", "%n wrong moves", "in a record", record.Best.WrongMoves));
     sort(news.Time, PlayingTimeText(record.Best.Seconds));
     std::vector<std::string> lines;
     if (!beaten.empty())
-        lines.push_back("New record: " + joined(beaten) + ".");
+        lines.push_back(FormatText(TR("Records", "New record: %1."), {joined(beaten)}));
     if (!standing.empty())
-        lines.push_back("Your best: " + joined(standing) + ".");
+        lines.push_back(FormatText(TR("Records", "Your best: %1."), {joined(standing)}));
     return lines;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/File.h"
 #include "core/SystemFile.h"
+#include "core/Texts.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -133,6 +134,7 @@ std::optional<TWholeFileFailure> TBackgroundFile::carryOut(const TRequest &reque
     std::error_code ec;
     std::filesystem::remove(SystemPath(fileName), ec);
     if (ec)
-        return TWholeFileFailure {"Failed to delete file.", {}, static_cast<uint32_t>(ec.value())};
+        return TWholeFileFailure {
+            TR("Error", "Failed to delete file."), {}, static_cast<uint32_t>(ec.value())};
     return std::nullopt;
 }

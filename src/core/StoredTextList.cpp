@@ -4,6 +4,7 @@
 #include "core/Dialogs.h"
 #include "core/Error.h"
 #include "core/SystemFile.h"
+#include "core/Texts.h"
 #include "core/Utilities.h"
 
 #include <algorithm>
@@ -254,7 +255,7 @@ void TMemIniFile::WriteString(
 {
     FUNCTION_NAME("TMemIniFile::WriteString");
     if (!readsBackAsWritten(section, key, value))
-        RaiseError(HERE, "The text cannot be stored in an ini file.", key, value);
+        RaiseError(HERE, TR("Error", "The text cannot be stored in an ini file."), key, value);
     TIniSection *target = findSection(section);
     if (!target) {
         target = &sections.emplace_back();
@@ -321,7 +322,7 @@ public:
     void ReplaceTarget();
 
 private:
-    [[noreturn]] void fail(const char *description, uint32_t code) const
+    [[noreturn]] void fail(const std::string &description, uint32_t code) const
     {
         throw TReplacementFailure {description, Utf8Path(path), code};
     }
@@ -354,7 +355,7 @@ void TReplacementFile::Create()
     const uint32_t code = LastSystemError();
     const std::string tried = Utf8Path(path);
     path.clear();
-    throw TReplacementFailure {"Failed to create file.", tried, code};
+    throw TReplacementFailure {TR("Error", "Failed to create file."), tried, code};
 }
 
 void TReplacementFile::Write(const std::string &text)
@@ -364,7 +365,7 @@ void TReplacementFile::Write(const std::string &text)
         const size_t size = std::min(chunkSize, text.size() - offset);
         SetLastSystemError(0);
         if (writeBytes(file.get(), text.data() + offset, size) != size)
-            fail("Failed to write file.", LastSystemError());
+            fail(TR("Error", "Failed to write file."), LastSystemError());
     }
 }
 
@@ -374,14 +375,14 @@ void TReplacementFile::Close()
     const bool flushed = std::fflush(file.get()) == 0 && !std::ferror(file.get());
     const bool closed = std::fclose(file.release()) == 0;
     if (!flushed || !closed)
-        fail("Failed to write file.", LastSystemError());
+        fail(TR("Error", "Failed to write file."), LastSystemError());
     std::error_code ec;
     const fs::file_status old = fs::status(target, ec);
     if (!ec && fs::is_regular_file(old))
         fs::permissions(path, old.permissions(), ec);
     SetLastSystemError(0);
     if (!syncToDisk(Utf8Path(path)))
-        fail("Failed to write file.", LastSystemError());
+        fail(TR("Error", "Failed to write file."), LastSystemError());
 }
 
 void TReplacementFile::ReplaceTarget()
@@ -389,7 +390,7 @@ void TReplacementFile::ReplaceTarget()
     std::error_code ec;
     ReplaceSystemFile(path, target, ec);
     if (ec)
-        fail("Failed to replace file.", static_cast<uint32_t>(ec.value()));
+        fail(TR("Error", "Failed to replace file."), static_cast<uint32_t>(ec.value()));
     committed = true;
     // The rename is durable only once the folder is; the file is whole either way.
     const fs::path folder = target.parent_path();
@@ -435,14 +436,14 @@ void TMemIniFile::readFile()
     SetLastSystemError(0);
     TFilePtr file(OpenSystemFile(SystemPath(fileName), "rb"));
     if (!file)
-        RaiseError(HERE, "Failed to open file.", fileName, {}, LastSystemError());
+        RaiseError(HERE, TR("Error", "Failed to open file."), fileName, {}, LastSystemError());
     std::string text;
     char buffer[64 * 1024];
     size_t count = 0;
     while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
         text.append(buffer, count);
     if (std::ferror(file.get()))
-        RaiseError(HERE, "Failed to read file.", fileName, {}, LastSystemError());
+        RaiseError(HERE, TR("Error", "Failed to read file."), fileName, {}, LastSystemError());
     SetText(text);
 }
 
@@ -451,7 +452,7 @@ void TMemIniFile::UpdateFile() const
     FUNCTION_NAME("TMemIniFile::UpdateFile");
     const fs::path target = resolvedTarget(fileName);
     if (isReadOnly(target))
-        RaiseError(HERE, "The file is read-only.", fileName, {}, EACCES);
+        RaiseError(HERE, TR("Error", "The file is read-only."), fileName, {}, EACCES);
     try {
         replaceWhole(target, GetText());
     } catch (const TReplacementFailure &failure) {
@@ -500,7 +501,7 @@ bool TStoredTextList::Load()
 {
     FUNCTION_NAME("TStoredTextList::Load");
     Err.Reset();
-    return ErrorGuardShow(HERE, "Failed to load file.", [&] {
+    return ErrorGuardShow(HERE, TR("Error", "Failed to load file."), [&] {
         document.reset();
         document = std::make_unique<TMemIniFile>(fileName);
         if (OnLoad)
@@ -519,11 +520,12 @@ bool TStoredTextList::Save(bool ask)
     FUNCTION_NAME("TStoredTextList::Save");
     Err.Reset();
     bool written = false;
-    ErrorGuardShow(HERE, "Failed to save file.", [&] {
+    ErrorGuardShow(HERE, TR("Error", "Failed to save file."), [&] {
         if (!document)
-            RaiseError(HERE, "The file has not been loaded.", fileName);
+            RaiseError(HERE, TR("Error", "The file has not been loaded."), fileName);
         if (ask && pathExists(fileName)
-            && !QueryDialog("File \"" + fileName + "\"already exists.\nOverwrite it?"))
+            && !QueryDialog(
+                FormatText(TR("Message", "File \"%1\"already exists.\nOverwrite it?"), {fileName})))
             return;
         if (OnSave)
             OnSave(*this);
@@ -547,7 +549,7 @@ TMemIniFile &TStoredTextList::requireDocument() const
 {
     FUNCTION_NAME("TStoredTextList::requireDocument");
     if (!document)
-        RaiseError(HERE, "The file has not been loaded.", fileName);
+        RaiseError(HERE, TR("Error", "The file has not been loaded."), fileName);
     return *document;
 }
 

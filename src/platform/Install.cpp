@@ -4,6 +4,7 @@
 #include "core/Dialogs.h"
 #include "core/Error.h"
 #include "core/SystemFile.h"
+#include "core/Texts.h"
 #include "platform/File.h"
 #include "platform/InstanceChannel.h"
 #include "platform/Program.h"
@@ -206,30 +207,37 @@ bool TElevatedInstaller::Run()
 {
     FUNCTION_NAME("TElevatedInstaller::Run");
     const TElevatedRun run = Elevate();
-    const std::string sequence = UninstallMode ? "Uninstallation" : "Installation";
     switch (run.Outcome) {
     case TElevation::NotNeeded:
         return false;
     case TElevation::Refused:
-        WarningDialog(sequence + " was cancelled: it needs an administrator's permission.");
+        WarningDialog(UninstallMode
+                ? TR("Message",
+                    "Uninstallation was cancelled: it needs an administrator's permission.")
+                : TR("Message",
+                    "Installation was cancelled: it needs an administrator's permission."));
         return true;
     case TElevation::Failed:
-        ErrorGuardShow(HERE, "Failed to start the program with an administrator's permission.",
-            [&] { RaiseError(HERE, "Failed to run file.", GetProgramPath(), "", run.Code); });
+        ErrorGuardShow(HERE,
+            TR("Error", "Failed to start the program with an administrator's permission."), [&] {
+                RaiseError(
+                    HERE, TR("Error", "Failed to run file."), GetProgramPath(), "", run.Code);
+            });
         return true;
     case TElevation::Finished:
         break;
     }
     if (run.Code != StartInstalledProgramExitCode)
         return true; // nothing to start: uninstalled, cancelled in the window, or failed there
-    ErrorGuardShow(HERE, "Failed to start the installed program.", [&] {
+    ErrorGuardShow(HERE, TR("Error", "Failed to start the installed program."), [&] {
         const std::string programFile = ProgramOfUninstallCommand(ReadUninstallString(ProgramName));
         if (programFile.empty() || !PathExists(programFile))
-            RaiseError(
-                HERE, "The uninstall entry names no program file.", ProgramName, programFile);
+            RaiseError(HERE, TR("Error", "The uninstall entry names no program file."), ProgramName,
+                programFile);
         StartProgram(programFile);
         if (FunStatContext.Status >= fsError)
-            RaiseError(HERE, "Failed to run file.", programFile, "", LastSystemError());
+            RaiseError(
+                HERE, TR("Error", "Failed to run file."), programFile, "", LastSystemError());
     });
     return true;
 }
@@ -245,7 +253,7 @@ TInstaller::TInstaller()
 void TInstaller::InstallOrUninstall()
 {
     if (InstallTo.empty()) {
-        WarningDialog("(Un)Installation directory is empty.");
+        WarningDialog(TR("Message", "(Un)Installation directory is empty."));
         return;
     }
     if (UninstallMode)
@@ -287,21 +295,26 @@ void TInstaller::Install()
     // Reports name the window's command, which is what the user pressed.
     FUNCTION_NAME("TInstallForm::Install");
     ErrorGuardShow(HERE,
-        "Failed to install program. Check to see if you have rights to write in the installation "
-        "directory.",
+        TR("Error",
+            "Failed to install program. Check to see if you have rights to write in the "
+            "installation "
+            "directory."),
         [&] {
             if (InstallTo.empty())
-                RaiseError(HERE, "Installation directory is empty.");
+                RaiseError(HERE, TR("Error", "Installation directory is empty."));
             const std::string source = SourceDirectory();
             const std::string installationDir = InstallationDirectory();
             if (FolderName().empty())
-                RaiseError(HERE, "The installer can not run from the root directory.", source);
+                RaiseError(HERE, TR("Error", "The installer can not run from the root directory."),
+                    source);
             // A copy onto itself or into itself would destroy the shipped folder or never end.
             if (isSameOrInside(installationDir, source))
-                RaiseError(HERE, "The installation directory lies in the installer's folder.",
+                RaiseError(HERE,
+                    TR("Error", "The installation directory lies in the installer's folder."),
                     installationDir, source);
 
-            if (!QueryDialog("Install the program in directory \"" + installationDir + "\"?"))
+            if (!QueryDialog(FormatText(
+                    TR("Message", "Install the program in directory \"%1\"?"), {installationDir})))
                 return;
 
             CopyDeleteDirectory(source, installationDir, true);
@@ -325,7 +338,8 @@ void TInstaller::Install()
 
             StartProgram(programFile);
             if (FunStatContext.Status >= fsError)
-                RaiseError(HERE, "Failed to run file.", programFile, "", LastSystemError());
+                RaiseError(
+                    HERE, TR("Error", "Failed to run file."), programFile, "", LastSystemError());
         });
 }
 
@@ -369,17 +383,20 @@ bool TInstaller::IsInstalledCopy() const
 void TInstaller::Uninstall()
 {
     FUNCTION_NAME("TInstallForm::Uninstall");
-    ErrorGuardShow(HERE, "Failed to uninstall program.", [&] {
+    ErrorGuardShow(HERE, TR("Error", "Failed to uninstall program."), [&] {
         if (InstallTo.empty())
-            RaiseError(HERE, "Uninstallation directory is empty.");
+            RaiseError(HERE, TR("Error", "Uninstallation directory is empty."));
         // Only a directory that the installer made is deleted: a copy started anywhere else
         // would take the folder it happens to sit in with it.
         if (!IsInstalledCopy()) {
-            WarningDialog("Nothing was deleted. This copy of " + ProgramName + " in \"" + InstallTo
-                + "\" was not installed by the installer.");
+            WarningDialog(FormatText(TR("Message",
+                                         "Nothing was deleted. This copy of %1 in \"%2\" was not "
+                                         "installed by the installer."),
+                {ProgramName, InstallTo}));
             return;
         }
-        if (!QueryDialog("Delete directory \"" + InstallTo + "\" (and all contained files)?"))
+        if (!QueryDialog(FormatText(
+                TR("Message", "Delete directory \"%1\" (and all contained files)?"), {InstallTo})))
             return;
 
         DeleteInstallationDirectory();
@@ -388,7 +405,8 @@ void TInstaller::Uninstall()
         DeleteShortcuts(GetCommonDesktopPath(), GetCommonProgramsMenuPath());
         DeleteShortcuts(GetDesktopPath(), GetProgramsMenuPath());
         DeleteUninstallerRegistry(ProgramName);
-        MessageDialog("Uninstallation successful. Some files that were in use were not deleted.");
+        MessageDialog(TR(
+            "Message", "Uninstallation successful. Some files that were in use were not deleted."));
     });
 }
 
@@ -409,12 +427,12 @@ void TInstaller::DeleteInstallationDirectory() const
     std::error_code error;
     fs::directory_iterator listing(SystemPath(InstallTo), error);
     if (error)
-        RaiseError(HERE, "Can not find directory.", InstallTo);
+        RaiseError(HERE, TR("Error", "Can not find directory."), InstallTo);
     std::vector<std::string> entries;
     for (const fs::directory_iterator end; !error && listing != end; listing.increment(error))
         entries.push_back(Utf8Path(listing->path()));
     if (error)
-        RaiseError(HERE, "Failed to delete directory content.", InstallTo);
+        RaiseError(HERE, TR("Error", "Failed to delete directory content."), InstallTo);
 
     for (const std::string &path : entries) {
         if (IsSameFile(path, ProgramPath))

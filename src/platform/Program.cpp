@@ -4,6 +4,7 @@
 
 #include "core/Error.h"
 #include "core/File.h"
+#include "core/Texts.h"
 #include "platform/File.h"
 #include "platform/Install.h"
 
@@ -15,7 +16,8 @@ void TerminateProgramFun()
     static std::atomic<bool> entered {false};
     if (!entered.exchange(true)) {
         try {
-            const std::string description = "Abort intercepted.\r\nProgram must be terminated.";
+            const std::string description
+                = TR("Error", "Abort intercepted.\r\nProgram must be terminated.");
             FunStatContext.SetRaise(HERE, fsError, description, {}, {}, 0);
             FunStatContext.SetShow(HERE);
             FunStatContext.Show(description);

@@ -1,6 +1,7 @@
 #include "ui/AboutDialog.h"
 
 #include "core/Error.h"
+#include "core/Texts.h"
 #include "platform/File.h"
 #include "ui/FormLook.h"
 
@@ -21,7 +22,7 @@ namespace {
 
 constexpr int ClientWidth = 635;
 constexpr int ClientHeight = 455;
-const char *const FailedToOpenSite = "Failed to open site.";
+const char *const FailedToOpenSite = QT_TRANSLATE_NOOP("Error", "Failed to open site.");
 
 // ---- The advertisement's pictures: a landscape cut into a 7 x 5 puzzle -----------------------
 
@@ -182,7 +183,7 @@ TAboutForm::TAboutForm(QWidget *parent, TControlsBuild controlsBuild)
             | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("About"));
+    FTexts.Add(this, "TAboutForm", QT_TR_NOOP("About"));
     setFont(PreferredFontPixels(QStringLiteral("Tahoma"), 11));
     setFixedSize(ClientWidth, ClientHeight);
     setModal(true);
@@ -204,7 +205,8 @@ void TAboutForm::BuildControls()
         return;
     CreateAboutPanel();
     CreateImagesPanel();
-    OkayButton = new QPushButton(ButtonGlyph(TGlyph::Okay), QStringLiteral("&Okay"), this);
+    OkayButton = new QPushButton(ButtonGlyph(TGlyph::Okay), QString(), this);
+    FTexts.Add(OkayButton, "TAboutForm", QT_TR_NOOP("&Okay"));
     OkayButton->setObjectName(QStringLiteral("OkayButton"));
     OkayButton->setGeometry(165, 420, 75, 25);
     connect(OkayButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -238,20 +240,22 @@ void TAboutForm::CreateAboutPanel()
 
     ProgramVersionLabel = wrappedLabel(AboutPanel, {}, {10, 75, 360, 13}, Qt::AlignHCenter);
     ProgramVersionLabel->setObjectName(QStringLiteral("ProgramVersionLabel"));
-    AuthorLabel
-        = wrappedLabel(AboutPanel, QStringLiteral("Written by the Mosavo project's volunteers."),
-            {10, 95, 360, 13}, Qt::AlignHCenter);
+    AuthorLabel = wrappedLabel(AboutPanel, {}, {10, 95, 360, 13}, Qt::AlignHCenter);
+    FTexts.Add(
+        AuthorLabel, "TAboutForm", QT_TR_NOOP("Written by the Mosavo project's volunteers."));
     AuthorLabel->setObjectName(QStringLiteral("AuthorLabel"));
-    ProgramsLabel = wrappedLabel(AboutPanel,
-        QStringLiteral("Visit our site for news, new versions and pictures to play with. "
-                       "Our programs: Mosavo, the picture puzzle, and its installer."),
-        {10, 120, 360, 40}, Qt::AlignLeft);
+    ProgramsLabel = wrappedLabel(AboutPanel, {}, {10, 120, 360, 40}, Qt::AlignLeft);
+    FTexts.Add(ProgramsLabel, "TAboutForm",
+        QT_TR_NOOP("Visit our site for news, new versions and pictures to play with. "
+                   "Our programs: Mosavo, the picture puzzle, and its installer."));
     ProgramsLabel->setObjectName(QStringLiteral("ProgramsLabel"));
 
-    VisitMySiteButton = new QPushButton(QStringLiteral("Visit my site"), AboutPanel);
+    VisitMySiteButton = new QPushButton(AboutPanel);
+    FTexts.Add(VisitMySiteButton, "TAboutForm", QT_TR_NOOP("Visit my site"));
     VisitMySiteButton->setObjectName(QStringLiteral("VisitMySiteButton"));
     VisitMySiteButton->setGeometry(85, 170, 100, 20);
-    ContactMeButton = new QPushButton(QStringLiteral("Contact me"), AboutPanel);
+    ContactMeButton = new QPushButton(AboutPanel);
+    FTexts.Add(ContactMeButton, "TAboutForm", QT_TR_NOOP("Contact me"));
     ContactMeButton->setObjectName(QStringLiteral("ContactMeButton"));
     ContactMeButton->setGeometry(195, 170, 100, 20);
     connect(VisitMySiteButton, &QPushButton::clicked, this, &TAboutForm::VisitMySiteButtonClick);
@@ -262,9 +266,9 @@ void TAboutForm::CreateImagesPanel()
 {
     ImagesPanel = loweredPanel(this, {390, 5, 240, 445});
     ImagesPanel->setObjectName(QStringLiteral("ImagesPanel"));
-    AdvertisementLabel = wrappedLabel(ImagesPanel,
-        QStringLiteral("Mosavo: shuffle a picture, then put it back together!"), {10, 10, 220, 90},
-        Qt::AlignHCenter);
+    AdvertisementLabel = wrappedLabel(ImagesPanel, {}, {10, 10, 220, 90}, Qt::AlignHCenter);
+    FTexts.Add(AdvertisementLabel, "TAboutForm",
+        QT_TR_NOOP("Mosavo: shuffle a picture, then put it back together!"));
     AdvertisementLabel->setObjectName(QStringLiteral("AdvertisementLabel"));
     AdvertisementLabel->setAlignment(Qt::AlignCenter);
     AdvertisementLabel->setFont(comicFont(14));
@@ -322,10 +326,26 @@ void TAboutForm::ShowProgramVersion()
     ProgramVersionLabel->setText(QString::fromStdString(FProgramVersion));
 }
 
+void TAboutForm::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        FTexts.Apply();
+        if (FControlsBuilt)
+            for (QPushButton *button : findChildren<QPushButton *>())
+                FitCaption(button);
+    }
+    QDialog::changeEvent(event);
+}
+
+std::string ProgramVersionText()
+{
+    return FormatText(TR("TAboutForm", "Version %1, released on %2"), {"2.5", "06.06.2004"});
+}
+
 void TAboutForm::Dialog()
 {
     FUNCTION_NAME("TAboutForm::Dialog");
-    ErrorGuardShow(HERE, "Failed to show the \"About\" dialog.", [this] {
+    ErrorGuardShow(HERE, TR("Error", "Failed to show the \"About\" dialog."), [this] {
         CentreOverMainWindow(this);
         exec();
     });
@@ -353,7 +373,7 @@ void TAboutForm::AdvertisementImageClick()
 
 void TAboutForm::OpenPage(const std::string &address)
 {
-    OpenSite(address, FailedToOpenSite);
+    OpenSite(address, TranslatedText("Error", FailedToOpenSite));
 }
 
 bool TAboutForm::event(QEvent *event)

@@ -2,6 +2,7 @@
 // The about box: the program's name and version, a word on its makers and links to their pages.
 
 #include "ui/FormLook.h"
+#include "ui/Language.h"
 
 #include <QDialog>
 
@@ -17,6 +18,9 @@ inline constexpr const char *HomePage = "https://mosavo.org/";
 inline constexpr const char *ContactPage = "https://mosavo.org/contact";
 inline constexpr const char *AdvertisedProgramPage = "https://mosavo.org/";
 } // namespace MosavoSite
+
+// "Version 2.5, released on 06.06.2004" in the language in use.
+std::string ProgramVersionText();
 
 class TAboutForm : public QDialog
 {
@@ -66,9 +70,11 @@ protected:
     virtual void OpenPage(const std::string &address);
 
     bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    TTranslatedTexts FTexts;
     void BuildControls();
     void ShowProgramName();
     void ShowProgramVersion();

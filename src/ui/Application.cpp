@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/MyTime.h"
+#include "core/Texts.h"
 
 #include <QDate>
 #include <QLocale>
@@ -25,7 +26,7 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
     } catch (std::exception &e) {
         message = e.what();
     } catch (...) {
-        message = "Unknown error.";
+        message = TR("Error", "Unknown error.");
     }
     FunStatContext.OnApplicationException(message);
     return false;

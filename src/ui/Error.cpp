@@ -24,9 +24,11 @@ constexpr int ClientHeight = 265;
 const char *const LogRecordStart = "**********";
 const char *const LogRecordEnd = "\r\n**********\r\n";
 
-QPushButton *glyphButton(QWidget *parent, const char *caption, TGlyph glyph, QRect geometry)
+QPushButton *glyphButton(
+    QWidget *parent, TTranslatedTexts &texts, const char *caption, TGlyph glyph, QRect geometry)
 {
-    auto *button = new QPushButton(ButtonGlyph(glyph), QString::fromUtf8(caption), parent);
+    auto *button = new QPushButton(ButtonGlyph(glyph), QString(), parent);
+    texts.Add(button, "TErrorForm", caption);
     button->setGeometry(geometry);
     return button;
 }
@@ -45,7 +47,7 @@ TErrorForm::TErrorForm(QWidget *parent, TControlsBuild controlsBuild)
             | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("ErrorForm"));
-    setWindowTitle(QStringLiteral("Error"));
+    setWindowTitle(tr("Error"));
     setFont(PreferredFontPoints(QStringLiteral("Tahoma"), 8));
     setFixedSize(ClientWidth, ClientHeight);
     setModal(true);
@@ -95,15 +97,17 @@ void TErrorForm::CreateControls()
     facePalette.setColor(QPalette::Base, palette().color(QPalette::Window));
     MainMemo->setPalette(facePalette);
 
-    OkayButton = glyphButton(this, "&Okay", TGlyph::Okay, {25, 135, 75, 25});
-    OkayNoErrorsButton
-        = glyphButton(this, "O&kay (no errors)", TGlyph::OkayNoErrors, {110, 135, 120, 25});
-    CancelButton = glyphButton(this, "&Cancel", TGlyph::Cancel, {240, 135, 75, 25});
-    TerminateButton = glyphButton(
-        this, "&Terminate application immediately", TGlyph::Terminate, {70, 170, 200, 25});
-    LogButton = glyphButton(this, "&Log", TGlyph::Log, {90, 205, 75, 25});
-    HelpButton = new QPushButton(
-        style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Help"), this);
+    OkayButton = glyphButton(this, FTexts, QT_TR_NOOP("&Okay"), TGlyph::Okay, {25, 135, 75, 25});
+    OkayNoErrorsButton = glyphButton(
+        this, FTexts, QT_TR_NOOP("O&kay (no errors)"), TGlyph::OkayNoErrors, {110, 135, 120, 25});
+    CancelButton
+        = glyphButton(this, FTexts, QT_TR_NOOP("&Cancel"), TGlyph::Cancel, {240, 135, 75, 25});
+    TerminateButton = glyphButton(this, FTexts, QT_TR_NOOP("&Terminate application immediately"),
+        TGlyph::Terminate, {70, 170, 200, 25});
+    LogButton = glyphButton(this, FTexts, QT_TR_NOOP("&Log"), TGlyph::Log, {90, 205, 75, 25});
+    HelpButton
+        = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QString(), this);
+    FTexts.Add(HelpButton, "TErrorForm", QT_TR_NOOP("&Help"));
     HelpButton->setGeometry(175, 205, 75, 25);
     for (QPushButton *button : findChildren<QPushButton *>())
         FitCaption(button);
@@ -115,7 +119,7 @@ void TErrorForm::CreateControls()
     LogButton->setObjectName(QStringLiteral("LogButton"));
     HelpButton->setObjectName(QStringLiteral("HelpButton"));
 
-    RecursionLabel = new QLabel(QStringLiteral("Recursion"), this);
+    RecursionLabel = new QLabel(tr("Recursion"), this);
     RecursionLabel->setObjectName(QStringLiteral("RecursionLabel"));
     RecursionLabel->setGeometry(5, 240, 47, 13);
     RecursionLabel->adjustSize();
@@ -151,8 +155,9 @@ bool TErrorForm::ShowError(const std::string &caption, const std::string &descri
         }
         FRecursionCount = 1;
         SetRecursionText("None");
-        SetMemoText("DESCRIPTION\r\n" + (description.empty() ? "Failed to perform." : description)
-            + "\r\n" + contextText);
+        SetMemoText("DESCRIPTION\r\n"
+            + (description.empty() ? TR("Error", "Failed to perform.") : description) + "\r\n"
+            + contextText);
         setResult(0);
         CentreOverMainWindow(this);
         exec();
@@ -167,6 +172,17 @@ bool TErrorForm::ShowError(const std::string &caption, const std::string &descri
     return answer == mrOkay || answer == mrOkayNoErrors;
 }
 
+void TErrorForm::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && FControlsBuilt) {
+        FTexts.Apply();
+        for (QPushButton *button : findChildren<QPushButton *>())
+            FitCaption(button);
+        SetRecursionText(FRecursionAttempts);
+    }
+    QDialog::changeEvent(event);
+}
+
 void TErrorForm::SetMemoText(const std::string &text)
 {
     FMemoText = text;
@@ -175,7 +191,9 @@ void TErrorForm::SetMemoText(const std::string &text)
 
 void TErrorForm::SetRecursionText(const std::string &attempts)
 {
-    RecursionLabel->setText(QString::fromStdString("Recursive attempts = " + attempts));
+    FRecursionAttempts = attempts;
+    const QString shown = attempts == "None" ? tr("None") : QString::fromStdString(attempts);
+    RecursionLabel->setText(tr("Recursive attempts = %1").arg(shown));
     RecursionLabel->adjustSize();
 }
 

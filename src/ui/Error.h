@@ -7,6 +7,7 @@
 
 #include "core/Error.h"
 #include "ui/FormLook.h"
+#include "ui/Language.h"
 
 #include <QDialog>
 
@@ -65,6 +66,7 @@ public slots:
     void LogButtonClick();
 
 protected:
+    void changeEvent(QEvent *event) override;
     // "Errors.log" in the program's folder.
     virtual std::string LogFileName() const;
     virtual void Beep();
@@ -81,6 +83,8 @@ private:
     int32_t FRecursionCount = 0;
     std::string FMemoText;
     bool FControlsBuilt = false;
+    TTranslatedTexts FTexts;
+    std::string FRecursionAttempts;
 };
 
 // The program's error dialog; nullptr until the entry point creates it.

@@ -26,11 +26,12 @@ THelpForm::THelpForm(const QString &page, QWidget *parent) : QWidget(parent, Qt:
 {
     registerHelpResources();
     setObjectName("HelpForm");
-    setWindowTitle("Mosavo Help");
+    setWindowTitle(tr("Mosavo Help"));
     Browser = new QTextBrowser(this);
     Browser->setObjectName("HelpBrowser");
     Browser->setOpenExternalLinks(true);
     Browser->document()->setDocumentMargin(12);
+    FPage = page;
     Browser->setSource(QUrl("qrc" + page));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -44,6 +45,15 @@ THelpForm::THelpForm(const QString &page, QWidget *parent) : QWidget(parent, Qt:
         : QGuiApplication::primaryScreen();
     const QSize room = screen != nullptr ? screen->availableGeometry().size() : QSize(800, 600);
     resize(std::min(720, room.width() * 9 / 10), std::min(800, room.height() * 9 / 10));
+}
+
+QString THelpForm::PageInLanguage(const QString &page, const std::string &language)
+{
+    registerHelpResources();
+    if (!page.endsWith(".html") || language == "en")
+        return page;
+    const QString translated = page.chopped(5) + "_" + QString::fromStdString(language) + ".html";
+    return QFile::exists(translated) ? translated : page;
 }
 
 bool THelpForm::PageAvailable(const QString &page)

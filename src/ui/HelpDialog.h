@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <string>
+
 class QTextBrowser;
 
 class THelpForm : public QWidget
@@ -20,6 +22,13 @@ public:
 
     // Whether this build carries `page`.
     static bool PageAvailable(const QString &page);
+    // The page's translation into `language` ("de": Help_de.html) where the build carries one.
+    static QString PageInLanguage(const QString &page, const std::string &language);
+
+    const QString &Page() const { return FPage; }
 
     QTextBrowser *Browser;
+
+private:
+    QString FPage;
 };

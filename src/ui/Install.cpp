@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/File.h"
+#include "core/Texts.h"
 #include "platform/File.h"
 #include "ui/File.h"
 #include "ui/FormLook.h"
@@ -21,11 +22,11 @@ namespace {
 constexpr int ClientWidth = 400;
 constexpr int ClientHeight = 450;
 
-const char *const InstructionsText
-    = "The program can be reinstalled without the need to uninstall its previous version. The "
-      "existing options file will be preserved. If you want to repair the installed package, "
-      "simply reinstall the program. Before continuing, close any running instances of the "
-      "program.";
+const char *const InstructionsText = QT_TRANSLATE_NOOP("TInstallForm",
+    "The program can be reinstalled without the need to uninstall its previous version. The "
+    "existing options file will be preserved. If you want to repair the installed package, "
+    "simply reinstall the program. Before continuing, close any running instances of the "
+    "program.");
 
 // A yellow folder, the picture of the Browse button.
 QIcon folderGlyph()
@@ -144,13 +145,13 @@ void TInstallForm::CreateControls()
 
 void TInstallForm::CreateButtons()
 {
-    BrowseButton = glyphButton(this, folderGlyph(), QStringLiteral("&Browse"), {320, 380, 75, 25});
+    BrowseButton = glyphButton(this, folderGlyph(), tr("&Browse"), {320, 380, 75, 25});
     BrowseButton->setObjectName(QStringLiteral("BrowseButton"));
-    InstallButton = glyphButton(
-        this, ButtonGlyph(TGlyph::Okay), QStringLiteral("&Install"), {120, 415, 75, 25});
+    InstallButton
+        = glyphButton(this, ButtonGlyph(TGlyph::Okay), tr("&Install"), {120, 415, 75, 25});
     InstallButton->setObjectName(QStringLiteral("InstallButton"));
-    CancelButton = glyphButton(
-        this, ButtonGlyph(TGlyph::Cancel), QStringLiteral("&Cancel"), {205, 415, 75, 25});
+    CancelButton
+        = glyphButton(this, ButtonGlyph(TGlyph::Cancel), tr("&Cancel"), {205, 415, 75, 25});
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     // Enter means Install (or Uninstall) wherever the focus is, unless a button has it; Escape is
     // the dialog's own Cancel.
@@ -174,10 +175,10 @@ void TInstallForm::LoadReadme(const std::string &directory)
         const std::string fileName = directory + ReadmeFileName;
         QFile file(QString::fromStdString(fileName));
         if (!file.open(QIODevice::ReadOnly))
-            RaiseError(HERE, "Failed to open file.", fileName);
+            RaiseError(HERE, TR("Error", "Failed to open file."), fileName);
         const QByteArray text = file.readAll();
         if (file.error() != QFileDevice::NoError)
-            RaiseError(HERE, "Failed to read file.", fileName);
+            RaiseError(HERE, TR("Error", "Failed to read file."), fileName);
         ReadmeMemo->setPlainText(QString::fromUtf8(text));
     });
 }
@@ -197,22 +198,21 @@ void TInstallForm::SetProgramInfo(
 void TInstallForm::PrepareInstallTexts()
 {
     const QString name = QString::fromStdString(ProgramName);
-    setWindowTitle(QStringLiteral("Install ") + name);
-    MainPanel->setText(QStringLiteral("Welcome to ") + name);
-    InstallToLabel->setText(
-        QStringLiteral("The program's installation directory will be put in directory:"));
+    setWindowTitle(tr("Install %1").arg(name));
+    MainPanel->setText(tr("Welcome to %1").arg(name));
+    InstallToLabel->setText(tr("The program's installation directory will be put in directory:"));
     InstallToLabel->adjustSize();
-    InstallButton->setText(QStringLiteral("&Install"));
+    InstallButton->setText(tr("&Install"));
 }
 
 void TInstallForm::PrepareUninstallTexts()
 {
     const QString name = QString::fromStdString(ProgramName);
-    setWindowTitle(QStringLiteral("Uninstall ") + name);
-    MainPanel->setText(QStringLiteral("Bye from ") + name);
-    InstallToLabel->setText(QStringLiteral("The following directory will be deleted:"));
+    setWindowTitle(tr("Uninstall %1").arg(name));
+    MainPanel->setText(tr("Bye from %1").arg(name));
+    InstallToLabel->setText(tr("The following directory will be deleted:"));
     InstallToLabel->adjustSize();
-    InstallButton->setText(QStringLiteral("Un&install"));
+    InstallButton->setText(tr("Un&install"));
     InstallToEdit->setText(QString::fromStdString(Installer.SourceDirectory()));
     BrowseButton->setEnabled(false);
 }

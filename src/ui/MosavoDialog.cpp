@@ -7,6 +7,7 @@
 #include "core/Error.h"
 #include "core/File.h"
 #include "core/GameFile.h"
+#include "core/Texts.h"
 #include "platform/File.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpDialog.h"
@@ -95,7 +96,7 @@ bool TMosavoForm::CheckSave()
     StatusGuard(HERE, [&](TFunStatContext &) {
         if (!Board.Modified)
             return;
-        switch (QueryCancelDialog("The game has been modified. Save it?")) {
+        switch (QueryCancelDialog(TR("Message", "The game has been modified. Save it?"))) {
         case mbrOk:
             SaveGameMenuClick();
             break;
@@ -144,7 +145,7 @@ bool TMosavoForm::LoadPicture(const std::string &path, bool reset)
         HoldGameClock(0, false);
     }
     if (!PathExists(path))
-        RaiseError(HERE, "There is no such file.");
+        RaiseError(HERE, TR("Error", "There is no such file."));
     const TWaitCursor busy;
     CurrentPicture = path;
     SetCaption("");
@@ -171,7 +172,7 @@ bool TMosavoForm::LoadPicture(const std::string &path, bool reset)
 void TMosavoForm::LoadGameFromPicture(const std::string &path)
 {
     FUNCTION_NAME("TMosavoForm::LoadGameFromPicture");
-    ErrorGuardShow(HERE, "Failed to load game.", [&] {
+    ErrorGuardShow(HERE, TR("Error", "Failed to load game."), [&] {
         if (!MatchesFileMask(path, PictureFilter()))
             return;
         if (!LoadPicture(path, true))
@@ -211,6 +212,7 @@ void TMosavoForm::ClearMoves()
     SetLabelText(MovesCountLabel, "");
     SetLabelText(RemainingCountLabel, "");
     SetLabelText(RecordLabel, "");
+    FShowRecord = nullptr;
 }
 
 void TMosavoForm::SetCaption(const std::string &title)
@@ -219,29 +221,34 @@ void TMosavoForm::SetCaption(const std::string &title)
     setWindowTitle(QString::fromStdString(title.empty() ? "Mosavo" : "Mosavo - " + title));
 }
 
-void TMosavoForm::ShowTip(const std::string &text)
+void TMosavoForm::ShowTip(const char *tip)
 {
-    SetLabelText(TipsLabel, text);
+    FTip = tip;
+    SetLabelText(TipsLabel, tr(tip).toStdString());
 }
 
 void TMosavoForm::ShowMovesAndRemaining()
 {
-    SetLabelText(MovesCountLabel, "You have made " + std::to_string(Board.MovesCount) + " moves.");
+    SetLabelText(
+        MovesCountLabel, tr("You have made %n moves.", nullptr, Board.MovesCount).toStdString());
     const int32_t misplaced = Board.CountMisplacedPieces();
     SetLabelText(RemainingCountLabel,
         misplaced != 0
-            ? "There are " + std::to_string(misplaced) + " pieces remaining to be placed correctly."
-            : std::string(SolvedText));
+            ? tr("There are %n pieces remaining to be placed correctly.", nullptr, misplaced)
+                  .toStdString()
+            : tr(SolvedText).toStdString());
     if (misplaced == 0)
         ShowTip(FirstTip);
-    else
+    else {
         SetLabelText(RecordLabel, "");
+        FShowRecord = nullptr;
+    }
 }
 
 void TMosavoForm::ShowWrongMoves()
 {
-    SetLabelText(
-        WrongMovesLabel, "You have made " + std::to_string(Board.WrongMoves) + " wrong moves.");
+    SetLabelText(WrongMovesLabel,
+        tr("You have made %n wrong moves.", nullptr, Board.WrongMoves).toStdString());
 }
 
 // ---- Commands ----------------------------------------------------------------------------------
@@ -249,7 +256,7 @@ void TMosavoForm::ShowWrongMoves()
 void TMosavoForm::LoadPictureMenuClick()
 {
     FUNCTION_NAME("TMosavoForm::LoadPictureMenuClick");
-    ErrorGuardShow(HERE, "Failed to load file.", [&] {
+    ErrorGuardShow(HERE, TR("Error", "Failed to load file."), [&] {
         PictureFilter(); // gives the dialog its filter
         LoadPictureDialog.FileName = PictureDialogStart();
         LoadPictureDialog.Places.clear();
@@ -263,13 +270,14 @@ void TMosavoForm::LoadPictureMenuClick()
 void TMosavoForm::ReloadCurrentPictureMenuClick()
 {
     FUNCTION_NAME("TMosavoForm::ReloadCurrentPictureMenuClick");
-    ErrorGuardShow(HERE, "Failed to load file.", [&] { LoadGameFromPicture(CurrentPicture); });
+    ErrorGuardShow(
+        HERE, TR("Error", "Failed to load file."), [&] { LoadGameFromPicture(CurrentPicture); });
 }
 
 void TMosavoForm::OpenPictureMenuClick()
 {
     FUNCTION_NAME("TMosavoForm::OpenPictureMenuClick");
-    StatusGuardShow(HERE, "Failed to open file.", [&](TFunStatContext &local) {
+    StatusGuardShow(HERE, TR("Error", "Failed to open file."), [&](TFunStatContext &local) {
         RunFile(CurrentPicture, "", "", false, true);
         CalleeFailed(local);
     });
@@ -304,33 +312,39 @@ void TMosavoForm::RandomizeMenuClick()
 void TMosavoForm::GameWallpapersMenuClick()
 {
     FUNCTION_NAME("TMosavoForm::GameWallpapersMenuClick");
-    ErrorGuardShow(HERE, "Failed to open link.", [&] {
+    ErrorGuardShow(HERE, TR("Error", "Failed to open link."), [&] {
         RunFile(GameWallpapersAddress, "", "", false, true);
-        ShowCalleeFailure(HERE, "Failed to open link.");
+        ShowCalleeFailure(HERE, TR("Error", "Failed to open link."));
     });
 }
 
 void TMosavoForm::HelpMenuClick()
 {
     FUNCTION_NAME("TMosavoForm::HelpMenuClick");
-    ErrorGuardShow(HERE, "Failed to open help.", [&] {
+    ErrorGuardShow(HERE, TR("Error", "Failed to open help."), [&] {
         if (THelpForm::PageAvailable(QString::fromStdString(HelpPage))) {
             ShowHelpPage();
             return;
         }
         if (!PathExists(HelpFile)) {
-            MessageDialog("The help file is missing:\n" + HelpFile);
+            MessageDialog(FormatText(TR("Message", "The help file is missing:\n%1"), {HelpFile}));
             return;
         }
         RunFile(HelpFile, "", "", false, true);
-        ShowCalleeFailure(HERE, "Failed to open help.");
+        ShowCalleeFailure(HERE, TR("Error", "Failed to open help."));
     });
 }
 
 void TMosavoForm::ShowHelpPage()
 {
+    const QString page
+        = THelpForm::PageInLanguage(QString::fromStdString(HelpPage), LanguageInUse());
+    if (HelpForm != nullptr && HelpForm->Page() != page) {
+        delete HelpForm;
+        HelpForm = nullptr;
+    }
     if (HelpForm == nullptr)
-        HelpForm = new THelpForm(QString::fromStdString(HelpPage), this);
+        HelpForm = new THelpForm(page, this);
     HelpForm->show();
     HelpForm->raise();
     HelpForm->activateWindow();

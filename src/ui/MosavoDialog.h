@@ -5,6 +5,7 @@
 #include "core/PlayClock.h"
 #include "core/PuzzleBoard.h"
 #include "ui/Input.h"
+#include "ui/Language.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -83,11 +84,12 @@ public:
     static constexpr int PictureImageTop = 20;
     static constexpr int HelpContext = 100;
     static constexpr const char *GameWallpapersAddress = "https://www.gamewallpapers.com/";
-    static constexpr const char *FirstTip
-        = "Press [F5] to load a picture. Press [L] to load a game. Or paste one with [Ctrl + V].";
-    static constexpr const char *RandomizeTip = "Press [Alt + R] to randomize the picture.";
+    static constexpr const char *FirstTip = QT_TR_NOOP(
+        "Press [F5] to load a picture. Press [L] to load a game. Or paste one with [Ctrl + V].");
+    static constexpr const char *RandomizeTip
+        = QT_TR_NOOP("Press [Alt + R] to randomize the picture.");
     static constexpr const char *DragTip
-        = "Drag a piece of the puzzle on another piece, to swap them.";
+        = QT_TR_NOOP("Drag a piece of the puzzle on another piece, to swap them.");
 
     explicit TMosavoForm(QWidget *parent = nullptr);
     ~TMosavoForm() override;
@@ -107,7 +109,8 @@ public:
     void ReadGridSize();
     void ClearMoves();
     void SetCaption(const std::string &title);
-    void ShowTip(const std::string &text);
+    // Shows one of the tips above, in the language in use, and keeps it shown after a change.
+    void ShowTip(const char *tip);
     void ShowMovesAndRemaining();
     void ShowWrongMoves();
 
@@ -138,6 +141,15 @@ public:
     void UpdateCursor(int32_t column, int32_t row);
     // The cell under the pointer or the keyboard cell, counted from 1, in the panel.
     void ShowPosition(int32_t column, int32_t row);
+    // ---- Language (MosavoDialogLanguage.cpp) ----
+    QMenu *LanguageMenu = nullptr;
+    // The code the player chose, empty for the system's language.
+    std::string ChosenLanguage;
+    void CreateLanguageMenu();
+    void ChooseLanguage(const std::string &code);
+    void ShowChosenLanguage();
+    static QString PositionText(int32_t column, int32_t row);
+    static QString TimeText(int32_t seconds);
     void PuzzlePictureImageMouseMove(TShiftState shift, int32_t x, int32_t y);
     void PuzzlePictureImageMouseDown(
         Qt::MouseButton button, TShiftState shift, int32_t x, int32_t y);
@@ -168,10 +180,10 @@ public:
     void UndoMove();
 
     // ---- Keyboard play (MosavoDialogKeyboard.cpp) ----
-    static constexpr const char *KeyboardHint
-        = "Keyboard: the arrow keys, Home and End move the dashed frame. Enter picks up the "
-          "piece and drops it, Escape puts it back.\nH and V mirror the piece, M marks the "
-          "cell, and holding ? shows where the piece belongs.";
+    static constexpr const char *KeyboardHint = QT_TR_NOOP(
+        "Keyboard: the arrow keys, Home and End move the dashed frame. Enter picks up the "
+        "piece and drops it, Escape puts it back.\nH and V mirror the piece, M marks the "
+        "cell, and holding ? shows where the piece belongs.");
     // Moves the keyboard cell, kept inside the board.
     void MoveKeyboardCell(int32_t column, int32_t row);
     int32_t KeyboardColumn() const { return FKeyboardColumn; }
@@ -204,7 +216,7 @@ public:
 
     // ---- Crash recovery (MosavoDialogRecovery.cpp) ----
     static constexpr const char *RecoveryQuestion
-        = "Mosavo ended without saving the game in play. Restore it?";
+        = QT_TR_NOOP("Mosavo ended without saving the game in play. Restore it?");
     // Keeps the game in play in `recoveryFile` from now on. A file that an earlier run left
     // there is offered first; the game it holds is restored once the window is on the screen,
     // before a file named on the command line opens. True when a game is coming back.
@@ -235,7 +247,8 @@ public:
     void OpenFileOnceShown(const std::string &path);
 
     // ---- Drops, the clipboard and the first start (MosavoDialogTransfer.cpp) ----
-    static constexpr const char *NoPictureToPasteMessage = "The clipboard holds no picture.";
+    static constexpr const char *NoPictureToPasteMessage
+        = QT_TR_NOOP("The clipboard holds no picture.");
     // Whether a drag that carries `data` may drop here: one picture or game file, or image data.
     bool AcceptsDropOf(const QMimeData &data);
     // Opens the one file the data carries as a drop would, else plays its image data; false
@@ -251,7 +264,7 @@ public:
     void OpenRandomSampleOnceShown();
 
     // ---- The clock, the records and the solved moment (MosavoDialogRecords.cpp) ----
-    static constexpr const char *SolvedText = "The puzzle is solved.";
+    static constexpr const char *SolvedText = QT_TR_NOOP("The puzzle is solved.");
     // Milliseconds of a steady clock; tests hand in their own.
     std::function<int64_t()> ClockTime;
     // The system's short sound; tests count it instead.
@@ -385,6 +398,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
@@ -397,7 +411,13 @@ private:
     void KeepClearOfLabels();
     int PanelWidthForTexts() const;
     void LayOutAreas(int clientWidth, int clientHeight);
-    QLabel *CreateLabel(QWidget *parent, int left, int top, const QString &text = {});
+    QLabel *CreateLabel(QWidget *parent, int left, int top, const char *english = nullptr);
+    // Gives a fixed text of the window, which then follows the language.
+    void Translate(QObject *object, const char *english);
+    // Sets every text in the language now installed, the counters and the tip included, and
+    // makes the panel as wide as its texts need.
+    void RetranslateTexts();
+    void FitPanelToTexts();
     QComboBox *CreateGridSizeComboBox(int left, int top);
     void ApplyWindowFont();
     void ResizeClientArea(int width, int height);
@@ -528,6 +548,12 @@ private:
     int32_t FKeyboardRow = 0;
     bool FQuestionHeld = false;
     bool FKeyboardFrameWanted = false;
+
+    TTranslatedTexts FTexts;
+    const char *FTip = FirstTip;
+    // Shows the records of the puzzle just solved again, in the language in use.
+    std::function<void()> FShowRecord;
+    bool FConstructed = false;
 
     std::unique_ptr<TBackgroundFile> FRecoveryFile;
     // What the caption names after "Mosavo - ".

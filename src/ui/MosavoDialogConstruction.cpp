@@ -11,12 +11,14 @@
 #include "core/Recovery.h"
 #include "core/StoredTextList.h"
 #include "core/SystemFile.h"
+#include "core/Texts.h"
 #include "platform/DataLocations.h"
 #include "platform/File.h"
 #include "platform/Program.h"
 #include "ui/AboutDialog.h"
 #include "ui/FormLook.h"
 #include "ui/HelpDialog.h"
+#include "ui/MyControls.h"
 #include "ui/Picture.h"
 #include "ui/SamplePictures.h"
 
@@ -42,8 +44,16 @@ TMosavoForm *MosavoForm = nullptr;
 
 namespace {
 
+QString widestRecordLine()
+{
+    TRecord record;
+    record.Solved = 2;
+    record.Best = {9999, 9999, 99 * 3600 + 59 * 60 + 59};
+    return QString::fromStdString(RecordLines(record, {}).front());
+}
+
 // The game dialogs' filter as Qt's file dialog spells it.
-constexpr const char *GameQtFilter = "Mosavo game (*.mzg)";
+constexpr const char *GameQtFilter = QT_TRANSLATE_NOOP("TMosavoForm", "Mosavo game (*.mzg)");
 
 // The desktop's style with the window's own behaviour: hints appear after 400 ms, and a hint
 // that follows another within 200 ms appears at once; lists drop down below their box and show
@@ -112,7 +122,7 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     if (MosavoForm == nullptr)
         MosavoForm = this;
     setObjectName("MosavoForm");
-    setWindowTitle("Mosavo game");
+    setWindowTitle(tr("Mosavo game"));
     ApplyWindowFont();
     ClientArea = new QWidget(this);
     setCentralWidget(ClientArea);
@@ -148,7 +158,7 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     SamplePicturesDir = GetSamplePicturesDir();
     PastedPicturesDir = DataLocations().GamesFolder + PastedPicturesFolderName + PathDelimiter;
     LoadGameDialog.Filter = GameFileFilter;
-    LoadGameDialog.QtFilter = GameQtFilter;
+    LoadGameDialog.QtFilter = tr(GameQtFilter);
     LoadGameDialog.FileName = LastGame;
     SaveGameDialog.Filter = LoadGameDialog.Filter;
     SaveGameDialog.QtFilter = LoadGameDialog.QtFilter;
@@ -156,6 +166,9 @@ TMosavoForm::TMosavoForm(QWidget *parent)
     GameList = std::make_unique<TStoredTextList>(GetProgramDir());
     GameList->OnLoad = [this](TStoredTextList &list) { ReadGame(list); };
     GameList->OnSave = [this](TStoredTextList &list) { WriteGame(list); };
+    AboutMenu->setToolTip(tr("Display information about the program"));
+    AboutMenu->setStatusTip(AboutMenu->toolTip());
+    FConstructed = true;
 }
 
 TMosavoForm::~TMosavoForm()
@@ -183,9 +196,10 @@ void TMosavoForm::ApplyWindowFont()
 
 void TMosavoForm::CreateMenu()
 {
-    auto addItem = [this](QMenu *menu, const QString &caption, const QKeySequence &shortcut,
+    auto addItem = [this](QMenu *menu, const char *caption, const QKeySequence &shortcut,
                        void (TMosavoForm::*handler)()) {
-        QAction *action = menu->addAction(caption);
+        QAction *action = menu->addAction(QString());
+        Translate(action, caption);
         action->setShortcut(shortcut);
         // Single-key shortcuts must win over the combo boxes and check boxes that have the focus.
         action->setShortcutContext(Qt::WindowShortcut);
@@ -193,50 +207,59 @@ void TMosavoForm::CreateMenu()
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    WorkMenu = menuBar()->addMenu("&Work");
-    LoadPictureMenu
-        = addItem(WorkMenu, "Load picture", Qt::Key_F5, &TMosavoForm::LoadPictureMenuClick);
-    ReloadCurrentPictureMenu = addItem(WorkMenu, "Reload current picture",
+    WorkMenu = menuBar()->addMenu(QString());
+    Translate(WorkMenu, QT_TR_NOOP("&Work"));
+    LoadPictureMenu = addItem(
+        WorkMenu, QT_TR_NOOP("Load picture"), Qt::Key_F5, &TMosavoForm::LoadPictureMenuClick);
+    ReloadCurrentPictureMenu = addItem(WorkMenu, QT_TR_NOOP("Reload current picture"),
         QKeySequence(Qt::CTRL | Qt::Key_F5), &TMosavoForm::ReloadCurrentPictureMenuClick);
-    OpenPictureMenu
-        = addItem(WorkMenu, "Open picture", Qt::Key_R, &TMosavoForm::OpenPictureMenuClick);
-    PastePictureMenu = addItem(WorkMenu, "Paste picture", QKeySequence(Qt::CTRL | Qt::Key_V),
-        &TMosavoForm::PastePictureMenuClick);
+    OpenPictureMenu = addItem(
+        WorkMenu, QT_TR_NOOP("Open picture"), Qt::Key_R, &TMosavoForm::OpenPictureMenuClick);
+    PastePictureMenu = addItem(WorkMenu, QT_TR_NOOP("Paste picture"),
+        QKeySequence(Qt::CTRL | Qt::Key_V), &TMosavoForm::PastePictureMenuClick);
     PastePictureMenu->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
     Break1WorkMenu = WorkMenu->addSeparator();
-    LoadLastGameMenu = addItem(WorkMenu, "Load last game", QKeySequence(Qt::CTRL | Qt::Key_Z),
-        &TMosavoForm::LoadLastGameMenuClick);
-    LoadGameMenu = addItem(WorkMenu, "Load game", Qt::Key_L, &TMosavoForm::LoadGameMenuClick);
-    SaveGameMenu = addItem(WorkMenu, "Save game", Qt::Key_S, &TMosavoForm::SaveGameMenuClick);
+    LoadLastGameMenu = addItem(WorkMenu, QT_TR_NOOP("Load last game"),
+        QKeySequence(Qt::CTRL | Qt::Key_Z), &TMosavoForm::LoadLastGameMenuClick);
+    LoadGameMenu
+        = addItem(WorkMenu, QT_TR_NOOP("Load game"), Qt::Key_L, &TMosavoForm::LoadGameMenuClick);
+    SaveGameMenu
+        = addItem(WorkMenu, QT_TR_NOOP("Save game"), Qt::Key_S, &TMosavoForm::SaveGameMenuClick);
     Break2WorkMenu = WorkMenu->addSeparator();
-    UndoMoveMenu
-        = addItem(WorkMenu, "Undo move", Qt::Key_Backspace, &TMosavoForm::UndoMoveMenuClick);
+    UndoMoveMenu = addItem(
+        WorkMenu, QT_TR_NOOP("Undo move"), Qt::Key_Backspace, &TMosavoForm::UndoMoveMenuClick);
     UndoMoveMenu->setEnabled(false);
-    HideMeu = addItem(WorkMenu, "Hide", Qt::Key_Space, &TMosavoForm::HideMeuClick);
+    HideMeu = addItem(WorkMenu, QT_TR_NOOP("Hide"), Qt::Key_Space, &TMosavoForm::HideMeuClick);
     CreateRecordsMenu();
+    CreateLanguageMenu();
 
-    RandomizeMenu = menuBar()->addAction("&Randomize");
+    RandomizeMenu = menuBar()->addAction(QString());
+    Translate(RandomizeMenu, QT_TR_NOOP("&Randomize"));
     connect(RandomizeMenu, &QAction::triggered, this, &TMosavoForm::RandomizeMenuClick);
 
-    DownloadPicturesMenu = menuBar()->addMenu("Down&load pictures");
-    GameWallpapersMenu = DownloadPicturesMenu->addAction("Game wallpapers");
+    DownloadPicturesMenu = menuBar()->addMenu(QString());
+    Translate(DownloadPicturesMenu, QT_TR_NOOP("Down&load pictures"));
+    GameWallpapersMenu = DownloadPicturesMenu->addAction(QString());
+    Translate(GameWallpapersMenu, QT_TR_NOOP("Game wallpapers"));
     connect(GameWallpapersMenu, &QAction::triggered, this, &TMosavoForm::GameWallpapersMenuClick);
 
-    HelpMenu = menuBar()->addAction("&Help");
+    HelpMenu = menuBar()->addAction(QString());
+    Translate(HelpMenu, QT_TR_NOOP("&Help"));
     HelpMenu->setShortcut(Qt::Key_F1);
     HelpMenu->setShortcutContext(Qt::WindowShortcut);
     addAction(HelpMenu);
     connect(HelpMenu, &QAction::triggered, this, &TMosavoForm::HelpMenuClick);
-    AboutMenu = menuBar()->addAction("&About");
-    AboutMenu->setToolTip("Display information about the program");
-    AboutMenu->setStatusTip("Display information about the program");
+    AboutMenu = menuBar()->addAction(QString());
+    Translate(AboutMenu, QT_TR_NOOP("&About"));
     connect(AboutMenu, &QAction::triggered, this, &TMosavoForm::AboutMenuClick);
 }
 
-QLabel *TMosavoForm::CreateLabel(QWidget *parent, int left, int top, const QString &text)
+QLabel *TMosavoForm::CreateLabel(QWidget *parent, int left, int top, const char *english)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new QLabel(parent);
+    if (english != nullptr)
+        Translate(label, english);
     label->move(left, top);
     FitLabel(label);
     return label;
@@ -261,14 +284,16 @@ void TMosavoForm::CreateMainPanel()
     MainPanel->setGeometry(5, 5, 320, 175);
 
     TipsLabel = CreateLabel(MainPanel, 10, 10);
-    ColumnsCountLabel = CreateLabel(MainPanel, 10, 35, "Columns");
+    ColumnsCountLabel = CreateLabel(MainPanel, 10, 35, QT_TR_NOOP("Columns"));
     ColumnsCountComboBox = CreateGridSizeComboBox(55, 30);
-    RowsCountLabel = CreateLabel(MainPanel, 10, 60, "Rows");
+    RowsCountLabel = CreateLabel(MainPanel, 10, 60, QT_TR_NOOP("Rows"));
     RowsCountComboBox = CreateGridSizeComboBox(55, 55);
-    AllowFlipCheckBox = new QCheckBox("Allow &flipping pieces", MainPanel);
+    AllowFlipCheckBox = new QCheckBox(MainPanel);
+    Translate(AllowFlipCheckBox, QT_TR_NOOP("Allow &flipping pieces"));
     AllowFlipCheckBox->move(130, 30);
     AllowFlipCheckBox->adjustSize();
-    LightGridCheckBox = new QCheckBox("Light &grid", MainPanel);
+    LightGridCheckBox = new QCheckBox(MainPanel);
+    Translate(LightGridCheckBox, QT_TR_NOOP("Light &grid"));
     LightGridCheckBox->move(130, 55);
     LightGridCheckBox->adjustSize();
     PositionLabel = CreateLabel(MainPanel, 10, 90);
@@ -282,8 +307,7 @@ void TMosavoForm::CreateMainPanel()
         std::max(
             MainPanel->height(), RecordLabel->y() + 2 * RecordLabel->fontMetrics().height() + 8));
 
-    KeepClearOfLabels();
-    MainPanel->resize(std::max(MainPanel->width(), PanelWidthForTexts()), MainPanel->height());
+    FitPanelToTexts();
 
     setTabOrder(ColumnsCountComboBox, RowsCountComboBox);
     setTabOrder(RowsCountComboBox, AllowFlipCheckBox);
@@ -310,6 +334,53 @@ void TMosavoForm::CreateMainPanel()
         object->setObjectName(name);
 }
 
+void TMosavoForm::Translate(QObject *object, const char *english)
+{
+    FTexts.Add(object, "TMosavoForm", english);
+}
+
+void TMosavoForm::FitPanelToTexts()
+{
+    KeepClearOfLabels();
+    MainPanel->resize(std::max(MainPanel->width(), PanelWidthForTexts()), MainPanel->height());
+}
+
+void TMosavoForm::RetranslateTexts()
+{
+    FTexts.Apply();
+    AboutMenu->setToolTip(tr("Display information about the program"));
+    AboutMenu->setStatusTip(AboutMenu->toolTip());
+    LoadGameDialog.QtFilter = tr(GameQtFilter);
+    SaveGameDialog.QtFilter = LoadGameDialog.QtFilter;
+    if (FPictureFilter)
+        LoadPictureDialog.QtFilter = PictureDialogFilter(*FPictureFilter);
+    ShowTip(FTip);
+    if (!MovesCountLabel->text().isEmpty()) {
+        ShowMovesAndRemaining();
+        ShowWrongMoves();
+    }
+    // The pointer's next move shows the position again.
+    SetLabelText(PositionLabel, "");
+    ShowPlayingTime();
+    if (FShowRecord)
+        FShowRecord();
+    if (PuzzlePictureImage != nullptr && !PuzzlePictureImage->toolTip().isEmpty())
+        PuzzlePictureImage->setToolTip(tr(KeyboardHint));
+    const int panelWidth = MainPanel->width();
+    FitPanelToTexts();
+    // Pictures keep the size they were cut to, so their areas move only to make room.
+    if (MainPanel->width() != panelWidth
+        && (!PicturesShown() || MainPanel->width() > OriginalPictureGroupBox->width()))
+        LayOutAreas(ClientArea->width(), ClientArea->height());
+}
+
+void TMosavoForm::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && FConstructed)
+        RetranslateTexts();
+    QMainWindow::changeEvent(event);
+}
+
 // Where the desktop font stands in for a narrower missing one, the combo boxes and check boxes
 // move right just enough that no caption is covered.
 void TMosavoForm::KeepClearOfLabels()
@@ -329,13 +400,15 @@ void TMosavoForm::KeepClearOfLabels()
 int TMosavoForm::PanelWidthForTexts() const
 {
     const QString texts[] = {
-        FirstTip,
-        RandomizeTip,
-        DragTip,
-        "There are 900 pieces remaining to be placed correctly.",
-        "You have made 2147483647 wrong moves.",
-        "Column 30. Row 30.",
-        "Your best: 9999 moves, 9999 wrong moves, 99:59:59.",
+        tr(FirstTip),
+        tr(RandomizeTip),
+        tr(DragTip),
+        tr("There are %n pieces remaining to be placed correctly.", nullptr, 900),
+        tr("You have made %n moves.", nullptr, 2147483647),
+        tr("You have made %n wrong moves.", nullptr, 2147483647),
+        PositionText(29, 29),
+        widestRecordLine(),
+        TimeText(99 * 3600 + 59 * 60 + 59),
     };
     int widest = 0;
     for (const QString &text : texts)
@@ -347,11 +420,13 @@ int TMosavoForm::PanelWidthForTexts() const
 
 void TMosavoForm::CreatePictureAreas()
 {
-    OriginalPictureGroupBox = new QGroupBox("Original picture", ClientArea);
+    OriginalPictureGroupBox = new QGroupBox(ClientArea);
+    Translate(OriginalPictureGroupBox, QT_TR_NOOP("Original picture"));
     OriginalPictureGroupBox->setObjectName("OriginalPictureGroupBox");
     const int top = MainPanel->geometry().bottom() + 1 + 5;
     OriginalPictureGroupBox->setGeometry(5, top, 320, 515 - top);
-    PuzzlePictureGroupBox = new QGroupBox("Puzzle picture", ClientArea);
+    PuzzlePictureGroupBox = new QGroupBox(ClientArea);
+    Translate(PuzzlePictureGroupBox, QT_TR_NOOP("Puzzle picture"));
     PuzzlePictureGroupBox->setObjectName("PuzzlePictureGroupBox");
     PuzzlePictureGroupBox->setGeometry(330, 0, 425, 515);
     // Pictures and games dropped anywhere on the window open; the children take no drops.
@@ -373,10 +448,10 @@ void TMosavoForm::ResizeClientArea(int width, int height)
 void TMosavoForm::BeforeRun()
 {
     FUNCTION_NAME("TMosavoForm::BeforeRun");
-    ErrorGuardShow(HERE, "Failed to prepare main window.", [&] {
+    ErrorGuardShow(HERE, TR("Error", "Failed to prepare main window."), [&] {
         if (AboutForm != nullptr) {
             AboutForm->SetProgramName("Mosavo", 30);
-            AboutForm->SetProgramVersion("Version 2.5, released on 06.06.2004");
+            AboutForm->SetProgramVersion(ProgramVersionText());
         }
         SetLastSystemError(0);
         std::error_code ignored;

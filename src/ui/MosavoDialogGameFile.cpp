@@ -7,6 +7,7 @@
 #include "core/GameFile.h"
 #include "core/Options.h"
 #include "core/StoredTextList.h"
+#include "core/Texts.h"
 #include "platform/DataLocations.h"
 #include "platform/File.h"
 #include "ui/MyControls.h"
@@ -53,6 +54,7 @@ TWindowSettings Settings(const TMosavoForm &form)
     settings.LastGame = form.LastGame;
     settings.ShowTime = form.ShowTimeMenu->isChecked();
     settings.Sound = form.SoundMenu->isChecked();
+    settings.Language = form.ChosenLanguage;
     return settings;
 }
 
@@ -89,7 +91,7 @@ void RestoreGame(TMosavoForm &form, const TGameInPlay &game)
 void TMosavoForm::LoadLastGameMenuClick()
 {
     FUNCTION_NAME("TMosavoForm::LoadLastGameMenuClick");
-    ErrorGuardShow(HERE, "Failed to load last game.", [&] {
+    ErrorGuardShow(HERE, TR("Error", "Failed to load last game."), [&] {
         LoadGameFrom(LastGame);
         LoadGameDialog.FileName = LastGame;
     });
@@ -98,7 +100,7 @@ void TMosavoForm::LoadLastGameMenuClick()
 void TMosavoForm::LoadGameMenuClick()
 {
     FUNCTION_NAME("TMosavoForm::LoadGameMenuClick");
-    ErrorGuardShow(HERE, "Failed to load game.", [&] {
+    ErrorGuardShow(HERE, TR("Error", "Failed to load game."), [&] {
         if (LoadGameDialog.Execute(this))
             LoadGameFrom(LoadGameDialog.FileName);
     });
@@ -107,7 +109,7 @@ void TMosavoForm::LoadGameMenuClick()
 void TMosavoForm::SaveGameMenuClick()
 {
     FUNCTION_NAME("TMosavoForm::SaveGameMenuClick");
-    ErrorGuardShow(HERE, "Failed to save game.", [&] {
+    ErrorGuardShow(HERE, TR("Error", "Failed to save game."), [&] {
         if (CurrentPicture.empty())
             return;
         if (SaveGameDialog.Execute(this))
@@ -123,7 +125,7 @@ void TMosavoForm::LoadGameFrom(const std::string &path)
     if (!IsGameFileName(path))
         return;
     if (!PathExists(path))
-        RaiseError(HERE, "There is no such file", path, {}, 0);
+        RaiseError(HERE, TR("Error", "There is no such file"), path, {}, 0);
     if (!CheckSave())
         return;
     const TWaitCursor busy;
@@ -167,7 +169,7 @@ bool TMosavoForm::LoadSavedGamePicture(const std::string &path, std::string *ref
         return false;
     SetLabelText(PositionLabel, "");
     if (!PathExists(path))
-        RaiseError(HERE, "There is no such file.");
+        RaiseError(HERE, TR("Error", "There is no such file."));
     CurrentPicture = path;
     SetCaption("");
     ReadGridSize();
@@ -272,6 +274,7 @@ void TMosavoForm::ReadOptions(TStoredTextList &list)
     ShowCheck(AllowFlipCheckBox, settings.AllowFlip);
     ShowTimeMenu->setChecked(settings.ShowTime);
     SoundMenu->setChecked(settings.Sound);
+    ChooseLanguage(settings.Language);
     ShowPlayingTime();
     LastGame = settings.LastGame;
     LoadGameDialog.FileName = LastGame;

@@ -102,12 +102,12 @@ void TMosavoForm::ShowKeyboardHint()
         return;
     const QRect cell = PuzzleCellRect(FKeyboardColumn, FKeyboardRow);
     QToolTip::showText(PuzzlePictureImage->mapToGlobal(QPoint(cell.center().x(), cell.bottom())),
-        KeyboardHint, PuzzlePictureImage);
+        tr(KeyboardHint), PuzzlePictureImage);
 }
 
 void TMosavoForm::HideKeyboardHint()
 {
-    if (QToolTip::isVisible() && QToolTip::text() == KeyboardHint)
+    if (QToolTip::isVisible() && QToolTip::text() == tr(KeyboardHint))
         QToolTip::hideText();
 }
 
@@ -184,7 +184,7 @@ bool TMosavoForm::HandleKeyboardEvent(QEvent *event)
         return false;
     }
     case QEvent::FocusIn: {
-        PuzzlePictureImage->setToolTip(KeyboardHint);
+        PuzzlePictureImage->setToolTip(tr(KeyboardHint));
         // A player who arrives by Tab may have no pointer to hover with: the keys show at once,
         // once the focus change is over (a hint hides at every focus event).
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();

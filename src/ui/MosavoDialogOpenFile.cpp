@@ -6,6 +6,7 @@
 #include "core/Error.h"
 #include "core/File.h"
 #include "core/GameFile.h"
+#include "core/Texts.h"
 #include "platform/InstanceChannel.h"
 
 #include <QApplication>
@@ -24,12 +25,12 @@ void TMosavoForm::OpenFile(const std::string &path)
     // The dialog would have kept the file as its own choice, whatever the load then does.
     if (IsGameFileName(path)) {
         LoadGameDialog.FileName = path;
-        ErrorGuardShow(HERE, "Failed to load game.", [&] { LoadGameFrom(path); });
+        ErrorGuardShow(HERE, TR("Error", "Failed to load game."), [&] { LoadGameFrom(path); });
         return;
     }
-    ErrorGuardShow(HERE, "Failed to load file.", [&] {
+    ErrorGuardShow(HERE, TR("Error", "Failed to load file."), [&] {
         if (!MatchesFileMask(path, PictureFilter()))
-            RaiseError(HERE, "This is neither a picture nor a Mosavo game.", path);
+            RaiseError(HERE, TR("Error", "This is neither a picture nor a Mosavo game."), path);
         LoadPictureDialog.FileName = path;
         LoadGameFromPicture(path);
     });

@@ -27,9 +27,9 @@ namespace {
 
 constexpr int HintDisplayTime = 100000; // ms
 
-std::string yesNo(bool value)
+QString yesNo(bool value)
 {
-    return value ? "YES" : "NO";
+    return value ? TMosavoForm::tr("YES") : TMosavoForm::tr("NO");
 }
 
 // Pointer positions outside the image (a held button keeps reporting them) stay on the board.
@@ -69,8 +69,12 @@ int32_t TMosavoForm::OriginalRowAt(int32_t y) const
 
 void TMosavoForm::ShowPosition(int32_t column, int32_t row)
 {
-    SetLabelText(PositionLabel,
-        "Column " + std::to_string(column + 1) + ". Row " + std::to_string(row + 1) + ".");
+    SetLabelText(PositionLabel, PositionText(column, row).toStdString());
+}
+
+QString TMosavoForm::PositionText(int32_t column, int32_t row)
+{
+    return tr("Column %1. Row %2.").arg(column + 1).arg(row + 1);
 }
 
 void TMosavoForm::UpdateCursor(int32_t column, int32_t row)
@@ -142,11 +146,11 @@ void TMosavoForm::OriginalPictureGroupBoxMouseMove(TShiftState, int32_t x, int32
 void TMosavoForm::ShowPieceHint(int32_t column, int32_t row, QPoint globalPosition)
 {
     const TPiece &piece = Board.Pieces[column][row];
-    const std::string text = "Column " + std::to_string(piece.Column + 1) + "; Row "
-        + std::to_string(piece.Row + 1) + "; Flip horiz " + yesNo(piece.FlipHorizontal)
-        + "; Flip vert " + yesNo(piece.FlipVertical);
-    QToolTip::showText(
-        globalPosition, QString::fromStdString(text), PuzzlePictureImage, {}, HintDisplayTime);
+    const QString text = tr("Column %1; Row %2; Flip horiz %3; Flip vert %4")
+                             .arg(piece.Column + 1)
+                             .arg(piece.Row + 1)
+                             .arg(yesNo(piece.FlipHorizontal), yesNo(piece.FlipVertical));
+    QToolTip::showText(globalPosition, text, PuzzlePictureImage, {}, HintDisplayTime);
     FHintShown = true;
 }
 

@@ -10,6 +10,7 @@
 #include "core/Picture.h"
 #include "core/Records.h"
 #include "core/StoredTextList.h"
+#include "core/Texts.h"
 #include "platform/DataLocations.h"
 #include "platform/File.h"
 #include "ui/FormLook.h"
@@ -107,15 +108,18 @@ std::vector<QRect> linesAcross(int count, int cell, int line, int length, bool v
 void TMosavoForm::CreateRecordsMenu()
 {
     Break3WorkMenu = WorkMenu->addSeparator();
-    ShowTimeMenu = WorkMenu->addAction("Show time");
+    ShowTimeMenu = WorkMenu->addAction(QString());
+    Translate(ShowTimeMenu, QT_TR_NOOP("Show time"));
     ShowTimeMenu->setCheckable(true);
     ShowTimeMenu->setChecked(true);
     connect(ShowTimeMenu, &QAction::triggered, this, &TMosavoForm::ShowTimeMenuClick);
-    SoundMenu = WorkMenu->addAction("Sound");
+    SoundMenu = WorkMenu->addAction(QString());
+    Translate(SoundMenu, QT_TR_NOOP("Sound"));
     SoundMenu->setCheckable(true);
     SoundMenu->setChecked(false);
     connect(SoundMenu, &QAction::triggered, this, &TMosavoForm::SoundMenuClick);
-    RecordsMenu = WorkMenu->addAction("Records");
+    RecordsMenu = WorkMenu->addAction(QString());
+    Translate(RecordsMenu, QT_TR_NOOP("Records"));
     connect(RecordsMenu, &QAction::triggered, this, &TMosavoForm::RecordsMenuClick);
 
     ClockTime = steadyMilliseconds;
@@ -173,10 +177,15 @@ void TMosavoForm::PlayerInput(bool ending)
 void TMosavoForm::ShowPlayingTime()
 {
     const QString text = FGameTimed && ShowTimeMenu->isChecked()
-        ? QString::fromStdString("Time: " + PlayingTimeText(Clock.Seconds(ClockTime())))
+        ? TimeText(Clock.Seconds(ClockTime()))
         : QString();
     if (TimeLabel->text() != text)
         SetLabelText(TimeLabel, text.toStdString());
+}
+
+QString TMosavoForm::TimeText(int32_t seconds)
+{
+    return tr("Time: %1").arg(QString::fromStdString(PlayingTimeText(seconds)));
 }
 
 void TMosavoForm::StartGameClock(int32_t seconds)
@@ -223,11 +232,14 @@ TRecordBook &TMosavoForm::RecordBook()
         const bool moved = ErrorGuardSwallow(HERE, [&] { MyRenameFile(path, kept, false); });
         const TNormalCursor answering;
         WarningDialog(moved
-                ? "The records file \"" + path + "\" cannot be read. It has been kept as \"" + kept
-                    + "\", and the records start again."
-                : "The records file \"" + path
-                    + "\" cannot be read, nor kept under another name. The records start again "
-                      "and will replace it.");
+                ? FormatText(TR("Records",
+                                 "The records file \"%1\" cannot be read. It has been kept as "
+                                 "\"%2\", and the records start again."),
+                    {path, kept})
+                : FormatText(TR("Records",
+                                 "The records file \"%1\" cannot be read, nor kept under another "
+                                 "name. The records start again and will replace it."),
+                    {path}));
     }
     if (!readable) {
         document = std::make_unique<TMemIniFile>();
@@ -240,7 +252,8 @@ TRecordBook &TMosavoForm::RecordBook()
 bool TMosavoForm::SaveRecords()
 {
     FUNCTION_NAME("TMosavoForm::SaveRecords");
-    return ErrorGuardShow(HERE, "Failed to save records.", [&] { RecordBook().Save(); });
+    return ErrorGuardShow(
+        HERE, TR("Error", "Failed to save records."), [&] { RecordBook().Save(); });
 }
 
 void TMosavoForm::PuzzleSolved()
@@ -257,10 +270,13 @@ void TMosavoForm::PuzzleSolved()
     TRecord record;
     const TRecordNews news = RecordBook().Add(key,
         {Board.MovesCount, Board.WrongMoves, Board.PlayingTime}, DateTimeText(Now(), " "), record);
-    std::string lines;
-    for (const std::string &line : RecordLines(record, news))
-        lines += (lines.empty() ? "" : "\n") + line;
-    SetLabelText(RecordLabel, lines);
+    FShowRecord = [this, record, news] {
+        std::string lines;
+        for (const std::string &line : RecordLines(record, news))
+            lines += (lines.empty() ? "" : "\n") + line;
+        SetLabelText(RecordLabel, lines);
+    };
+    FShowRecord();
     SaveRecords();
 }
 
@@ -279,7 +295,7 @@ void TMosavoForm::PlaySound(int times)
 void TMosavoForm::RecordsMenuClick()
 {
     FUNCTION_NAME("TMosavoForm::RecordsMenuClick");
-    ErrorGuardShow(HERE, "Failed to show records.", [&] {
+    ErrorGuardShow(HERE, TR("Error", "Failed to show records."), [&] {
         if (RecordsForm == nullptr) {
             RecordsForm = new TRecordsForm(
                 RecordBook(), [this] { return SaveRecords(); }, this);
@@ -359,21 +375,21 @@ void TMosavoForm::PrepareSolvedBanner()
     if (FSolvedBannerPrepared)
         return;
     FSolvedBannerPrepared = true;
-    const QSize text = QFontMetrics(SolvedBannerFont()).size(Qt::TextSingleLine, SolvedText);
+    const QSize text = QFontMetrics(SolvedBannerFont()).size(Qt::TextSingleLine, tr(SolvedText));
     QImage scratch(text, QImage::Format_ARGB32_Premultiplied);
     scratch.fill(Qt::transparent);
     QPainter painter(&scratch);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(SolvedBannerFont());
     painter.setPen(QColor::fromRgb(BannerText));
-    painter.drawText(scratch.rect(), Qt::AlignCenter, SolvedText);
+    painter.drawText(scratch.rect(), Qt::AlignCenter, tr(SolvedText));
 }
 
 QRect TMosavoForm::SolvedBannerRect() const
 {
     if (PuzzlePictureImage == nullptr)
         return {};
-    const QSize text = QFontMetrics(SolvedBannerFont()).size(Qt::TextSingleLine, SolvedText);
+    const QSize text = QFontMetrics(SolvedBannerFont()).size(Qt::TextSingleLine, tr(SolvedText));
     const QSize banner(text.width() + 2 * text.height(), text.height() * 2);
     QRect rect(QPoint(0, 0), banner.boundedTo(PuzzlePictureImage->size()));
     rect.moveCenter(PuzzlePictureImage->rect().center());
@@ -405,7 +421,7 @@ void TMosavoForm::PaintSolvedMoment(QPainter &painter) const
         painter.fillPath(shape, QColor::fromRgba(BannerBackground));
         painter.setFont(SolvedBannerFont());
         painter.setPen(QColor::fromRgb(BannerText));
-        painter.drawText(banner, Qt::AlignCenter, SolvedText);
+        painter.drawText(banner, Qt::AlignCenter, tr(SolvedText));
     }
     painter.restore();
 }

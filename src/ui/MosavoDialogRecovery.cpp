@@ -12,6 +12,7 @@
 #include "core/Recovery.h"
 #include "core/StoredTextList.h"
 #include "core/SystemFile.h"
+#include "core/Texts.h"
 #include "platform/File.h"
 
 #include <QAction>
@@ -75,7 +76,7 @@ bool TMosavoForm::StartRecovery(const std::string &recoveryFile)
     FRecoveryFile = std::make_unique<TBackgroundFile>(recoveryFile);
     if (!PathExists(recoveryFile))
         return false;
-    if (!QueryDialog(RecoveryQuestion)) {
+    if (!QueryDialog(tr(RecoveryQuestion).toStdString())) {
         FRecoveryFile->Remove();
         return false;
     }
@@ -137,8 +138,9 @@ void TMosavoForm::ReportRecoveryFailure()
     if (!failure || FRecoveryFailureShown)
         return;
     FRecoveryFailureShown = true;
-    std::string text = "The game in play cannot be kept for a restart after a crash.\n"
-        + failure->Description + " " + FRecoveryFile->FileName();
+    std::string text = FormatText(
+        TR("Recovery", "The game in play cannot be kept for a restart after a crash.\n%1 %2"),
+        {failure->Description, FRecoveryFile->FileName()});
     if (failure->SystemErrorCode != 0)
         text += "\n" + SystemErrorText(failure->SystemErrorCode);
     WarningDialog(text);
@@ -185,9 +187,11 @@ void TMosavoForm::RestoreRecoveredGame()
         }))
         reason = raisedReason();
     else if (!PathExists(CurrentPicture))
-        reason = "The game's picture is gone: " + CurrentPicture;
+        reason = FormatText(TR("Recovery", "The game's picture is gone: %1"), {CurrentPicture});
     else if (!MatchesFileMask(CurrentPicture, PictureFilter()))
-        reason = "The game's picture is no picture that Mosavo can show: " + CurrentPicture;
+        reason = FormatText(
+            TR("Recovery", "The game's picture is no picture that Mosavo can show: %1"),
+            {CurrentPicture});
     else if (!ErrorGuardSwallow(
                  HERE, [&] { shown = LoadSavedGamePicture(CurrentPicture, &reason); }))
         reason = raisedReason();
@@ -225,11 +229,12 @@ void TMosavoForm::KeepUnrestoredRecovery(const std::string &reason)
             break;
         kept = name;
     }
-    std::string where = "It is kept as " + kept + ".";
+    std::string where = FormatText(TR("Recovery", "It is kept as %1."), {kept});
     if (kept.empty()) {
         // Left where it is: this run must not write over it.
         FRecoveryEnded = true;
-        where = "It stays in " + file + ".";
+        where = FormatText(TR("Recovery", "It stays in %1."), {file});
     }
-    WarningDialog("The game in play could not be restored.\n" + reason + "\n" + where);
+    WarningDialog(FormatText(
+        TR("Recovery", "The game in play could not be restored.\n%1\n%2"), {reason, where}));
 }

@@ -7,6 +7,7 @@
 #include "core/Error.h"
 #include "core/MyRandom.h"
 #include "core/Picture.h"
+#include "core/Texts.h"
 #include "ui/MyControls.h"
 #include "ui/Picture.h"
 #include "ui/PictureTransfer.h"
@@ -93,17 +94,17 @@ bool TMosavoForm::OpenTransferredData(const QMimeData &data)
 void TMosavoForm::PastePictureMenuClick()
 {
     FUNCTION_NAME("TMosavoForm::PastePictureMenuClick");
-    ErrorGuardShow(HERE, "Failed to paste picture.", [&] {
+    ErrorGuardShow(HERE, TR("Error", "Failed to paste picture."), [&] {
         const QMimeData *data = QGuiApplication::clipboard()->mimeData();
         if (data == nullptr || !OpenTransferredData(*data))
-            MessageDialog(NoPictureToPasteMessage);
+            MessageDialog(tr(NoPictureToPasteMessage).toStdString());
     });
 }
 
 void TMosavoForm::PastePicture(const TImageData &data)
 {
     FUNCTION_NAME("TMosavoForm::PastePicture");
-    ErrorGuardShow(HERE, "Failed to paste picture.", [&] {
+    ErrorGuardShow(HERE, TR("Error", "Failed to paste picture."), [&] {
         const TDateTimeParts moment = LocalMoment();
         std::string path;
         {

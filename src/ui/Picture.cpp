@@ -5,6 +5,7 @@
 #include "ui/MyControls.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -308,7 +309,8 @@ QString PictureDialogFilter(const std::string &pictureFilter)
 {
     QString patterns = QString::fromStdString(pictureFilter);
     patterns.replace(';', ' ');
-    return "Picture (" + (patterns.isEmpty() ? QString("*") : patterns) + ")";
+    return QCoreApplication::translate("Picture", "Picture (%1)")
+        .arg(patterns.isEmpty() ? QString("*") : patterns);
 }
 
 QSize DeviceSize(const QSize &logical, qreal ratio)

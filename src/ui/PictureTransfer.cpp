@@ -4,6 +4,7 @@
 #include "core/File.h"
 #include "core/GameFile.h"
 #include "core/Picture.h"
+#include "core/Texts.h"
 #include "platform/FileSync.h"
 #include "ui/Picture.h"
 
@@ -49,7 +50,7 @@ QString ImageTypeOf(const QMimeData &data)
 [[noreturn]] void RaiseSaveFailure(const std::string &path, const QString &reason)
 {
     FUNCTION_NAME("SavePastedPicture");
-    RaiseError(HERE, "Failed to save picture.", path, reason.toStdString());
+    RaiseError(HERE, TR("Error", "Failed to save picture."), path, reason.toStdString());
 }
 
 } // namespace
@@ -112,7 +113,7 @@ std::string SavePastedPicture(
     FUNCTION_NAME("SavePastedPicture");
     const QString folderPath = QString::fromStdString(folder);
     if (!QDir().mkpath(folderPath))
-        RaiseError(HERE, "Failed to create directory.", folder);
+        RaiseError(HERE, TR("Error", "Failed to create directory."), folder);
     const QDir dir(folderPath);
 
     // Written under a hidden temporary name and given its own name only when it is whole; the
@@ -126,8 +127,8 @@ std::string SavePastedPicture(
     if (!file.flush())
         RaiseSaveFailure(file.fileName().toStdString(), file.errorString());
     if (!SyncFileToDisk(file.fileName().toStdString()))
-        RaiseError(
-            HERE, "Failed to save picture.", file.fileName().toStdString(), {}, LastSystemError());
+        RaiseError(HERE, TR("Error", "Failed to save picture."), file.fileName().toStdString(), {},
+            LastSystemError());
     file.close();
 
     // The rename never replaces a file: a name taken in the meantime makes it try the next.
@@ -144,5 +145,6 @@ std::string SavePastedPicture(
         if (!QFileInfo::exists(target) && !QFileInfo(target).isSymLink())
             RaiseSaveFailure(QDir::toNativeSeparators(target).toStdString(), file.errorString());
     }
-    RaiseError(HERE, "Failed to save picture.", folder, "Every name of this second is taken.");
+    RaiseError(HERE, TR("Error", "Failed to save picture."), folder,
+        "Every name of this second is taken.");
 }

@@ -54,7 +54,8 @@ QHash<QString, QPixmap> &thumbnails()
 
 QString gridText(const TRecordKey &key)
 {
-    return QString("%1 x %2%3").arg(key.Columns).arg(key.Rows).arg(key.Flipped ? ", flipped" : "");
+    return key.Flipped ? TRecordsForm::tr("%1 x %2, flipped").arg(key.Columns).arg(key.Rows)
+                       : TRecordsForm::tr("%1 x %2").arg(key.Columns).arg(key.Rows);
 }
 
 } // namespace
@@ -85,14 +86,14 @@ TRecordsForm::TRecordsForm(TRecordBook &book, std::function<bool()> save, QWidge
       Save(std::move(save))
 {
     setObjectName("RecordsForm");
-    setWindowTitle("Records");
+    setWindowTitle(tr("Records"));
     setFont(PreferredFontPoints("Tahoma", 8));
     setWindowModality(Qt::ApplicationModal);
 
     RecordsTable = new QTableWidget(0, ColumnCount, this);
     RecordsTable->setObjectName("RecordsTable");
-    RecordsTable->setHorizontalHeaderLabels({"Picture", "Grid", "Solved", "Best moves",
-        "Best wrong moves", "Best time", "Last solved"});
+    RecordsTable->setHorizontalHeaderLabels({tr("Picture"), tr("Grid"), tr("Solved"),
+        tr("Best moves"), tr("Best wrong moves"), tr("Best time"), tr("Last solved")});
     RecordsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     RecordsTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
     RecordsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -110,9 +111,9 @@ TRecordsForm::TRecordsForm(TRecordBook &book, std::function<bool()> save, QWidge
     RecordsTable->setTextElideMode(Qt::ElideNone);
     RecordsTable->setSortingEnabled(true);
 
-    RemoveButton = new QPushButton("&Remove", this);
+    RemoveButton = new QPushButton(tr("&Remove"), this);
     RemoveButton->setObjectName("RemoveButton");
-    CloseButton = new QPushButton("Close", this);
+    CloseButton = new QPushButton(tr("Close"), this);
     CloseButton->setObjectName("CloseButton");
     CloseButton->setDefault(true);
     connect(RemoveButton, &QPushButton::clicked, this, &TRecordsForm::RemoveButtonClick);
@@ -180,10 +181,10 @@ void TRecordsForm::RemoveButtonClick()
         rows.insert(item->row());
     if (rows.empty())
         return;
-    const std::string question = rows.size() == 1
-        ? std::string("Remove the selected record?")
-        : "Remove the " + std::to_string(rows.size()) + " selected records?";
-    if (!QueryDialog(question))
+    const int count = static_cast<int>(rows.size());
+    const QString question = count == 1 ? tr("Remove the selected record?")
+                                        : tr("Remove the %n selected records?", nullptr, count);
+    if (!QueryDialog(question.toStdString()))
         return;
     std::vector<TRecordKey> keys;
     for (int row : rows) {

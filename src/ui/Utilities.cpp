@@ -2,6 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "core/Error.h"
+#include "core/Texts.h"
 
 #include <QComboBox>
 #include <QWidget>
@@ -28,9 +29,10 @@ int32_t textToInt32(const std::string &text)
 
 std::string limitsWarning(int32_t minimum, int32_t maximum, int32_t defaultValue)
 {
-    return "Integer value outside limits.\nIt will be set to default.\n    * Minimum = "
-        + std::to_string(minimum) + "\n    * Maximum = " + std::to_string(maximum)
-        + "\n    * Default = " + std::to_string(defaultValue);
+    return FormatText(TR("Message",
+                          "Integer value outside limits.\nIt will be set to default.\n"
+                          "    * Minimum = %1\n    * Maximum = %2\n    * Default = %3"),
+        {std::to_string(minimum), std::to_string(maximum), std::to_string(defaultValue)});
 }
 
 } // namespace
@@ -66,7 +68,7 @@ void MyFocusControl(QWidget *control)
     FUNCTION_NAME("MyFocusControl");
     ErrorGuardSwallow(HERE, [&] {
         if (control == nullptr || !control->isVisible() || !control->isEnabled())
-            RaiseError(HERE, "Cannot focus a disabled or invisible window.");
+            RaiseError(HERE, TR("Error", "Cannot focus a disabled or invisible window."));
         control->setFocus(Qt::OtherFocusReason);
     });
 }

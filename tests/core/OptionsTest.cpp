@@ -75,7 +75,8 @@ TEST_F(OptionsTest, WithoutAFileTheFirstStartValuesStayAndAreWrittenInOrder)
             + FirstGame
             + "\r\n"
               "ShowTime=TRUE\r\n"
-              "Sound=FALSE\r\n\r\n");
+              "Sound=FALSE\r\n"
+              "Language=\r\n\r\n");
 }
 
 TEST_F(OptionsTest, StoredValuesAreRestored)
@@ -134,6 +135,7 @@ TEST_F(OptionsTest, UnknownKeysAndSectionsSurviveARunInTheirPlaces)
         "LastGameTitle=/g/last.mzg\r\n"
         "ShowTime=TRUE\r\n"
         "Sound=FALSE\r\n"
+        "Language=\r\n"
         "\r\n"
         "[Window]\r\n"
         "Left=10\r\n"
@@ -160,6 +162,26 @@ TEST_F(OptionsTest, ShowTimeAndSoundAreReadOnlyFromTheirExactFlagsAndWrittenAsRe
                 << c.lines << " run " << run;
             ASSERT_TRUE(options->Save(false));
         }
+    }
+}
+
+// A file from before the Language menu follows the system's language; a code that is far too long
+// to be one is not taken.
+TEST_F(OptionsTest, TheChosenLanguageIsKeptAndAnOldFileFollowsTheSystem)
+{
+    const struct
+    {
+        std::string lines, language;
+    } cases[] = {{"Sound=TRUE\r\n", ""}, {"Language=pt_BR\r\n", "pt_BR"},
+        {"Language=\r\n", ""}, {"Language=" + std::string(40, 'x') + "\r\n", ""}};
+    for (const auto &c : cases) {
+        writeOptions("[MosavoGame]\r\n" + c.lines);
+        window = FirstStartSettings("/home/me/Pictures/", "/opt/Mosavo/MosavoGames");
+        ASSERT_TRUE(options->Load());
+        EXPECT_EQ(window.Language, c.language) << c.lines;
+        ASSERT_TRUE(options->Save(false));
+        EXPECT_NE(readOptions().find("Sound="), std::string::npos);
+        EXPECT_NE(readOptions().find("\r\nLanguage=" + c.language + "\r\n"), std::string::npos);
     }
 }
 

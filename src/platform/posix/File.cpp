@@ -1,6 +1,7 @@
 #include "platform/File.h"
 
 #include "core/Error.h"
+#include "core/Texts.h"
 #include "platform/posix/FileInternal.h"
 #include "platform/posix/UniqueFd.h"
 
@@ -352,11 +353,11 @@ std::string GetSystemDirectoryPath(int32_t folderId)
     ErrorGuardSwallow(HERE, [&] {
         const std::string folder = systemFolderLocation(folderId);
         if (folder.empty())
-            RaiseError(HERE, "Unknown system folder.", std::to_string(folderId));
+            RaiseError(HERE, TR("Error", "Unknown system folder."), std::to_string(folderId));
         std::error_code error;
         std::filesystem::create_directories(folder, error);
         if (!std::filesystem::is_directory(folder, error))
-            RaiseError(HERE, "Failed to create directory.", folder, {},
+            RaiseError(HERE, TR("Error", "Failed to create directory."), folder, {},
                 static_cast<uint32_t>(error.value()));
         result = AddTrailingBackslash(folder);
     });
@@ -395,7 +396,7 @@ uint64_t GetFileSize(int fileDescriptor)
         {
         };
         if (fstat(fileDescriptor, &status) != 0) {
-            local.SetRaise(HERE, fsWarning, "Failed to get file size.");
+            local.SetRaise(HERE, fsWarning, TR("Error", "Failed to get file size."));
             return;
         }
         size = static_cast<uint64_t>(status.st_size);
@@ -417,8 +418,8 @@ void RunFile(const std::string &fileName, const std::string &parameters,
         const int result = startShellAction(fileName, parameters, directory, quoteParameters);
         if (result != 0) {
             SetLastSystemError(static_cast<uint32_t>(result));
-            local.SetRaise(
-                HERE, fsError, "Failed to run file.", fileName, {}, static_cast<uint32_t>(result));
+            local.SetRaise(HERE, fsError, TR("Error", "Failed to run file."), fileName, {},
+                static_cast<uint32_t>(result));
         }
     });
 }

@@ -5,6 +5,7 @@
 
 #include "core/Dialogs.h"
 #include "core/Error.h"
+#include "core/Texts.h"
 #include "platform/posix/FileInternal.h"
 #include "platform/posix/UniqueFd.h"
 
@@ -116,7 +117,7 @@ void deleteTreeAt(int parentFd, const std::string &name, const std::string &path
     if (!dir.Valid()) {
         if (removedAsEntry(parentFd, name, nested))
             return;
-        RaiseError(HERE, "Can not find directory.", path);
+        RaiseError(HERE, TR("Error", "Can not find directory."), path);
     }
     const int fd = dirfd(dir.Get());
     allowRemovingEntries(fd);
@@ -125,7 +126,7 @@ void deleteTreeAt(int parentFd, const std::string &name, const std::string &path
         const dirent *entry = readdir(dir.Get());
         if (!entry) {
             if (errno != 0)
-                RaiseError(HERE, "Failed to delete directory content.", path);
+                RaiseError(HERE, TR("Error", "Failed to delete directory content."), path);
             break;
         }
         const std::string entryName = entry->d_name;
@@ -249,14 +250,15 @@ void createDestination(
         : 0777;
     SetLastSystemError(0);
     if (mkdir(directory.c_str(), mode) != 0 && SystemCallFailedExceptExisting()) {
-        local.SetRaise(
-            HERE, fsError, "Failed to create directory.", source, destination, LastSystemError());
+        local.SetRaise(HERE, fsError, TR("Error", "Failed to create directory."), source,
+            destination, LastSystemError());
     } else if (!isDirectoryThere(directory)) {
-        local.SetRaise(HERE, fsError, "Failed to create directory.", source, destination, ENOTDIR);
+        local.SetRaise(HERE, fsError, TR("Error", "Failed to create directory."), source,
+            destination, ENOTDIR);
     } else if (const int error = writeAccessError(directory); error != 0) {
         // An existing folder that cannot be written would take nothing, silently.
-        local.SetRaise(HERE, fsError, "Failed to create directory.", source, destination,
-            static_cast<uint32_t>(error));
+        local.SetRaise(HERE, fsError, TR("Error", "Failed to create directory."), source,
+            destination, static_cast<uint32_t>(error));
     }
 }
 
@@ -298,15 +300,15 @@ void copyDeleteLevel(const std::string &source, const std::string &destination, 
     StatusGuard(HERE, [&](TFunStatContext &local) {
         TUniqueDir dir;
         if (destination.empty())
-            local.SetRaise(HERE, fsError, "Empty destination name.", source);
+            local.SetRaise(HERE, fsError, TR("Error", "Empty destination name."), source);
         else
             createDestination(local, source, destination);
         if (!local.Failed()) {
             SetLastSystemError(0);
             dir.Reset(openDirectoryAt(AT_FDCWD, treeRootName(source)));
             if (!dir.Valid())
-                local.SetRaise(HERE, fsError, "Failed to find first file.", source, destination,
-                    LastSystemError());
+                local.SetRaise(HERE, fsError, TR("Error", "Failed to find first file."), source,
+                    destination, LastSystemError());
         }
         while (dir.Valid()) {
             const dirent *entry = readdir(dir.Get());
@@ -320,7 +322,8 @@ void copyDeleteLevel(const std::string &source, const std::string &destination, 
                 entryKind(dirfd(dir.Get()), *entry));
         }
         if (local.Status >= fsError)
-            DialogBox("Error", "Failed to process directory.", mbOkCancel | mbIconError);
+            DialogBox(TR("Message", "Error"), TR("Error", "Failed to process directory."),
+                mbOkCancel | mbIconError);
         dir.Reset();
         if (!copy) {
             const std::string root = treeRootName(source);
@@ -371,5 +374,5 @@ void MyRenameFile(const std::string &oldName, const std::string &newName, bool r
             result = rename(oldName.c_str(), newName.c_str());
     }
     if (result != 0)
-        RaiseError(HERE, "Failed to rename.", oldName, newName, 0);
+        RaiseError(HERE, TR("Error", "Failed to rename."), oldName, newName, 0);
 }

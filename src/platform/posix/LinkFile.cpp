@@ -6,6 +6,7 @@
 #include "platform/posix/FileInternal.h"
 #include "platform/posix/UniqueFd.h"
 
+#include "core/Texts.h"
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -155,11 +156,11 @@ void TLinkFile::Save(const std::string &linkPath, bool overwrite)
     }
     StatusGuard(HERE, [&](TFunStatContext &local) {
         if (IsLinkFile(ReferencePath)) {
-            local.SetRaise(
-                HERE, fsError, "This operating system does not support chained links.", linkPath);
+            local.SetRaise(HERE, fsError,
+                TR("Error", "This operating system does not support chained links."), linkPath);
         } else if (const int error
             = writeExecutableFile(linkPath, desktopEntryText(*this, linkPath))) {
-            local.SetRaise(HERE, fsError, "Failed to save link file.", linkPath, {},
+            local.SetRaise(HERE, fsError, TR("Error", "Failed to save link file."), linkPath, {},
                 static_cast<uint32_t>(error));
         }
         if (local.Status == fsError)

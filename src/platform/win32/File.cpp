@@ -1,6 +1,7 @@
 #include "platform/File.h"
 
 #include "core/Error.h"
+#include "core/Texts.h"
 #include "platform/win32/FileInternal.h"
 #include "platform/win32/WideText.h"
 
@@ -339,10 +340,10 @@ std::string GetSystemDirectoryPath(int32_t folderId)
         const HRESULT status = SHGetFolderPathW(
             nullptr, folderId | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, folder);
         if (status == E_INVALIDARG)
-            RaiseError(HERE, "Unknown system folder.", std::to_string(folderId));
+            RaiseError(HERE, TR("Error", "Unknown system folder."), std::to_string(folderId));
         if (status != S_OK || folder[0] == L'\0')
-            RaiseError(HERE, "Failed to create directory.", std::to_string(folderId), {},
-                static_cast<uint32_t>(status));
+            RaiseError(HERE, TR("Error", "Failed to create directory."), std::to_string(folderId),
+                {}, static_cast<uint32_t>(status));
         result = AddTrailingBackslash(Narrow(folder));
     });
     return result;
@@ -387,7 +388,7 @@ uint64_t GetFileSize(int fileDescriptor)
         }
         LARGE_INTEGER fileSize {};
         if (file == INVALID_HANDLE_VALUE || !GetFileSizeEx(file, &fileSize)) {
-            local.SetRaise(HERE, fsWarning, "Failed to get file size.");
+            local.SetRaise(HERE, fsWarning, TR("Error", "Failed to get file size."));
             return;
         }
         size = static_cast<uint64_t>(fileSize.QuadPart);
@@ -423,7 +424,7 @@ void RunFile(const std::string &fileName, const std::string &parameters,
         if (!ShellExecuteExW(&request)) {
             const uint32_t code = GetLastError();
             SetLastSystemError(code);
-            local.SetRaise(HERE, fsError, "Failed to run file.", fileName, {}, code);
+            local.SetRaise(HERE, fsError, TR("Error", "Failed to run file."), fileName, {}, code);
         }
     });
 }

@@ -7,6 +7,7 @@
 
 #include "core/Dialogs.h"
 #include "core/Error.h"
+#include "core/Texts.h"
 #include "platform/win32/FileInternal.h"
 #include "platform/win32/WideText.h"
 
@@ -178,11 +179,11 @@ void deleteTree(const std::string &dir, bool nested)
     if (!pinned.Valid()) {
         if (removedAsEntry(root, nested))
             return;
-        RaiseError(HERE, "Can not find directory.", dir);
+        RaiseError(HERE, TR("Error", "Can not find directory."), dir);
     }
     TListing listing(root);
     if (listing.Error() != 0)
-        RaiseError(HERE, "Can not find directory.", dir);
+        RaiseError(HERE, TR("Error", "Can not find directory."), dir);
     for (; listing.AtEntry(); listing.Next()) {
         const std::wstring name = listing.Name();
         if (isDotEntry(name))
@@ -194,7 +195,7 @@ void deleteTree(const std::string &dir, bool nested)
             removeEntry(path);
     }
     if (listing.Error() != 0)
-        RaiseError(HERE, "Failed to delete directory content.", dir);
+        RaiseError(HERE, TR("Error", "Failed to delete directory content."), dir);
     listing.Close();
     pinned.Close();
     RemoveEntryItself(root);
@@ -254,11 +255,13 @@ void createDestination(
     if (!CreateDirectoryW(directory.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
         const uint32_t code = GetLastError();
         SetLastSystemError(code);
-        local.SetRaise(HERE, fsError, "Failed to create directory.", source, destination, code);
+        local.SetRaise(
+            HERE, fsError, TR("Error", "Failed to create directory."), source, destination, code);
     } else if (const DWORD error = destinationError(directory); error != 0) {
         // A link, a file or a folder that cannot be written would take nothing, silently.
         SetLastSystemError(error);
-        local.SetRaise(HERE, fsError, "Failed to create directory.", source, destination, error);
+        local.SetRaise(
+            HERE, fsError, TR("Error", "Failed to create directory."), source, destination, error);
     }
 }
 
@@ -305,7 +308,7 @@ void copyDeleteLevel(const std::string &source, const std::string &destination, 
         std::optional<TPinnedDirectory> pinned;
         std::optional<TListing> listing;
         if (destination.empty())
-            local.SetRaise(HERE, fsError, "Empty destination name.", source);
+            local.SetRaise(HERE, fsError, TR("Error", "Empty destination name."), source);
         else
             createDestination(local, source, destination);
         if (!local.Failed()) {
@@ -315,8 +318,8 @@ void copyDeleteLevel(const std::string &source, const std::string &destination, 
             const DWORD error = pinned->Valid() ? listing->Error() : pinned->Error();
             if (error != 0) {
                 SetLastSystemError(error);
-                local.SetRaise(
-                    HERE, fsError, "Failed to find first file.", source, destination, error);
+                local.SetRaise(HERE, fsError, TR("Error", "Failed to find first file."), source,
+                    destination, error);
             }
         }
         for (; listing && listing->AtEntry(); listing->Next()) {
@@ -327,7 +330,8 @@ void copyDeleteLevel(const std::string &source, const std::string &destination, 
                 AddTrailingBackslash(destination) + name, copy, listing->Entry());
         }
         if (local.Status >= fsError)
-            DialogBox("Error", "Failed to process directory.", mbOkCancel | mbIconError);
+            DialogBox(TR("Message", "Error"), TR("Error", "Failed to process directory."),
+                mbOkCancel | mbIconError);
         listing.reset();
         pinned.reset();
         if (!copy && !IsLinkAttributes(GetFileAttributesW(root.c_str()), root))
@@ -370,5 +374,5 @@ void MyRenameFile(const std::string &oldName, const std::string &newName, bool r
     const std::wstring from = Widen(oldName);
     const std::wstring to = Widen(newName);
     if (!RetryWhileHeld([&] { return MoveFileExW(from.c_str(), to.c_str(), flags); }))
-        RaiseError(HERE, "Failed to rename.", oldName, newName, 0);
+        RaiseError(HERE, TR("Error", "Failed to rename."), oldName, newName, 0);
 }

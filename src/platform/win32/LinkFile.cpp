@@ -10,6 +10,7 @@
 #include <objidl.h>
 #include <shlobj.h>
 
+#include "core/Texts.h"
 #include <functional>
 #include <utility>
 
@@ -78,25 +79,29 @@ void writeShortcut(TFunStatContext &local, const TLinkFile &link, const std::str
     const std::wstring iconPath = Widen(GetFullFileName(link.IconPath));
     // The shell starts a link whose show command is 0 in a normal window; say so explicitly.
     const int showCommand = link.ShowCommand == 0 ? SW_SHOWNORMAL : link.ShowCommand;
-    const std::pair<const char *, std::function<HRESULT()>> steps[] = {
-        {"Failed to initialize instance.",
+    const std::pair<std::string, std::function<HRESULT()>> steps[] = {
+        {TR("Error", "Failed to initialize instance."),
             [&] {
                 return CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
                     IID_IShellLinkW, shellLink.Out());
             }},
-        {"Failed to set reference path.", [&] { return shellLink->SetPath(reference.c_str()); }},
-        {"Failed to set working path.",
+        {TR("Error", "Failed to set reference path."),
+            [&] { return shellLink->SetPath(reference.c_str()); }},
+        {TR("Error", "Failed to set working path."),
             [&] { return shellLink->SetWorkingDirectory(working.c_str()); }},
-        {"Failed to set arguments.", [&] { return shellLink->SetArguments(arguments.c_str()); }},
-        {"Failed to set description.",
+        {TR("Error", "Failed to set arguments."),
+            [&] { return shellLink->SetArguments(arguments.c_str()); }},
+        {TR("Error", "Failed to set description."),
             [&] { return shellLink->SetDescription(description.c_str()); }},
-        {"Failed to set icon path.",
+        {TR("Error", "Failed to set icon path."),
             [&] { return shellLink->SetIconLocation(iconPath.c_str(), link.IconIndex); }},
-        {"Failed to set hot key.", [&] { return shellLink->SetHotkey(link.HotKey); }},
-        {"Failed to set show command.", [&] { return shellLink->SetShowCmd(showCommand); }},
-        {"Failed to query interface.",
+        {TR("Error", "Failed to set hot key."), [&] { return shellLink->SetHotkey(link.HotKey); }},
+        {TR("Error", "Failed to set show command."),
+            [&] { return shellLink->SetShowCmd(showCommand); }},
+        {TR("Error", "Failed to query interface."),
             [&] { return shellLink->QueryInterface(IID_IPersistFile, persistFile.Out()); }},
-        {"Failed to save link file.", [&] { return saveBeside(*persistFile, linkPath); }},
+        {TR("Error", "Failed to save link file."),
+            [&] { return saveBeside(*persistFile, linkPath); }},
     };
     for (const auto &[failure, step] : steps) {
         const HRESULT result = step();
@@ -125,8 +130,8 @@ void TLinkFile::Save(const std::string &linkPath, bool overwrite)
     }
     StatusGuard(HERE, [&](TFunStatContext &local) {
         if (IsLinkFile(ReferencePath))
-            local.SetRaise(
-                HERE, fsError, "This operating system does not support chained links.", linkPath);
+            local.SetRaise(HERE, fsError,
+                TR("Error", "This operating system does not support chained links."), linkPath);
         else
             writeShortcut(local, *this, linkPath);
         if (local.Status == fsError)
