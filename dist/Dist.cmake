@@ -1,7 +1,7 @@
 # The program's icon, drawn once as SVG and rendered at every size the desktop asks for, and the
 # self-installer's shipped folder: `cmake --build <dir> --target dist` makes <dir>/dist/Mosavo
-# holding the program under the installer's name, the read-me, the shortcuts' icon and the sample
-# pictures.
+# holding the program under the installer's name, the read-me, the shortcuts' icon, the sample
+# pictures and the translations.
 
 include(${PROJECT_SOURCE_DIR}/cmake/HostTool.cmake)
 mosavo_host_tool(mosavo_make_icon ${CMAKE_CURRENT_LIST_DIR}/MakeIcon.cpp)
@@ -45,7 +45,9 @@ add_custom_target(dist
     COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_ICON} ${MOSAVO_DIST_DIR}/Mosavo.png
     COMMAND ${CMAKE_COMMAND} -E make_directory ${MOSAVO_DIST_DIR}/Pictures
     COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_SAMPLE_PICTURES} ${MOSAVO_DIST_DIR}/Pictures
-    DEPENDS Mosavo mosavo_icons ${MOSAVO_ICON} ${CMAKE_CURRENT_LIST_DIR}/Readme.txt
-        ${MOSAVO_SAMPLE_PICTURES}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${MOSAVO_DIST_DIR}/translations
+    COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_QM_FILES} ${MOSAVO_DIST_DIR}/translations
+    DEPENDS Mosavo mosavo_icons mosavo_translations ${MOSAVO_ICON}
+        ${CMAKE_CURRENT_LIST_DIR}/Readme.txt ${MOSAVO_SAMPLE_PICTURES} ${MOSAVO_QM_FILES}
     COMMENT "Making the shipped folder ${MOSAVO_DIST_DIR}"
     VERBATIM)

@@ -33,11 +33,18 @@ done
 xmllint --noout "$share/icons/hicolor/scalable/apps/org.mosavo.Mosavo.svg"
 test -s "$share/doc/mosavo/LICENSE" && test -s "$share/doc/mosavo/README.md"
 test -s "$share/mosavo/pictures/CREDITS" && ls "$share/mosavo/pictures/"*.jpg >/dev/null
+# The translations where the program looks for them, and the menu entry's and metadata's own.
+for language in de fr es it pt_BR nl pl ru ja zh_CN; do
+    test -s "$share/mosavo/translations/mosavo_$language.qm"
+    grep -q "^Comment\[$language\]=" "$share/applications/org.mosavo.Mosavo.desktop"
+    grep -q "<summary xml:lang=\"$language\">" "$share/metainfo/org.mosavo.Mosavo.metainfo.xml"
+done
 
 rm -f "$build"/mosavo_*.deb
 (cd "$build" && cpack -G DEB)
 package=$(ls "$build"/mosavo_*-1_*.deb)
 dpkg-deb -x "$package" "$scratch/deb"
 desktop-file-validate "$scratch/deb/usr/share/applications/org.mosavo.Mosavo.desktop"
+test -s "$scratch/deb/usr/share/mosavo/translations/mosavo_de.qm"
 lintian --fail-on error "$package"
 echo "checked $package"

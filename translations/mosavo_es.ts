@@ -4,377 +4,268 @@
 <context>
     <name>Error</name>
     <message>
-        <location filename="../src/core/Error.cpp" line="+130"/>
         <source>The error-dialog form is not created. You must create it.</source>
         <translation>No se ha creado la ventana del diálogo de error. Debe crearse primero.</translation>
     </message>
     <message>
-        <location line="+185"/>
         <source>Unhandled error.<byte value="xd"/>
 %1</source>
         <translation>Error no controlado.<byte value="xd"/>
 %1</translation>
     </message>
     <message>
-        <location filename="../src/core/Error.h" line="+176"/>
-        <location filename="../src/ui/Application.cpp" line="+29"/>
         <source>Unknown error.</source>
         <translation>Error desconocido.</translation>
     </message>
     <message>
-        <location line="+53"/>
         <source>Unhandled exception: %1</source>
         <translation>Excepción no controlada: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Unhandled generic exception.</source>
         <translation>Excepción genérica no controlada.</translation>
     </message>
     <message>
-        <location filename="../src/core/GameFile.cpp" line="+64"/>
         <source>The game file names no picture.</source>
         <translation>El archivo de partida no indica ninguna imagen.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The name of the game&apos;s picture is longer than %1 bytes.</source>
         <translation>El nombre de la imagen de la partida supera los %1 bytes.</translation>
     </message>
     <message>
-        <location filename="../src/core/Recovery.cpp" line="+138"/>
         <source>Failed to delete file.</source>
         <translation>No se pudo borrar el archivo.</translation>
     </message>
     <message>
-        <location filename="../src/core/StoredTextList.cpp" line="+258"/>
         <source>The text cannot be stored in an ini file.</source>
         <translation>El texto no se puede guardar en un archivo INI.</translation>
     </message>
     <message>
-        <location line="+100"/>
         <source>Failed to create file.</source>
         <translation>No se pudo crear el archivo.</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <location line="+10"/>
-        <location line="+7"/>
         <source>Failed to write file.</source>
         <translation>No se pudo escribir el archivo.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Failed to replace file.</source>
         <translation>No se pudo sustituir el archivo.</translation>
     </message>
     <message>
-        <location line="+46"/>
-        <location filename="../src/ui/Install.cpp" line="+178"/>
-        <location filename="../src/ui/MosavoDialog.cpp" line="+280"/>
         <source>Failed to open file.</source>
         <translation>No se pudo abrir el archivo.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/ui/Install.cpp" line="+3"/>
         <source>Failed to read file.</source>
         <translation>No se pudo leer el archivo.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>The file is read-only.</source>
         <translation>El archivo es de solo lectura.</translation>
     </message>
     <message>
-        <location line="+49"/>
-        <location filename="../src/ui/MosavoDialog.cpp" line="-21"/>
-        <location line="+15"/>
-        <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="+31"/>
         <source>Failed to load file.</source>
         <translation>No se pudo cargar el archivo.</translation>
     </message>
     <message>
-        <location line="+19"/>
         <source>Failed to save file.</source>
         <translation>No se pudo guardar el archivo.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+27"/>
         <source>The file has not been loaded.</source>
         <translation>El archivo no se ha cargado.</translation>
     </message>
     <message>
-        <location filename="../src/Mosavo.cpp" line="+37"/>
-        <location filename="../src/ui/Error.cpp" line="+159"/>
         <source>Failed to perform.</source>
         <translation>No se pudo realizar la operación.</translation>
     </message>
     <message>
-        <location filename="../src/platform/Install.cpp" line="+222"/>
         <source>Failed to start the program with an administrator&apos;s permission.</source>
         <translation>No se pudo iniciar el programa con permisos de administrador.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+16"/>
-        <location line="+102"/>
-        <location filename="../src/platform/posix/File.cpp" line="+421"/>
-        <location filename="../src/platform/win32/File.cpp" line="+427"/>
         <source>Failed to run file.</source>
         <translation>No se pudo ejecutar el archivo.</translation>
     </message>
     <message>
-        <location line="-110"/>
         <source>Failed to start the installed program.</source>
         <translation>No se pudo iniciar el programa instalado.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The uninstall entry names no program file.</source>
         <translation>La entrada de desinstalación no indica ningún archivo de programa.</translation>
     </message>
     <message>
-        <location line="+63"/>
         <source>Failed to install program. Check to see if you have rights to write in the installation directory.</source>
         <translation>No se pudo instalar el programa. Compruebe que tiene permiso de escritura en la carpeta de instalación.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Installation directory is empty.</source>
         <translation>No se ha indicado la carpeta de instalación.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The installer can not run from the root directory.</source>
         <translation>El instalador no se puede ejecutar desde la carpeta raíz.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The installation directory lies in the installer&apos;s folder.</source>
         <translation>La carpeta de instalación está dentro de la carpeta del instalador.</translation>
     </message>
     <message>
-        <location line="+73"/>
         <source>Failed to uninstall program.</source>
         <translation>No se pudo desinstalar el programa.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Uninstallation directory is empty.</source>
         <translation>No se ha indicado la carpeta de desinstalación.</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+120"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+182"/>
-        <location line="+4"/>
         <source>Can not find directory.</source>
         <translation>No se encuentra la carpeta.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+9"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+12"/>
         <source>Failed to delete directory content.</source>
         <translation>No se pudo borrar el contenido de la carpeta.</translation>
     </message>
     <message>
-        <location filename="../src/platform/posix/File.cpp" line="-65"/>
-        <location filename="../src/platform/win32/File.cpp" line="-84"/>
         <source>Unknown system folder.</source>
         <translation>Carpeta del sistema desconocida.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+124"/>
-        <location line="+3"/>
-        <location line="+4"/>
-        <location filename="../src/platform/win32/File.cpp" line="+2"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+61"/>
-        <location line="+5"/>
-        <location filename="../src/ui/PictureTransfer.cpp" line="+116"/>
         <source>Failed to create directory.</source>
         <translation>No se pudo crear la carpeta.</translation>
     </message>
     <message>
-        <location line="+39"/>
-        <location filename="../src/platform/win32/File.cpp" line="+46"/>
         <source>Failed to get file size.</source>
         <translation>No se pudo obtener el tamaño del archivo.</translation>
     </message>
     <message>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+43"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+47"/>
         <source>Empty destination name.</source>
         <translation>El nombre de destino está vacío.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+10"/>
         <source>Failed to find first file.</source>
         <translation>No se pudo encontrar el primer archivo.</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+12"/>
         <source>Failed to process directory.</source>
         <translation>No se pudo procesar la carpeta.</translation>
     </message>
     <message>
-        <location line="+52"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+44"/>
         <source>Failed to rename.</source>
         <translation>No se pudo cambiar el nombre.</translation>
     </message>
     <message>
-        <location filename="../src/platform/posix/LinkFile.cpp" line="+160"/>
-        <location filename="../src/platform/win32/LinkFile.cpp" line="+134"/>
         <source>This operating system does not support chained links.</source>
         <translation>Este sistema operativo no admite accesos directos encadenados.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/platform/win32/LinkFile.cpp" line="-31"/>
         <source>Failed to save link file.</source>
         <translation>No se pudo guardar el acceso directo.</translation>
     </message>
     <message>
-        <location filename="../src/platform/win32/LinkFile.cpp" line="-20"/>
         <source>Failed to initialize instance.</source>
         <translation>No se pudo inicializar la instancia.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Failed to set reference path.</source>
         <translation>No se pudo establecer la ruta de destino.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set working path.</source>
         <translation>No se pudo establecer la carpeta de trabajo.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set arguments.</source>
         <translation>No se pudieron establecer los argumentos.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set description.</source>
         <translation>No se pudo establecer la descripción.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set icon path.</source>
         <translation>No se pudo establecer la ruta del icono.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set hot key.</source>
         <translation>No se pudo establecer la tecla de método abreviado.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Failed to set show command.</source>
         <translation>No se pudo establecer el modo de la ventana.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to query interface.</source>
         <translation>No se pudo consultar la interfaz.</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutDialog.cpp" line="+25"/>
         <source>Failed to open site.</source>
         <translation>No se pudo abrir el sitio web.</translation>
     </message>
     <message>
-        <location line="+323"/>
         <source>Failed to show the &quot;About&quot; dialog.</source>
         <translation>No se pudo mostrar el diálogo «Acerca de».</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialog.cpp" line="-126"/>
-        <location filename="../src/ui/MosavoDialogGameFile.cpp" line="+172"/>
         <source>There is no such file.</source>
         <translation>Ese archivo no existe.</translation>
     </message>
     <message>
-        <location line="+27"/>
-        <location filename="../src/ui/MosavoDialogGameFile.cpp" line="-69"/>
-        <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="-3"/>
         <source>Failed to load game.</source>
         <translation>No se pudo cargar la partida.</translation>
     </message>
     <message>
-        <location line="+140"/>
-        <location line="+2"/>
         <source>Failed to open link.</source>
         <translation>No se pudo abrir el enlace.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+10"/>
         <source>Failed to open help.</source>
         <translation>No se pudo abrir la ayuda.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="+451"/>
         <source>Failed to prepare main window.</source>
         <translation>No se pudo preparar la ventana principal.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogGameFile.cpp" line="-9"/>
         <source>Failed to load last game.</source>
         <translation>No se pudo cargar la última partida.</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Failed to save game.</source>
         <translation>No se pudo guardar la partida.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>There is no such file</source>
         <translation>Ese archivo no existe</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="+5"/>
         <source>This is neither a picture nor a Mosavo game.</source>
         <translation>Esto no es ni una imagen ni una partida de Mosavo.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogRecords.cpp" line="+256"/>
         <source>Failed to save records.</source>
         <translation>No se pudieron guardar los récords.</translation>
     </message>
     <message>
-        <location line="+42"/>
         <source>Failed to show records.</source>
         <translation>No se pudieron mostrar los récords.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogTransfer.cpp" line="+97"/>
-        <location line="+10"/>
         <source>Failed to paste picture.</source>
         <translation>No se pudo pegar la imagen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/PictureTransfer.cpp" line="-63"/>
-        <location line="+77"/>
-        <location line="+18"/>
         <source>Failed to save picture.</source>
         <translation>No se pudo guardar la imagen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Utilities.cpp" line="+71"/>
         <source>Cannot focus a disabled or invisible window.</source>
         <translation>No se puede dar el foco a una ventana desactivada o invisible.</translation>
     </message>
     <message>
-        <location filename="../src/platform/Program.cpp" line="+20"/>
         <source>Abort intercepted.<byte value="xd"/>
 Program must be terminated.</source>
         <translation>Se ha interceptado una interrupción anómala.<byte value="xd"/>
@@ -384,89 +275,70 @@ El programa debe cerrarse.</translation>
 <context>
     <name>Message</name>
     <message>
-        <location filename="../src/core/Dialogs.cpp" line="+54"/>
         <source>Message</source>
         <translation>Mensaje</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Warning</source>
         <translation>Advertencia</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+5"/>
         <source>Query</source>
         <translation>Pregunta</translation>
     </message>
     <message>
-        <location filename="../src/core/Error.cpp" line="-186"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="-52"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="-44"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location filename="../src/core/StoredTextList.cpp" line="-24"/>
         <source>File &quot;%1&quot;already exists.
 Overwrite it?</source>
         <translation>El archivo «%1» ya existe.
 ¿Desea sobrescribirlo?</translation>
     </message>
     <message>
-        <location filename="../src/Mosavo.cpp" line="+15"/>
         <source>Mosavo is running. Close it, then start the (un)installer again.</source>
         <translation>Mosavo se está ejecutando. Ciérrelo y vuelva a iniciar el instalador o el desinstalador.</translation>
     </message>
     <message>
-        <location filename="../src/platform/Install.cpp" line="-220"/>
         <source>Uninstallation was cancelled: it needs an administrator&apos;s permission.</source>
         <translation>Se canceló la desinstalación: requiere permisos de administrador.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Installation was cancelled: it needs an administrator&apos;s permission.</source>
         <translation>Se canceló la instalación: requiere permisos de administrador.</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>(Un)Installation directory is empty.</source>
         <translation>No se ha indicado la carpeta de instalación o desinstalación.</translation>
     </message>
     <message>
-        <location line="+61"/>
         <source>Install the program in directory &quot;%1&quot;?</source>
         <translation>¿Desea instalar el programa en la carpeta «%1»?</translation>
     </message>
     <message>
-        <location line="+75"/>
         <source>Nothing was deleted. This copy of %1 in &quot;%2&quot; was not installed by the installer.</source>
         <translation>No se ha borrado nada. Esta copia de %1 en «%2» no la instaló el instalador.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Delete directory &quot;%1&quot; (and all contained files)?</source>
         <translation>¿Desea borrar la carpeta «%1» (con todos los archivos que contiene)?</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Uninstallation successful. Some files that were in use were not deleted.</source>
         <translation>Desinstalación completada. Algunos archivos que estaban en uso no se han borrado.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialog.cpp" line="-235"/>
         <source>The game has been modified. Save it?</source>
         <translation>La partida ha cambiado. ¿Desea guardarla?</translation>
     </message>
     <message>
-        <location line="+231"/>
         <source>The help file is missing:
 %1</source>
         <translation>Falta el archivo de ayuda:
 %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Utilities.cpp" line="-39"/>
         <source>Integer value outside limits.
 It will be set to default.
     * Minimum = %1
@@ -482,27 +354,22 @@ Se usará el valor predeterminado.
 <context>
     <name>Picture</name>
     <message>
-        <location filename="../src/core/Picture.cpp" line="+76"/>
         <source>not a picture this program can read</source>
         <translation>no es una imagen que este programa pueda leer</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>damaged</source>
         <translation>está dañada</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>too large: %1 megapixels</source>
         <translation>es demasiado grande: %1 megapíxeles</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The picture &quot;%1&quot; cannot be shown: %2.</source>
         <translation>No se puede mostrar la imagen «%1»: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Picture.cpp" line="+312"/>
         <source>Picture (%1)</source>
         <translation>Imagen (%1)</translation>
     </message>
@@ -510,12 +377,10 @@ Se usará el valor predeterminado.
 <context>
     <name>Records</name>
     <message>
-        <location filename="../src/core/Records.cpp" line="+62"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message numerus="yes">
-        <location line="+58"/>
         <source>%n moves</source>
         <comment>in a record</comment>
         <translation>
@@ -524,7 +389,6 @@ Se usará el valor predeterminado.
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
         <source>%n wrong moves</source>
         <comment>in a record</comment>
         <translation>
@@ -533,22 +397,18 @@ Se usará el valor predeterminado.
         </translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>New record: %1.</source>
         <translation>Nuevo récord: %1.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Your best: %1.</source>
         <translation>Su mejor marca: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogRecords.cpp" line="-63"/>
         <source>The records file &quot;%1&quot; cannot be read. It has been kept as &quot;%2&quot;, and the records start again.</source>
         <translation>No se puede leer el archivo de récords «%1». Se ha conservado como «%2» y los récords empiezan de nuevo.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The records file &quot;%1&quot; cannot be read, nor kept under another name. The records start again and will replace it.</source>
         <translation>No se puede leer el archivo de récords «%1» ni conservarlo con otro nombre. Los récords empiezan de nuevo y lo sustituirán.</translation>
     </message>
@@ -556,34 +416,28 @@ Se usará el valor predeterminado.
 <context>
     <name>Recovery</name>
     <message>
-        <location filename="../src/ui/MosavoDialogRecovery.cpp" line="+142"/>
         <source>The game in play cannot be kept for a restart after a crash.
 %1 %2</source>
         <translation>La partida en juego no se puede guardar para reanudarla tras un fallo.
 %1 %2</translation>
     </message>
     <message>
-        <location line="+48"/>
         <source>The game&apos;s picture is gone: %1</source>
         <translation>La imagen de la partida ya no está: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The game&apos;s picture is no picture that Mosavo can show: %1</source>
         <translation>La imagen de la partida no es una imagen que Mosavo pueda mostrar: %1</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>It is kept as %1.</source>
         <translation>Se conserva como %1.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>It stays in %1.</source>
         <translation>Permanece en %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The game in play could not be restored.
 %1
 %2</source>
@@ -595,42 +449,34 @@ Se usará el valor predeterminado.
 <context>
     <name>TAboutForm</name>
     <message>
-        <location filename="../src/ui/AboutDialog.cpp" line="-162"/>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>&amp;Okay</source>
         <translation>&amp;Aceptar</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Written by the Mosavo project&apos;s volunteers.</source>
         <translation>Escrito por los voluntarios del proyecto Mosavo.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Visit our site for news, new versions and pictures to play with. Our programs: Mosavo, the picture puzzle, and its installer.</source>
         <translation>Visite nuestro sitio web para ver noticias, versiones nuevas e imágenes con las que jugar. Nuestros programas: Mosavo, el rompecabezas de imágenes, y su instalador.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Visit my site</source>
         <translation>Visitar mi sitio web</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Contact me</source>
         <translation>Contactar</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Mosavo: shuffle a picture, then put it back together!</source>
         <translation>Mosavo: ¡mezcle una imagen y vuelva a componerla!</translation>
     </message>
     <message>
-        <location line="+71"/>
         <source>Version %1, released on %2</source>
         <translation>Versión %1, publicada el %2</translation>
     </message>
@@ -638,52 +484,42 @@ Se usará el valor predeterminado.
 <context>
     <name>TErrorForm</name>
     <message>
-        <location filename="../src/ui/Error.cpp" line="-109"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+50"/>
         <source>&amp;Okay</source>
         <translation>&amp;Aceptar</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>O&amp;kay (no errors)</source>
         <translation>Aceptar (&amp;sin errores)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Terminate application immediately</source>
         <translation>&amp;Terminar la aplicación ahora</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Log</source>
         <translation>&amp;Registrar</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Recursion</source>
         <translation>Recursión</translation>
     </message>
     <message>
-        <location line="+73"/>
         <source>None</source>
         <translation>Ninguna</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Recursive attempts = %1</source>
         <translation>Intentos recursivos = %1</translation>
     </message>
@@ -691,7 +527,6 @@ Se usará el valor predeterminado.
 <context>
     <name>THelpForm</name>
     <message>
-        <location filename="../src/ui/HelpDialog.cpp" line="+29"/>
         <source>Mosavo Help</source>
         <translation>Ayuda de Mosavo</translation>
     </message>
@@ -699,58 +534,46 @@ Se usará el valor predeterminado.
 <context>
     <name>TInstallForm</name>
     <message>
-        <location filename="../src/ui/Install.cpp" line="-156"/>
         <source>The program can be reinstalled without the need to uninstall its previous version. The existing options file will be preserved. If you want to repair the installed package, simply reinstall the program. Before continuing, close any running instances of the program.</source>
         <translation>El programa se puede reinstalar sin necesidad de desinstalar antes la versión anterior. Se conservará el archivo de opciones existente. Si quiere reparar el paquete instalado, basta con volver a instalar el programa. Antes de continuar, cierre todas las instancias del programa que estén en ejecución.</translation>
     </message>
     <message>
-        <location line="+123"/>
         <source>&amp;Browse</source>
         <translation>&amp;Examinar</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+54"/>
         <source>&amp;Install</source>
         <translation>&amp;Instalar</translation>
     </message>
     <message>
-        <location line="-51"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <location line="+47"/>
         <source>Install %1</source>
         <translation>Instalar %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Welcome to %1</source>
         <translation>Le damos la bienvenida a %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The program&apos;s installation directory will be put in directory:</source>
         <translation>La carpeta de instalación del programa se creará en la carpeta:</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Uninstall %1</source>
         <translation>Desinstalar %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Bye from %1</source>
         <translation>%1 se despide</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The following directory will be deleted:</source>
         <translation>Se borrará la carpeta siguiente:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Un&amp;install</source>
         <translation>&amp;Desinstalar</translation>
     </message>
@@ -758,8 +581,6 @@ Se usará el valor predeterminado.
 <context>
     <name>TMosavoForm</name>
     <message numerus="yes">
-        <location filename="../src/ui/MosavoDialog.cpp" line="-97"/>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-44"/>
         <source>You have made %n moves.</source>
         <translation>
             <numerusform>Ha hecho %n movimiento.</numerusform>
@@ -767,8 +588,6 @@ Se usará el valor predeterminado.
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+4"/>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-1"/>
         <source>There are %n pieces remaining to be placed correctly.</source>
         <translation>
             <numerusform>Queda %n pieza por colocar correctamente.</numerusform>
@@ -776,8 +595,6 @@ Se usará el valor predeterminado.
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+14"/>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="+2"/>
         <source>You have made %n wrong moves.</source>
         <translation>
             <numerusform>Ha hecho %n movimiento erróneo.</numerusform>
@@ -785,210 +602,168 @@ Se usará el valor predeterminado.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialog.h" line="+87"/>
         <source>Press [F5] to load a picture. Press [L] to load a game. Or paste one with [Ctrl + V].</source>
         <translation>Pulse [F5] para cargar una imagen. Pulse [L] para cargar una partida. O pegue una imagen con [Ctrl + V].</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Press [Alt + R] to randomize the picture.</source>
         <translation>Pulse [Alt + M] para mezclar la imagen.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Drag a piece of the puzzle on another piece, to swap them.</source>
         <translation>Arrastre una pieza del rompecabezas sobre otra para intercambiarlas.</translation>
     </message>
     <message>
-        <location line="+91"/>
         <source>Keyboard: the arrow keys, Home and End move the dashed frame. Enter picks up the piece and drops it, Escape puts it back.
 H and V mirror the piece, M marks the cell, and holding ? shows where the piece belongs.</source>
         <translation>Teclado: las teclas de flecha, Inicio y Fin mueven el marco discontinuo. Intro levanta la pieza y la suelta; Esc la devuelve.
 H y V voltean la pieza, M marca la casilla y mantener pulsado ? muestra dónde va la pieza.</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Mosavo ended without saving the game in play. Restore it?</source>
         <translation>Mosavo se cerró sin guardar la partida en juego. ¿Desea restaurarla?</translation>
     </message>
     <message>
-        <location line="+32"/>
         <source>The clipboard holds no picture.</source>
         <translation>El portapapeles no contiene ninguna imagen.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>The puzzle is solved.</source>
         <translation>El rompecabezas está resuelto.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-352"/>
         <source>Mosavo game (*.mzg)</source>
         <translation>Partida de Mosavo (*.mzg)</translation>
     </message>
     <message>
-        <location line="+69"/>
         <source>Mosavo game</source>
         <translation>Juego Mosavo</translation>
     </message>
     <message>
-        <location line="+44"/>
-        <location line="+182"/>
         <source>Display information about the program</source>
         <translation>Muestra información sobre el programa</translation>
     </message>
     <message>
-        <location line="-140"/>
         <source>&amp;Work</source>
         <translation>&amp;Juego</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Load picture</source>
         <translation>Cargar imagen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Reload current picture</source>
         <translation>Recargar imagen actual</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Open picture</source>
         <translation>Abrir imagen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Paste picture</source>
         <translation>Pegar imagen</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Load last game</source>
         <translation>Cargar última partida</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Load game</source>
         <translation>Cargar partida</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Save game</source>
         <translation>Guardar partida</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Undo move</source>
         <translation>Deshacer movimiento</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Hide</source>
         <translation>Ocultar</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>&amp;Randomize</source>
         <translation>&amp;Mezclar</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Down&amp;load pictures</source>
         <translation>&amp;Descargar imágenes</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Game wallpapers</source>
         <translation>Fondos de pantalla de juegos</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>&amp;About</source>
         <translation>&amp;Acerca de</translation>
     </message>
     <message>
-        <location line="+33"/>
         <source>Columns</source>
         <translation>Columnas</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Rows</source>
         <translation>Filas</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Allow &amp;flipping pieces</source>
         <translation>Permitir &amp;voltear piezas</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Light &amp;grid</source>
         <translation>Cuadrícula &amp;clara</translation>
     </message>
     <message>
-        <location line="+128"/>
         <source>Original picture</source>
         <translation>Imagen original</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Puzzle picture</source>
         <translation>Imagen del rompecabezas</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogLanguage.cpp" line="+13"/>
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>System language</source>
         <translation>Idioma del sistema</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogPointer.cpp" line="+32"/>
         <source>YES</source>
         <translation>SÍ</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>NO</source>
         <translation>NO</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>Column %1. Row %2.</source>
         <translation>Columna %1. Fila %2.</translation>
     </message>
     <message>
-        <location line="+72"/>
         <source>Column %1; Row %2; Flip horiz %3; Flip vert %4</source>
         <translation>Columna %1; Fila %2; Volteada horiz. %3; Volteada vert. %4</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogRecords.cpp" line="-127"/>
         <source>Show time</source>
         <translation>Mostrar tiempo</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Sound</source>
         <translation>Sonido</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Records</source>
         <translation>Récords</translation>
     </message>
     <message>
-        <location line="+66"/>
         <source>Time: %1</source>
         <translation>Tiempo: %1</translation>
     </message>
@@ -996,72 +771,58 @@ H y V voltean la pieza, M marca la casilla y mantener pulsado ? muestra dónde v
 <context>
     <name>TRecordsForm</name>
     <message>
-        <location filename="../src/ui/RecordsDialog.cpp" line="+57"/>
         <source>%1 x %2, flipped</source>
         <translation>%1 × %2, volteadas</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 x %2</source>
         <translation>%1 × %2</translation>
     </message>
     <message>
-        <location line="+31"/>
         <source>Records</source>
         <translation>Récords</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Picture</source>
         <translation>Imagen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Grid</source>
         <translation>Cuadrícula</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Solved</source>
         <translation>Resoluciones</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Best moves</source>
         <translation>Movimientos</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Best wrong moves</source>
         <translation>Movimientos erróneos</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Best time</source>
         <translation>Mejor tiempo</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Last solved</source>
         <translation>Última vez resuelto</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>&amp;Remove</source>
         <translation>&amp;Eliminar</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="+69"/>
         <source>Remove the selected record?</source>
         <translation>¿Desea eliminar el récord seleccionado?</translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
         <source>Remove the %n selected records?</source>
         <translation>
             <numerusform>¿Desea eliminar %n récord seleccionado?</numerusform>

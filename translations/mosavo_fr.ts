@@ -4,377 +4,268 @@
 <context>
     <name>Error</name>
     <message>
-        <location filename="../src/core/Error.cpp" line="+130"/>
         <source>The error-dialog form is not created. You must create it.</source>
         <translation>La fenêtre du dialogue d’erreur n’est pas créée. Elle doit d’abord être créée.</translation>
     </message>
     <message>
-        <location line="+185"/>
         <source>Unhandled error.<byte value="xd"/>
 %1</source>
         <translation>Erreur non gérée.<byte value="xd"/>
 %1</translation>
     </message>
     <message>
-        <location filename="../src/core/Error.h" line="+176"/>
-        <location filename="../src/ui/Application.cpp" line="+29"/>
         <source>Unknown error.</source>
         <translation>Erreur inconnue.</translation>
     </message>
     <message>
-        <location line="+53"/>
         <source>Unhandled exception: %1</source>
-        <translation>Exception non gérée : %1</translation>
+        <translation>Exception non gérée&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Unhandled generic exception.</source>
         <translation>Exception générique non gérée.</translation>
     </message>
     <message>
-        <location filename="../src/core/GameFile.cpp" line="+64"/>
         <source>The game file names no picture.</source>
         <translation>Le fichier de partie ne désigne aucune image.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The name of the game&apos;s picture is longer than %1 bytes.</source>
         <translation>Le nom de l’image de la partie dépasse %1 octets.</translation>
     </message>
     <message>
-        <location filename="../src/core/Recovery.cpp" line="+138"/>
         <source>Failed to delete file.</source>
         <translation>Impossible de supprimer le fichier.</translation>
     </message>
     <message>
-        <location filename="../src/core/StoredTextList.cpp" line="+258"/>
         <source>The text cannot be stored in an ini file.</source>
         <translation>Ce texte ne peut pas être stocké dans un fichier ini.</translation>
     </message>
     <message>
-        <location line="+100"/>
         <source>Failed to create file.</source>
         <translation>Impossible de créer le fichier.</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <location line="+10"/>
-        <location line="+7"/>
         <source>Failed to write file.</source>
         <translation>Impossible d’écrire le fichier.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Failed to replace file.</source>
         <translation>Impossible de remplacer le fichier.</translation>
     </message>
     <message>
-        <location line="+46"/>
-        <location filename="../src/ui/Install.cpp" line="+178"/>
-        <location filename="../src/ui/MosavoDialog.cpp" line="+280"/>
         <source>Failed to open file.</source>
         <translation>Impossible d’ouvrir le fichier.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/ui/Install.cpp" line="+3"/>
         <source>Failed to read file.</source>
         <translation>Impossible de lire le fichier.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>The file is read-only.</source>
         <translation>Le fichier est en lecture seule.</translation>
     </message>
     <message>
-        <location line="+49"/>
-        <location filename="../src/ui/MosavoDialog.cpp" line="-21"/>
-        <location line="+15"/>
-        <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="+31"/>
         <source>Failed to load file.</source>
         <translation>Impossible de charger le fichier.</translation>
     </message>
     <message>
-        <location line="+19"/>
         <source>Failed to save file.</source>
         <translation>Impossible d’enregistrer le fichier.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+27"/>
         <source>The file has not been loaded.</source>
         <translation>Le fichier n’a pas été chargé.</translation>
     </message>
     <message>
-        <location filename="../src/Mosavo.cpp" line="+37"/>
-        <location filename="../src/ui/Error.cpp" line="+159"/>
         <source>Failed to perform.</source>
         <translation>Échec de l’opération.</translation>
     </message>
     <message>
-        <location filename="../src/platform/Install.cpp" line="+222"/>
         <source>Failed to start the program with an administrator&apos;s permission.</source>
         <translation>Impossible de démarrer le programme avec les droits d’administrateur.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+16"/>
-        <location line="+102"/>
-        <location filename="../src/platform/posix/File.cpp" line="+421"/>
-        <location filename="../src/platform/win32/File.cpp" line="+427"/>
         <source>Failed to run file.</source>
         <translation>Impossible d’exécuter le fichier.</translation>
     </message>
     <message>
-        <location line="-110"/>
         <source>Failed to start the installed program.</source>
         <translation>Impossible de démarrer le programme installé.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The uninstall entry names no program file.</source>
         <translation>L’entrée de désinstallation ne désigne aucun fichier de programme.</translation>
     </message>
     <message>
-        <location line="+63"/>
         <source>Failed to install program. Check to see if you have rights to write in the installation directory.</source>
         <translation>Impossible d’installer le programme. Vérifiez que vous avez le droit d’écrire dans le dossier d’installation.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Installation directory is empty.</source>
         <translation>Aucun dossier d’installation n’est indiqué.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The installer can not run from the root directory.</source>
         <translation>Le programme d’installation ne peut pas être lancé depuis le dossier racine.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The installation directory lies in the installer&apos;s folder.</source>
         <translation>Le dossier d’installation se trouve dans le dossier du programme d’installation.</translation>
     </message>
     <message>
-        <location line="+73"/>
         <source>Failed to uninstall program.</source>
         <translation>Impossible de désinstaller le programme.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Uninstallation directory is empty.</source>
         <translation>Aucun dossier de désinstallation n’est indiqué.</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+120"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+182"/>
-        <location line="+4"/>
         <source>Can not find directory.</source>
         <translation>Impossible de trouver le dossier.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+9"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+12"/>
         <source>Failed to delete directory content.</source>
         <translation>Impossible de supprimer le contenu du dossier.</translation>
     </message>
     <message>
-        <location filename="../src/platform/posix/File.cpp" line="-65"/>
-        <location filename="../src/platform/win32/File.cpp" line="-84"/>
         <source>Unknown system folder.</source>
         <translation>Dossier système inconnu.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+124"/>
-        <location line="+3"/>
-        <location line="+4"/>
-        <location filename="../src/platform/win32/File.cpp" line="+2"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+61"/>
-        <location line="+5"/>
-        <location filename="../src/ui/PictureTransfer.cpp" line="+116"/>
         <source>Failed to create directory.</source>
         <translation>Impossible de créer le dossier.</translation>
     </message>
     <message>
-        <location line="+39"/>
-        <location filename="../src/platform/win32/File.cpp" line="+46"/>
         <source>Failed to get file size.</source>
         <translation>Impossible d’obtenir la taille du fichier.</translation>
     </message>
     <message>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+43"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+47"/>
         <source>Empty destination name.</source>
         <translation>Nom de destination vide.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+10"/>
         <source>Failed to find first file.</source>
         <translation>Impossible de trouver le premier fichier.</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+12"/>
         <source>Failed to process directory.</source>
         <translation>Impossible de traiter le dossier.</translation>
     </message>
     <message>
-        <location line="+52"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+44"/>
         <source>Failed to rename.</source>
         <translation>Impossible de renommer.</translation>
     </message>
     <message>
-        <location filename="../src/platform/posix/LinkFile.cpp" line="+160"/>
-        <location filename="../src/platform/win32/LinkFile.cpp" line="+134"/>
         <source>This operating system does not support chained links.</source>
         <translation>Ce système d’exploitation ne prend pas en charge les liens chaînés.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/platform/win32/LinkFile.cpp" line="-31"/>
         <source>Failed to save link file.</source>
         <translation>Impossible d’enregistrer le fichier de raccourci.</translation>
     </message>
     <message>
-        <location filename="../src/platform/win32/LinkFile.cpp" line="-20"/>
         <source>Failed to initialize instance.</source>
         <translation>Impossible d’initialiser l’instance.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Failed to set reference path.</source>
         <translation>Impossible de définir le chemin cible.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set working path.</source>
         <translation>Impossible de définir le dossier de travail.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set arguments.</source>
         <translation>Impossible de définir les arguments.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set description.</source>
         <translation>Impossible de définir la description.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set icon path.</source>
         <translation>Impossible de définir le chemin de l’icône.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set hot key.</source>
         <translation>Impossible de définir le raccourci clavier.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Failed to set show command.</source>
         <translation>Impossible de définir l’état d’affichage de la fenêtre.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to query interface.</source>
         <translation>Impossible d’interroger l’interface.</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutDialog.cpp" line="+25"/>
         <source>Failed to open site.</source>
         <translation>Impossible d’ouvrir le site.</translation>
     </message>
     <message>
-        <location line="+323"/>
         <source>Failed to show the &quot;About&quot; dialog.</source>
-        <translation>Impossible d’afficher la fenêtre « À propos ».</translation>
+        <translation>Impossible d’afficher la fenêtre «&#xa0;À propos&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialog.cpp" line="-126"/>
-        <location filename="../src/ui/MosavoDialogGameFile.cpp" line="+172"/>
         <source>There is no such file.</source>
         <translation>Ce fichier n’existe pas.</translation>
     </message>
     <message>
-        <location line="+27"/>
-        <location filename="../src/ui/MosavoDialogGameFile.cpp" line="-69"/>
-        <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="-3"/>
         <source>Failed to load game.</source>
         <translation>Impossible de charger la partie.</translation>
     </message>
     <message>
-        <location line="+140"/>
-        <location line="+2"/>
         <source>Failed to open link.</source>
         <translation>Impossible d’ouvrir le lien.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+10"/>
         <source>Failed to open help.</source>
         <translation>Impossible d’ouvrir l’aide.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="+451"/>
         <source>Failed to prepare main window.</source>
         <translation>Impossible de préparer la fenêtre principale.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogGameFile.cpp" line="-9"/>
         <source>Failed to load last game.</source>
         <translation>Impossible de charger la dernière partie.</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Failed to save game.</source>
         <translation>Impossible d’enregistrer la partie.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>There is no such file</source>
         <translation>Ce fichier n’existe pas</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="+5"/>
         <source>This is neither a picture nor a Mosavo game.</source>
         <translation>Ce n’est ni une image ni une partie Mosavo.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogRecords.cpp" line="+256"/>
         <source>Failed to save records.</source>
         <translation>Impossible d’enregistrer les records.</translation>
     </message>
     <message>
-        <location line="+42"/>
         <source>Failed to show records.</source>
         <translation>Impossible d’afficher les records.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogTransfer.cpp" line="+97"/>
-        <location line="+10"/>
         <source>Failed to paste picture.</source>
         <translation>Impossible de coller l’image.</translation>
     </message>
     <message>
-        <location filename="../src/ui/PictureTransfer.cpp" line="-63"/>
-        <location line="+77"/>
-        <location line="+18"/>
         <source>Failed to save picture.</source>
         <translation>Impossible d’enregistrer l’image.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Utilities.cpp" line="+71"/>
         <source>Cannot focus a disabled or invisible window.</source>
         <translation>Impossible de donner le focus à une fenêtre désactivée ou invisible.</translation>
     </message>
     <message>
-        <location filename="../src/platform/Program.cpp" line="+20"/>
         <source>Abort intercepted.<byte value="xd"/>
 Program must be terminated.</source>
         <translation>Abandon intercepté.<byte value="xd"/>
@@ -384,89 +275,70 @@ Le programme doit être arrêté.</translation>
 <context>
     <name>Message</name>
     <message>
-        <location filename="../src/core/Dialogs.cpp" line="+54"/>
         <source>Message</source>
         <translation>Message</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+5"/>
         <source>Query</source>
         <translation>Question</translation>
     </message>
     <message>
-        <location filename="../src/core/Error.cpp" line="-186"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="-52"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="-44"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location filename="../src/core/StoredTextList.cpp" line="-24"/>
         <source>File &quot;%1&quot;already exists.
 Overwrite it?</source>
-        <translation>Le fichier « %1 » existe déjà.
-Le remplacer ?</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» existe déjà.
+Le remplacer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/Mosavo.cpp" line="+15"/>
         <source>Mosavo is running. Close it, then start the (un)installer again.</source>
         <translation>Mosavo est en cours d’exécution. Fermez-le, puis relancez l’installation ou la désinstallation.</translation>
     </message>
     <message>
-        <location filename="../src/platform/Install.cpp" line="-220"/>
         <source>Uninstallation was cancelled: it needs an administrator&apos;s permission.</source>
-        <translation>La désinstallation a été annulée : elle nécessite les droits d’administrateur.</translation>
+        <translation>La désinstallation a été annulée&#xa0;: elle nécessite les droits d’administrateur.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Installation was cancelled: it needs an administrator&apos;s permission.</source>
-        <translation>L’installation a été annulée : elle nécessite les droits d’administrateur.</translation>
+        <translation>L’installation a été annulée&#xa0;: elle nécessite les droits d’administrateur.</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>(Un)Installation directory is empty.</source>
         <translation>Aucun dossier d’installation ou de désinstallation n’est indiqué.</translation>
     </message>
     <message>
-        <location line="+61"/>
         <source>Install the program in directory &quot;%1&quot;?</source>
-        <translation>Installer le programme dans le dossier « %1 » ?</translation>
+        <translation>Installer le programme dans le dossier «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
-        <location line="+75"/>
         <source>Nothing was deleted. This copy of %1 in &quot;%2&quot; was not installed by the installer.</source>
-        <translation>Rien n’a été supprimé. Cette copie de %1 dans « %2 » n’a pas été installée par le programme d’installation.</translation>
+        <translation>Rien n’a été supprimé. Cette copie de %1 dans «&#xa0;%2&#xa0;» n’a pas été installée par le programme d’installation.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Delete directory &quot;%1&quot; (and all contained files)?</source>
-        <translation>Supprimer le dossier « %1 » (et tous les fichiers qu’il contient) ?</translation>
+        <translation>Supprimer le dossier «&#xa0;%1&#xa0;» (et tous les fichiers qu’il contient)&#xa0;?</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Uninstallation successful. Some files that were in use were not deleted.</source>
         <translation>Désinstallation réussie. Certains fichiers en cours d’utilisation n’ont pas été supprimés.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialog.cpp" line="-235"/>
         <source>The game has been modified. Save it?</source>
-        <translation>La partie a été modifiée. L’enregistrer ?</translation>
+        <translation>La partie a été modifiée. L’enregistrer&#xa0;?</translation>
     </message>
     <message>
-        <location line="+231"/>
         <source>The help file is missing:
 %1</source>
-        <translation>Le fichier d’aide est introuvable :
+        <translation>Le fichier d’aide est introuvable&#xa0;:
 %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Utilities.cpp" line="-39"/>
         <source>Integer value outside limits.
 It will be set to default.
     * Minimum = %1
@@ -482,27 +354,22 @@ Elle prendra sa valeur par défaut.
 <context>
     <name>Picture</name>
     <message>
-        <location filename="../src/core/Picture.cpp" line="+76"/>
         <source>not a picture this program can read</source>
         <translation>ce n’est pas une image que ce programme sait lire</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>damaged</source>
         <translation>elle est endommagée</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>too large: %1 megapixels</source>
         <translation>elle est trop grande (%1 mégapixels)</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The picture &quot;%1&quot; cannot be shown: %2.</source>
-        <translation>L’image « %1 » ne peut pas être affichée : %2.</translation>
+        <translation>L’image «&#xa0;%1&#xa0;» ne peut pas être affichée&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Picture.cpp" line="+312"/>
         <source>Picture (%1)</source>
         <translation>Image (%1)</translation>
     </message>
@@ -510,12 +377,10 @@ Elle prendra sa valeur par défaut.
 <context>
     <name>Records</name>
     <message>
-        <location filename="../src/core/Records.cpp" line="+62"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message numerus="yes">
-        <location line="+58"/>
         <source>%n moves</source>
         <comment>in a record</comment>
         <translation>
@@ -524,7 +389,6 @@ Elle prendra sa valeur par défaut.
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
         <source>%n wrong moves</source>
         <comment>in a record</comment>
         <translation>
@@ -533,57 +397,47 @@ Elle prendra sa valeur par défaut.
         </translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>New record: %1.</source>
-        <translation>Nouveau record : %1.</translation>
+        <translation>Nouveau record&#xa0;: %1.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Your best: %1.</source>
-        <translation>Votre record : %1.</translation>
+        <translation>Votre record&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogRecords.cpp" line="-63"/>
         <source>The records file &quot;%1&quot; cannot be read. It has been kept as &quot;%2&quot;, and the records start again.</source>
-        <translation>Le fichier des records « %1 » est illisible. Il a été conservé sous le nom « %2 », et les records repartent de zéro.</translation>
+        <translation>Le fichier des records «&#xa0;%1&#xa0;» est illisible. Il a été conservé sous le nom «&#xa0;%2&#xa0;», et les records repartent de zéro.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The records file &quot;%1&quot; cannot be read, nor kept under another name. The records start again and will replace it.</source>
-        <translation>Le fichier des records « %1 » ne peut être ni lu ni conservé sous un autre nom. Les records repartent de zéro et le remplaceront.</translation>
+        <translation>Le fichier des records «&#xa0;%1&#xa0;» ne peut être ni lu ni conservé sous un autre nom. Les records repartent de zéro et le remplaceront.</translation>
     </message>
 </context>
 <context>
     <name>Recovery</name>
     <message>
-        <location filename="../src/ui/MosavoDialogRecovery.cpp" line="+142"/>
         <source>The game in play cannot be kept for a restart after a crash.
 %1 %2</source>
         <translation>La partie en cours ne peut pas être conservée pour la reprendre après un plantage.
 %1 %2</translation>
     </message>
     <message>
-        <location line="+48"/>
         <source>The game&apos;s picture is gone: %1</source>
-        <translation>L’image de la partie a disparu : %1</translation>
+        <translation>L’image de la partie a disparu&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The game&apos;s picture is no picture that Mosavo can show: %1</source>
-        <translation>L’image de la partie n’est pas une image que Mosavo peut afficher : %1</translation>
+        <translation>L’image de la partie n’est pas une image que Mosavo peut afficher&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>It is kept as %1.</source>
         <translation>Elle est conservée sous le nom %1.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>It stays in %1.</source>
         <translation>Elle reste dans %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The game in play could not be restored.
 %1
 %2</source>
@@ -595,42 +449,34 @@ Elle prendra sa valeur par défaut.
 <context>
     <name>TAboutForm</name>
     <message>
-        <location filename="../src/ui/AboutDialog.cpp" line="-162"/>
         <source>About</source>
         <translation>À propos</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>&amp;Okay</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Written by the Mosavo project&apos;s volunteers.</source>
         <translation>Écrit par les bénévoles du projet Mosavo.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Visit our site for news, new versions and pictures to play with. Our programs: Mosavo, the picture puzzle, and its installer.</source>
-        <translation>Visitez notre site pour les nouvelles, les nouvelles versions et des images avec lesquelles jouer. Nos programmes : Mosavo, le puzzle d’images, et son programme d’installation.</translation>
+        <translation>Visitez notre site pour les nouvelles, les nouvelles versions et des images avec lesquelles jouer. Nos programmes&#xa0;: Mosavo, le puzzle d’images, et son programme d’installation.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Visit my site</source>
         <translation>Visiter mon site</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Contact me</source>
         <translation>Me contacter</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Mosavo: shuffle a picture, then put it back together!</source>
-        <translation>Mosavo : mélangez une image, puis reconstituez-la !</translation>
+        <translation>Mosavo&#xa0;: mélangez une image, puis reconstituez-la&#xa0;!</translation>
     </message>
     <message>
-        <location line="+71"/>
         <source>Version %1, released on %2</source>
         <translation>Version %1, publiée le %2</translation>
     </message>
@@ -638,52 +484,42 @@ Elle prendra sa valeur par défaut.
 <context>
     <name>TErrorForm</name>
     <message>
-        <location filename="../src/ui/Error.cpp" line="-109"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location line="+50"/>
         <source>&amp;Okay</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>O&amp;kay (no errors)</source>
         <translation>OK (&amp;sans erreur)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Terminate application immediately</source>
         <translation>&amp;Quitter immédiatement le programme</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Log</source>
         <translation>&amp;Consigner</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Help</source>
         <translation>Ai&amp;de</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Recursion</source>
         <translation>Récursion</translation>
     </message>
     <message>
-        <location line="+73"/>
         <source>None</source>
         <translation>aucune</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Recursive attempts = %1</source>
         <translation>Tentatives récursives = %1</translation>
     </message>
@@ -691,7 +527,6 @@ Elle prendra sa valeur par défaut.
 <context>
     <name>THelpForm</name>
     <message>
-        <location filename="../src/ui/HelpDialog.cpp" line="+29"/>
         <source>Mosavo Help</source>
         <translation>Aide de Mosavo</translation>
     </message>
@@ -699,58 +534,46 @@ Elle prendra sa valeur par défaut.
 <context>
     <name>TInstallForm</name>
     <message>
-        <location filename="../src/ui/Install.cpp" line="-156"/>
         <source>The program can be reinstalled without the need to uninstall its previous version. The existing options file will be preserved. If you want to repair the installed package, simply reinstall the program. Before continuing, close any running instances of the program.</source>
         <translation>Le programme peut être réinstallé sans désinstaller sa version précédente. Le fichier d’options existant sera conservé. Pour réparer le paquet installé, réinstallez simplement le programme. Avant de continuer, fermez toutes les instances du programme en cours d’exécution.</translation>
     </message>
     <message>
-        <location line="+123"/>
         <source>&amp;Browse</source>
         <translation>&amp;Parcourir</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+54"/>
         <source>&amp;Install</source>
         <translation>&amp;Installer</translation>
     </message>
     <message>
-        <location line="-51"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <location line="+47"/>
         <source>Install %1</source>
         <translation>Installer %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Welcome to %1</source>
         <translation>Bienvenue dans %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The program&apos;s installation directory will be put in directory:</source>
-        <translation>Le dossier d’installation du programme sera placé dans le dossier :</translation>
+        <translation>Le dossier d’installation du programme sera placé dans le dossier&#xa0;:</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Uninstall %1</source>
         <translation>Désinstaller %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Bye from %1</source>
         <translation>%1 vous dit au revoir</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The following directory will be deleted:</source>
-        <translation>Le dossier suivant va être supprimé :</translation>
+        <translation>Le dossier suivant va être supprimé&#xa0;:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Un&amp;install</source>
         <translation>&amp;Désinstaller</translation>
     </message>
@@ -758,8 +581,6 @@ Elle prendra sa valeur par défaut.
 <context>
     <name>TMosavoForm</name>
     <message numerus="yes">
-        <location filename="../src/ui/MosavoDialog.cpp" line="-97"/>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-44"/>
         <source>You have made %n moves.</source>
         <translation>
             <numerusform>Vous avez joué %n coup.</numerusform>
@@ -767,8 +588,6 @@ Elle prendra sa valeur par défaut.
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+4"/>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-1"/>
         <source>There are %n pieces remaining to be placed correctly.</source>
         <translation>
             <numerusform>Il reste %n pièce à remettre en place.</numerusform>
@@ -776,8 +595,6 @@ Elle prendra sa valeur par défaut.
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+14"/>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="+2"/>
         <source>You have made %n wrong moves.</source>
         <translation>
             <numerusform>Vous avez joué %n mauvais coup.</numerusform>
@@ -785,287 +602,231 @@ Elle prendra sa valeur par défaut.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialog.h" line="+87"/>
         <source>Press [F5] to load a picture. Press [L] to load a game. Or paste one with [Ctrl + V].</source>
         <translation>Appuyez sur [F5] pour charger une image, sur [L] pour charger une partie, ou collez-en une avec [Ctrl + V].</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Press [Alt + R] to randomize the picture.</source>
         <translation>Appuyez sur [Alt + M] pour mélanger l’image.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Drag a piece of the puzzle on another piece, to swap them.</source>
         <translation>Faites glisser une pièce du puzzle sur une autre pour les échanger.</translation>
     </message>
     <message>
-        <location line="+91"/>
         <source>Keyboard: the arrow keys, Home and End move the dashed frame. Enter picks up the piece and drops it, Escape puts it back.
 H and V mirror the piece, M marks the cell, and holding ? shows where the piece belongs.</source>
-        <translation>Clavier : les touches fléchées, Début et Fin déplacent le cadre en pointillés. Entrée prend la pièce et la dépose, Échap la remet en place.
+        <translation>Clavier&#xa0;: les touches fléchées, Début et Fin déplacent le cadre en pointillés. Entrée prend la pièce et la dépose, Échap la remet en place.
 H et V retournent la pièce, M marque la case, et la touche ? maintenue montre où va la pièce.</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Mosavo ended without saving the game in play. Restore it?</source>
-        <translation>Mosavo s’est arrêté sans enregistrer la partie en cours. La restaurer ?</translation>
+        <translation>Mosavo s’est arrêté sans enregistrer la partie en cours. La restaurer&#xa0;?</translation>
     </message>
     <message>
-        <location line="+32"/>
         <source>The clipboard holds no picture.</source>
         <translation>Le presse-papiers ne contient aucune image.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>The puzzle is solved.</source>
         <translation>Le puzzle est résolu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-352"/>
         <source>Mosavo game (*.mzg)</source>
         <translation>Partie Mosavo (*.mzg)</translation>
     </message>
     <message>
-        <location line="+69"/>
         <source>Mosavo game</source>
         <translation>Partie Mosavo</translation>
     </message>
     <message>
-        <location line="+44"/>
-        <location line="+182"/>
         <source>Display information about the program</source>
         <translation>Afficher des informations sur le programme</translation>
     </message>
     <message>
-        <location line="-140"/>
         <source>&amp;Work</source>
         <translation>&amp;Partie</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Load picture</source>
         <translation>Charger une image</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Reload current picture</source>
         <translation>Recharger l’image actuelle</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Open picture</source>
         <translation>Ouvrir l’image</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Paste picture</source>
         <translation>Coller une image</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Load last game</source>
         <translation>Charger la dernière partie</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Load game</source>
         <translation>Charger une partie</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Save game</source>
         <translation>Enregistrer la partie</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Undo move</source>
         <translation>Annuler le coup</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Hide</source>
         <translation>Masquer</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>&amp;Randomize</source>
         <translation>&amp;Mélanger</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Down&amp;load pictures</source>
         <translation>&amp;Télécharger des images</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Game wallpapers</source>
         <translation>Fonds d’écran de jeux</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>&amp;About</source>
         <translation>À pr&amp;opos</translation>
     </message>
     <message>
-        <location line="+33"/>
         <source>Columns</source>
         <translation>Colonnes</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Rows</source>
         <translation>Lignes</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Allow &amp;flipping pieces</source>
         <translation>Autoriser le &amp;retournement des pièces</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Light &amp;grid</source>
         <translation>&amp;Grille claire</translation>
     </message>
     <message>
-        <location line="+128"/>
         <source>Original picture</source>
         <translation>Image originale</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Puzzle picture</source>
         <translation>Image du puzzle</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogLanguage.cpp" line="+13"/>
         <source>Language</source>
         <translation>Langue</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>System language</source>
         <translation>Langue du système</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogPointer.cpp" line="+32"/>
         <source>YES</source>
         <translation>OUI</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>NO</source>
         <translation>NON</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>Column %1. Row %2.</source>
         <translation>Colonne %1. Ligne %2.</translation>
     </message>
     <message>
-        <location line="+72"/>
         <source>Column %1; Row %2; Flip horiz %3; Flip vert %4</source>
-        <translation>Colonne %1 ; Ligne %2 ; Retournée horiz. %3 ; Retournée vert. %4</translation>
+        <translation>Colonne %1&#xa0;; Ligne %2&#xa0;; Retournée horiz. %3&#xa0;; Retournée vert. %4</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogRecords.cpp" line="-127"/>
         <source>Show time</source>
         <translation>Afficher le temps</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Sound</source>
         <translation>Son</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Records</source>
         <translation>Records</translation>
     </message>
     <message>
-        <location line="+66"/>
         <source>Time: %1</source>
-        <translation>Temps : %1</translation>
+        <translation>Temps&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>TRecordsForm</name>
     <message>
-        <location filename="../src/ui/RecordsDialog.cpp" line="+57"/>
         <source>%1 x %2, flipped</source>
         <translation>%1 x %2, avec retournement</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 x %2</source>
         <translation>%1 x %2</translation>
     </message>
     <message>
-        <location line="+31"/>
         <source>Records</source>
         <translation>Records</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Picture</source>
         <translation>Image</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Grid</source>
         <translation>Grille</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Solved</source>
         <translation>Résolu</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Best moves</source>
         <translation>Moins de coups</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Best wrong moves</source>
         <translation>Moins de mauvais coups</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Best time</source>
         <translation>Meilleur temps</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Last solved</source>
         <translation>Dernière résolution</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>&amp;Remove</source>
         <translation>&amp;Supprimer</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="+69"/>
         <source>Remove the selected record?</source>
-        <translation>Supprimer le record sélectionné ?</translation>
+        <translation>Supprimer le record sélectionné&#xa0;?</translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
         <source>Remove the %n selected records?</source>
         <translation>
-            <numerusform>Supprimer %n record sélectionné ?</numerusform>
-            <numerusform>Supprimer les %n records sélectionnés ?</numerusform>
+            <numerusform>Supprimer %n record sélectionné&#xa0;?</numerusform>
+            <numerusform>Supprimer les %n records sélectionnés&#xa0;?</numerusform>
         </translation>
     </message>
 </context>

@@ -4,377 +4,268 @@
 <context>
     <name>Error</name>
     <message>
-        <location filename="../src/core/Error.cpp" line="+130"/>
         <source>The error-dialog form is not created. You must create it.</source>
         <translation>La finestra di dialogo degli errori non è stata creata. Occorre prima crearla.</translation>
     </message>
     <message>
-        <location line="+185"/>
         <source>Unhandled error.<byte value="xd"/>
 %1</source>
         <translation>Errore non gestito.<byte value="xd"/>
 %1</translation>
     </message>
     <message>
-        <location filename="../src/core/Error.h" line="+176"/>
-        <location filename="../src/ui/Application.cpp" line="+29"/>
         <source>Unknown error.</source>
         <translation>Errore sconosciuto.</translation>
     </message>
     <message>
-        <location line="+53"/>
         <source>Unhandled exception: %1</source>
         <translation>Eccezione non gestita: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Unhandled generic exception.</source>
         <translation>Eccezione generica non gestita.</translation>
     </message>
     <message>
-        <location filename="../src/core/GameFile.cpp" line="+64"/>
         <source>The game file names no picture.</source>
         <translation>Il file di partita non indica alcuna immagine.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The name of the game&apos;s picture is longer than %1 bytes.</source>
         <translation>Il nome dell’immagine della partita supera i %1 byte.</translation>
     </message>
     <message>
-        <location filename="../src/core/Recovery.cpp" line="+138"/>
         <source>Failed to delete file.</source>
         <translation>Impossibile eliminare il file.</translation>
     </message>
     <message>
-        <location filename="../src/core/StoredTextList.cpp" line="+258"/>
         <source>The text cannot be stored in an ini file.</source>
         <translation>Il testo non può essere memorizzato in un file ini.</translation>
     </message>
     <message>
-        <location line="+100"/>
         <source>Failed to create file.</source>
         <translation>Impossibile creare il file.</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <location line="+10"/>
-        <location line="+7"/>
         <source>Failed to write file.</source>
         <translation>Impossibile scrivere il file.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Failed to replace file.</source>
         <translation>Impossibile sostituire il file.</translation>
     </message>
     <message>
-        <location line="+46"/>
-        <location filename="../src/ui/Install.cpp" line="+178"/>
-        <location filename="../src/ui/MosavoDialog.cpp" line="+280"/>
         <source>Failed to open file.</source>
         <translation>Impossibile aprire il file.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/ui/Install.cpp" line="+3"/>
         <source>Failed to read file.</source>
         <translation>Impossibile leggere il file.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>The file is read-only.</source>
         <translation>Il file è di sola lettura.</translation>
     </message>
     <message>
-        <location line="+49"/>
-        <location filename="../src/ui/MosavoDialog.cpp" line="-21"/>
-        <location line="+15"/>
-        <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="+31"/>
         <source>Failed to load file.</source>
         <translation>Impossibile caricare il file.</translation>
     </message>
     <message>
-        <location line="+19"/>
         <source>Failed to save file.</source>
         <translation>Impossibile salvare il file.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+27"/>
         <source>The file has not been loaded.</source>
         <translation>Il file non è stato caricato.</translation>
     </message>
     <message>
-        <location filename="../src/Mosavo.cpp" line="+37"/>
-        <location filename="../src/ui/Error.cpp" line="+159"/>
         <source>Failed to perform.</source>
         <translation>Operazione non riuscita.</translation>
     </message>
     <message>
-        <location filename="../src/platform/Install.cpp" line="+222"/>
         <source>Failed to start the program with an administrator&apos;s permission.</source>
         <translation>Impossibile avviare il programma con i permessi di amministratore.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+16"/>
-        <location line="+102"/>
-        <location filename="../src/platform/posix/File.cpp" line="+421"/>
-        <location filename="../src/platform/win32/File.cpp" line="+427"/>
         <source>Failed to run file.</source>
         <translation>Impossibile eseguire il file.</translation>
     </message>
     <message>
-        <location line="-110"/>
         <source>Failed to start the installed program.</source>
         <translation>Impossibile avviare il programma installato.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The uninstall entry names no program file.</source>
         <translation>La voce di disinstallazione non indica alcun file di programma.</translation>
     </message>
     <message>
-        <location line="+63"/>
         <source>Failed to install program. Check to see if you have rights to write in the installation directory.</source>
         <translation>Impossibile installare il programma. Controlla di avere i permessi di scrittura nella cartella di installazione.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Installation directory is empty.</source>
         <translation>Nessuna cartella di installazione indicata.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The installer can not run from the root directory.</source>
         <translation>Il programma di installazione non può essere avviato dalla cartella radice.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The installation directory lies in the installer&apos;s folder.</source>
         <translation>La cartella di installazione si trova nella cartella del programma di installazione.</translation>
     </message>
     <message>
-        <location line="+73"/>
         <source>Failed to uninstall program.</source>
         <translation>Impossibile disinstallare il programma.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Uninstallation directory is empty.</source>
         <translation>Nessuna cartella di disinstallazione indicata.</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+120"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+182"/>
-        <location line="+4"/>
         <source>Can not find directory.</source>
         <translation>Impossibile trovare la cartella.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+9"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+12"/>
         <source>Failed to delete directory content.</source>
         <translation>Impossibile eliminare il contenuto della cartella.</translation>
     </message>
     <message>
-        <location filename="../src/platform/posix/File.cpp" line="-65"/>
-        <location filename="../src/platform/win32/File.cpp" line="-84"/>
         <source>Unknown system folder.</source>
         <translation>Cartella di sistema sconosciuta.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+124"/>
-        <location line="+3"/>
-        <location line="+4"/>
-        <location filename="../src/platform/win32/File.cpp" line="+2"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+61"/>
-        <location line="+5"/>
-        <location filename="../src/ui/PictureTransfer.cpp" line="+116"/>
         <source>Failed to create directory.</source>
         <translation>Impossibile creare la cartella.</translation>
     </message>
     <message>
-        <location line="+39"/>
-        <location filename="../src/platform/win32/File.cpp" line="+46"/>
         <source>Failed to get file size.</source>
         <translation>Impossibile ottenere la dimensione del file.</translation>
     </message>
     <message>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+43"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+47"/>
         <source>Empty destination name.</source>
         <translation>Nome di destinazione vuoto.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+10"/>
         <source>Failed to find first file.</source>
         <translation>Impossibile trovare il primo file.</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+12"/>
         <source>Failed to process directory.</source>
         <translation>Impossibile elaborare la cartella.</translation>
     </message>
     <message>
-        <location line="+52"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+44"/>
         <source>Failed to rename.</source>
         <translation>Impossibile rinominare.</translation>
     </message>
     <message>
-        <location filename="../src/platform/posix/LinkFile.cpp" line="+160"/>
-        <location filename="../src/platform/win32/LinkFile.cpp" line="+134"/>
         <source>This operating system does not support chained links.</source>
         <translation>Questo sistema operativo non supporta i collegamenti concatenati.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/platform/win32/LinkFile.cpp" line="-31"/>
         <source>Failed to save link file.</source>
         <translation>Impossibile salvare il file di collegamento.</translation>
     </message>
     <message>
-        <location filename="../src/platform/win32/LinkFile.cpp" line="-20"/>
         <source>Failed to initialize instance.</source>
         <translation>Impossibile inizializzare l’istanza.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Failed to set reference path.</source>
         <translation>Impossibile impostare il percorso di destinazione.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set working path.</source>
         <translation>Impossibile impostare la cartella di lavoro.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set arguments.</source>
         <translation>Impossibile impostare gli argomenti.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set description.</source>
         <translation>Impossibile impostare la descrizione.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set icon path.</source>
         <translation>Impossibile impostare il percorso dell’icona.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set hot key.</source>
         <translation>Impossibile impostare il tasto di scelta rapida.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Failed to set show command.</source>
         <translation>Impossibile impostare lo stato di visualizzazione della finestra.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to query interface.</source>
         <translation>Impossibile interrogare l’interfaccia.</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutDialog.cpp" line="+25"/>
         <source>Failed to open site.</source>
         <translation>Impossibile aprire il sito.</translation>
     </message>
     <message>
-        <location line="+323"/>
         <source>Failed to show the &quot;About&quot; dialog.</source>
         <translation>Impossibile mostrare la finestra «Informazioni».</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialog.cpp" line="-126"/>
-        <location filename="../src/ui/MosavoDialogGameFile.cpp" line="+172"/>
         <source>There is no such file.</source>
         <translation>Il file non esiste.</translation>
     </message>
     <message>
-        <location line="+27"/>
-        <location filename="../src/ui/MosavoDialogGameFile.cpp" line="-69"/>
-        <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="-3"/>
         <source>Failed to load game.</source>
         <translation>Impossibile caricare la partita.</translation>
     </message>
     <message>
-        <location line="+140"/>
-        <location line="+2"/>
         <source>Failed to open link.</source>
         <translation>Impossibile aprire il link.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+10"/>
         <source>Failed to open help.</source>
         <translation>Impossibile aprire la guida.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="+451"/>
         <source>Failed to prepare main window.</source>
         <translation>Impossibile preparare la finestra principale.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogGameFile.cpp" line="-9"/>
         <source>Failed to load last game.</source>
         <translation>Impossibile caricare l’ultima partita.</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Failed to save game.</source>
         <translation>Impossibile salvare la partita.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>There is no such file</source>
         <translation>Il file non esiste</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="+5"/>
         <source>This is neither a picture nor a Mosavo game.</source>
         <translation>Questo file non è né un’immagine né una partita Mosavo.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogRecords.cpp" line="+256"/>
         <source>Failed to save records.</source>
         <translation>Impossibile salvare i record.</translation>
     </message>
     <message>
-        <location line="+42"/>
         <source>Failed to show records.</source>
         <translation>Impossibile mostrare i record.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogTransfer.cpp" line="+97"/>
-        <location line="+10"/>
         <source>Failed to paste picture.</source>
         <translation>Impossibile incollare l’immagine.</translation>
     </message>
     <message>
-        <location filename="../src/ui/PictureTransfer.cpp" line="-63"/>
-        <location line="+77"/>
-        <location line="+18"/>
         <source>Failed to save picture.</source>
         <translation>Impossibile salvare l’immagine.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Utilities.cpp" line="+71"/>
         <source>Cannot focus a disabled or invisible window.</source>
         <translation>Impossibile dare il focus a una finestra disattivata o invisibile.</translation>
     </message>
     <message>
-        <location filename="../src/platform/Program.cpp" line="+20"/>
         <source>Abort intercepted.<byte value="xd"/>
 Program must be terminated.</source>
         <translation>Interruzione intercettata.<byte value="xd"/>
@@ -384,89 +275,70 @@ Il programma deve essere terminato.</translation>
 <context>
     <name>Message</name>
     <message>
-        <location filename="../src/core/Dialogs.cpp" line="+54"/>
         <source>Message</source>
         <translation>Messaggio</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Warning</source>
         <translation>Avviso</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+5"/>
         <source>Query</source>
         <translation>Domanda</translation>
     </message>
     <message>
-        <location filename="../src/core/Error.cpp" line="-186"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="-52"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="-44"/>
         <source>Error</source>
         <translation>Errore</translation>
     </message>
     <message>
-        <location filename="../src/core/StoredTextList.cpp" line="-24"/>
         <source>File &quot;%1&quot;already exists.
 Overwrite it?</source>
         <translation>Il file «%1» esiste già.
 Sovrascriverlo?</translation>
     </message>
     <message>
-        <location filename="../src/Mosavo.cpp" line="+15"/>
         <source>Mosavo is running. Close it, then start the (un)installer again.</source>
         <translation>Mosavo è in esecuzione. Chiudilo, poi avvia di nuovo l’installazione o la disinstallazione.</translation>
     </message>
     <message>
-        <location filename="../src/platform/Install.cpp" line="-220"/>
         <source>Uninstallation was cancelled: it needs an administrator&apos;s permission.</source>
         <translation>La disinstallazione è stata annullata: richiede i permessi di amministratore.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Installation was cancelled: it needs an administrator&apos;s permission.</source>
         <translation>L’installazione è stata annullata: richiede i permessi di amministratore.</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>(Un)Installation directory is empty.</source>
         <translation>Nessuna cartella di installazione o disinstallazione indicata.</translation>
     </message>
     <message>
-        <location line="+61"/>
         <source>Install the program in directory &quot;%1&quot;?</source>
         <translation>Installare il programma nella cartella «%1»?</translation>
     </message>
     <message>
-        <location line="+75"/>
         <source>Nothing was deleted. This copy of %1 in &quot;%2&quot; was not installed by the installer.</source>
         <translation>Non è stato eliminato nulla. Questa copia di %1 in «%2» non è stata installata dal programma di installazione.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Delete directory &quot;%1&quot; (and all contained files)?</source>
         <translation>Eliminare la cartella «%1» (e tutti i file che contiene)?</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Uninstallation successful. Some files that were in use were not deleted.</source>
         <translation>Disinstallazione completata. Alcuni file in uso non sono stati eliminati.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialog.cpp" line="-235"/>
         <source>The game has been modified. Save it?</source>
         <translation>La partita è stata modificata. Salvarla?</translation>
     </message>
     <message>
-        <location line="+231"/>
         <source>The help file is missing:
 %1</source>
         <translation>Manca il file della guida:
 %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Utilities.cpp" line="-39"/>
         <source>Integer value outside limits.
 It will be set to default.
     * Minimum = %1
@@ -482,27 +354,22 @@ Verrà impostato al valore predefinito.
 <context>
     <name>Picture</name>
     <message>
-        <location filename="../src/core/Picture.cpp" line="+76"/>
         <source>not a picture this program can read</source>
         <translation>non è un’immagine che questo programma sa leggere</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>damaged</source>
         <translation>è danneggiata</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>too large: %1 megapixels</source>
         <translation>è troppo grande (%1 megapixel)</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The picture &quot;%1&quot; cannot be shown: %2.</source>
         <translation>Impossibile mostrare l’immagine «%1»: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Picture.cpp" line="+312"/>
         <source>Picture (%1)</source>
         <translation>Immagine (%1)</translation>
     </message>
@@ -510,12 +377,10 @@ Verrà impostato al valore predefinito.
 <context>
     <name>Records</name>
     <message>
-        <location filename="../src/core/Records.cpp" line="+62"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message numerus="yes">
-        <location line="+58"/>
         <source>%n moves</source>
         <comment>in a record</comment>
         <translation>
@@ -524,7 +389,6 @@ Verrà impostato al valore predefinito.
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
         <source>%n wrong moves</source>
         <comment>in a record</comment>
         <translation>
@@ -533,22 +397,18 @@ Verrà impostato al valore predefinito.
         </translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>New record: %1.</source>
         <translation>Nuovo record: %1.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Your best: %1.</source>
         <translation>Il tuo record: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogRecords.cpp" line="-63"/>
         <source>The records file &quot;%1&quot; cannot be read. It has been kept as &quot;%2&quot;, and the records start again.</source>
         <translation>Il file dei record «%1» non è leggibile. È stato conservato come «%2» e i record ricominciano da capo.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The records file &quot;%1&quot; cannot be read, nor kept under another name. The records start again and will replace it.</source>
         <translation>Il file dei record «%1» non si può né leggere né conservare con un altro nome. I record ricominciano da capo e lo sostituiranno.</translation>
     </message>
@@ -556,34 +416,28 @@ Verrà impostato al valore predefinito.
 <context>
     <name>Recovery</name>
     <message>
-        <location filename="../src/ui/MosavoDialogRecovery.cpp" line="+142"/>
         <source>The game in play cannot be kept for a restart after a crash.
 %1 %2</source>
         <translation>La partita in corso non può essere conservata per riprenderla dopo un blocco del programma.
 %1 %2</translation>
     </message>
     <message>
-        <location line="+48"/>
         <source>The game&apos;s picture is gone: %1</source>
         <translation>L’immagine della partita non c’è più: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The game&apos;s picture is no picture that Mosavo can show: %1</source>
         <translation>L’immagine della partita non è un’immagine che Mosavo può mostrare: %1</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>It is kept as %1.</source>
         <translation>È conservata come %1.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>It stays in %1.</source>
         <translation>Resta in %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The game in play could not be restored.
 %1
 %2</source>
@@ -595,42 +449,34 @@ Verrà impostato al valore predefinito.
 <context>
     <name>TAboutForm</name>
     <message>
-        <location filename="../src/ui/AboutDialog.cpp" line="-162"/>
         <source>About</source>
         <translation>Informazioni</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>&amp;Okay</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Written by the Mosavo project&apos;s volunteers.</source>
         <translation>Scritto dai volontari del progetto Mosavo.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Visit our site for news, new versions and pictures to play with. Our programs: Mosavo, the picture puzzle, and its installer.</source>
         <translation>Visita il nostro sito per notizie, nuove versioni e immagini con cui giocare. I nostri programmi: Mosavo, il puzzle di immagini, e il suo programma di installazione.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Visit my site</source>
         <translation>Visita il mio sito</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Contact me</source>
         <translation>Contattami</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Mosavo: shuffle a picture, then put it back together!</source>
         <translation>Mosavo: mescola un’immagine, poi ricomponila!</translation>
     </message>
     <message>
-        <location line="+71"/>
         <source>Version %1, released on %2</source>
         <translation>Versione %1, pubblicata il %2</translation>
     </message>
@@ -638,52 +484,42 @@ Verrà impostato al valore predefinito.
 <context>
     <name>TErrorForm</name>
     <message>
-        <location filename="../src/ui/Error.cpp" line="-109"/>
         <source>Error</source>
         <translation>Errore</translation>
     </message>
     <message>
-        <location line="+50"/>
         <source>&amp;Okay</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>O&amp;kay (no errors)</source>
         <translation>OK (&amp;nessun errore)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Annulla</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Terminate application immediately</source>
         <translation>&amp;Termina subito l’applicazione</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Log</source>
         <translation>&amp;Registra</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Help</source>
         <translation>A&amp;iuto</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Recursion</source>
         <translation>Ricorsione</translation>
     </message>
     <message>
-        <location line="+73"/>
         <source>None</source>
         <translation>nessuno</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Recursive attempts = %1</source>
         <translation>Tentativi ricorsivi = %1</translation>
     </message>
@@ -691,7 +527,6 @@ Verrà impostato al valore predefinito.
 <context>
     <name>THelpForm</name>
     <message>
-        <location filename="../src/ui/HelpDialog.cpp" line="+29"/>
         <source>Mosavo Help</source>
         <translation>Guida di Mosavo</translation>
     </message>
@@ -699,58 +534,46 @@ Verrà impostato al valore predefinito.
 <context>
     <name>TInstallForm</name>
     <message>
-        <location filename="../src/ui/Install.cpp" line="-156"/>
         <source>The program can be reinstalled without the need to uninstall its previous version. The existing options file will be preserved. If you want to repair the installed package, simply reinstall the program. Before continuing, close any running instances of the program.</source>
         <translation>Il programma può essere reinstallato senza disinstallare la versione precedente. Il file delle opzioni esistente verrà conservato. Per riparare il pacchetto installato, basta reinstallare il programma. Prima di continuare, chiudi tutte le istanze del programma in esecuzione.</translation>
     </message>
     <message>
-        <location line="+123"/>
         <source>&amp;Browse</source>
         <translation>&amp;Sfoglia</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+54"/>
         <source>&amp;Install</source>
         <translation>&amp;Installa</translation>
     </message>
     <message>
-        <location line="-51"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Annulla</translation>
     </message>
     <message>
-        <location line="+47"/>
         <source>Install %1</source>
         <translation>Installa %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Welcome to %1</source>
         <translation>Benvenuto in %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The program&apos;s installation directory will be put in directory:</source>
         <translation>La cartella di installazione del programma sarà creata nella cartella:</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Uninstall %1</source>
         <translation>Disinstalla %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Bye from %1</source>
         <translation>Arrivederci da %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The following directory will be deleted:</source>
         <translation>Verrà eliminata la seguente cartella:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Un&amp;install</source>
         <translation>&amp;Disinstalla</translation>
     </message>
@@ -758,8 +581,6 @@ Verrà impostato al valore predefinito.
 <context>
     <name>TMosavoForm</name>
     <message numerus="yes">
-        <location filename="../src/ui/MosavoDialog.cpp" line="-97"/>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-44"/>
         <source>You have made %n moves.</source>
         <translation>
             <numerusform>Hai fatto %n mossa.</numerusform>
@@ -767,8 +588,6 @@ Verrà impostato al valore predefinito.
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+4"/>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-1"/>
         <source>There are %n pieces remaining to be placed correctly.</source>
         <translation>
             <numerusform>Resta %n pezzo da mettere al suo posto.</numerusform>
@@ -776,8 +595,6 @@ Verrà impostato al valore predefinito.
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+14"/>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="+2"/>
         <source>You have made %n wrong moves.</source>
         <translation>
             <numerusform>Hai fatto %n mossa sbagliata.</numerusform>
@@ -785,210 +602,168 @@ Verrà impostato al valore predefinito.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialog.h" line="+87"/>
         <source>Press [F5] to load a picture. Press [L] to load a game. Or paste one with [Ctrl + V].</source>
         <translation>Premi [F5] per caricare un’immagine. Premi [L] per caricare una partita. Oppure incollane una con [Ctrl + V].</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Press [Alt + R] to randomize the picture.</source>
         <translation>Premi [Alt + M] per mescolare l’immagine.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Drag a piece of the puzzle on another piece, to swap them.</source>
         <translation>Trascina un pezzo del puzzle su un altro per scambiarli.</translation>
     </message>
     <message>
-        <location line="+91"/>
         <source>Keyboard: the arrow keys, Home and End move the dashed frame. Enter picks up the piece and drops it, Escape puts it back.
 H and V mirror the piece, M marks the cell, and holding ? shows where the piece belongs.</source>
         <translation>Tastiera: i tasti freccia, Home e Fine spostano la cornice tratteggiata. Invio prende il pezzo e lo rilascia, Esc lo rimette al suo posto di prima.
 H e V capovolgono il pezzo, M segna la casella e ? tenuto premuto mostra dove va il pezzo.</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Mosavo ended without saving the game in play. Restore it?</source>
         <translation>Mosavo si è chiuso senza salvare la partita in corso. Ripristinarla?</translation>
     </message>
     <message>
-        <location line="+32"/>
         <source>The clipboard holds no picture.</source>
         <translation>Gli appunti non contengono alcuna immagine.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>The puzzle is solved.</source>
         <translation>Il puzzle è risolto.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-352"/>
         <source>Mosavo game (*.mzg)</source>
         <translation>Partita Mosavo (*.mzg)</translation>
     </message>
     <message>
-        <location line="+69"/>
         <source>Mosavo game</source>
         <translation>Partita Mosavo</translation>
     </message>
     <message>
-        <location line="+44"/>
-        <location line="+182"/>
         <source>Display information about the program</source>
         <translation>Mostra informazioni sul programma</translation>
     </message>
     <message>
-        <location line="-140"/>
         <source>&amp;Work</source>
         <translation>&amp;Partita</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Load picture</source>
         <translation>Carica immagine</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Reload current picture</source>
         <translation>Ricarica immagine attuale</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Open picture</source>
         <translation>Apri immagine</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Paste picture</source>
         <translation>Incolla immagine</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Load last game</source>
         <translation>Carica ultima partita</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Load game</source>
         <translation>Carica partita</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Save game</source>
         <translation>Salva partita</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Undo move</source>
         <translation>Annulla mossa</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Hide</source>
         <translation>Nascondi</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>&amp;Randomize</source>
         <translation>&amp;Mescola</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Down&amp;load pictures</source>
         <translation>&amp;Scarica immagini</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Game wallpapers</source>
         <translation>Sfondi di giochi</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Help</source>
         <translation>&amp;Aiuto</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>&amp;About</source>
         <translation>&amp;Informazioni</translation>
     </message>
     <message>
-        <location line="+33"/>
         <source>Columns</source>
         <translation>Colonne</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Rows</source>
         <translation>Righe</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Allow &amp;flipping pieces</source>
         <translation>Consenti di &amp;capovolgere i pezzi</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Light &amp;grid</source>
         <translation>&amp;Griglia chiara</translation>
     </message>
     <message>
-        <location line="+128"/>
         <source>Original picture</source>
         <translation>Immagine originale</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Puzzle picture</source>
         <translation>Immagine del puzzle</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogLanguage.cpp" line="+13"/>
         <source>Language</source>
         <translation>Lingua</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>System language</source>
         <translation>Lingua di sistema</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogPointer.cpp" line="+32"/>
         <source>YES</source>
         <translation>SÌ</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>NO</source>
         <translation>NO</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>Column %1. Row %2.</source>
         <translation>Colonna %1. Riga %2.</translation>
     </message>
     <message>
-        <location line="+72"/>
         <source>Column %1; Row %2; Flip horiz %3; Flip vert %4</source>
         <translation>Colonna %1; Riga %2; Capov. orizz. %3; Capov. vert. %4</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogRecords.cpp" line="-127"/>
         <source>Show time</source>
         <translation>Mostra tempo</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Sound</source>
         <translation>Suono</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Records</source>
         <translation>Record</translation>
     </message>
     <message>
-        <location line="+66"/>
         <source>Time: %1</source>
         <translation>Tempo: %1</translation>
     </message>
@@ -996,72 +771,58 @@ H e V capovolgono il pezzo, M segna la casella e ? tenuto premuto mostra dove va
 <context>
     <name>TRecordsForm</name>
     <message>
-        <location filename="../src/ui/RecordsDialog.cpp" line="+57"/>
         <source>%1 x %2, flipped</source>
         <translation>%1 x %2, con capovolgimento</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 x %2</source>
         <translation>%1 x %2</translation>
     </message>
     <message>
-        <location line="+31"/>
         <source>Records</source>
         <translation>Record</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Picture</source>
         <translation>Immagine</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Grid</source>
         <translation>Griglia</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Solved</source>
         <translation>Risolto</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Best moves</source>
         <translation>Meno mosse</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Best wrong moves</source>
         <translation>Meno mosse sbagliate</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Best time</source>
         <translation>Miglior tempo</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Last solved</source>
         <translation>Ultima volta</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>&amp;Remove</source>
         <translation>&amp;Rimuovi</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
     <message>
-        <location line="+69"/>
         <source>Remove the selected record?</source>
         <translation>Rimuovere il record selezionato?</translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
         <source>Remove the %n selected records?</source>
         <translation>
             <numerusform>Rimuovere %n record selezionato?</numerusform>

@@ -4,377 +4,268 @@
 <context>
     <name>Error</name>
     <message>
-        <location filename="../src/core/Error.cpp" line="+130"/>
         <source>The error-dialog form is not created. You must create it.</source>
         <translation>エラーダイアログのフォームが作成されていません。先に作成する必要があります。</translation>
     </message>
     <message>
-        <location line="+185"/>
         <source>Unhandled error.<byte value="xd"/>
 %1</source>
         <translation>未処理のエラーです。<byte value="xd"/>
 %1</translation>
     </message>
     <message>
-        <location filename="../src/core/Error.h" line="+176"/>
-        <location filename="../src/ui/Application.cpp" line="+29"/>
         <source>Unknown error.</source>
         <translation>不明なエラーです。</translation>
     </message>
     <message>
-        <location line="+53"/>
         <source>Unhandled exception: %1</source>
         <translation>未処理の例外：%1</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Unhandled generic exception.</source>
         <translation>未処理の一般例外です。</translation>
     </message>
     <message>
-        <location filename="../src/core/GameFile.cpp" line="+64"/>
         <source>The game file names no picture.</source>
         <translation>ゲームファイルに画像が指定されていません。</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The name of the game&apos;s picture is longer than %1 bytes.</source>
         <translation>ゲームの画像の名前が%1バイトを超えています。</translation>
     </message>
     <message>
-        <location filename="../src/core/Recovery.cpp" line="+138"/>
         <source>Failed to delete file.</source>
         <translation>ファイルを削除できませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/core/StoredTextList.cpp" line="+258"/>
         <source>The text cannot be stored in an ini file.</source>
         <translation>このテキストはiniファイルに保存できません。</translation>
     </message>
     <message>
-        <location line="+100"/>
         <source>Failed to create file.</source>
         <translation>ファイルを作成できませんでした。</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <location line="+10"/>
-        <location line="+7"/>
         <source>Failed to write file.</source>
         <translation>ファイルに書き込めませんでした。</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Failed to replace file.</source>
         <translation>ファイルを置き換えられませんでした。</translation>
     </message>
     <message>
-        <location line="+46"/>
-        <location filename="../src/ui/Install.cpp" line="+178"/>
-        <location filename="../src/ui/MosavoDialog.cpp" line="+280"/>
         <source>Failed to open file.</source>
         <translation>ファイルを開けませんでした。</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/ui/Install.cpp" line="+3"/>
         <source>Failed to read file.</source>
         <translation>ファイルを読み取れませんでした。</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>The file is read-only.</source>
         <translation>ファイルは読み取り専用です。</translation>
     </message>
     <message>
-        <location line="+49"/>
-        <location filename="../src/ui/MosavoDialog.cpp" line="-21"/>
-        <location line="+15"/>
-        <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="+31"/>
         <source>Failed to load file.</source>
         <translation>ファイルを読み込めませんでした。</translation>
     </message>
     <message>
-        <location line="+19"/>
         <source>Failed to save file.</source>
         <translation>ファイルを保存できませんでした。</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+27"/>
         <source>The file has not been loaded.</source>
         <translation>ファイルが読み込まれていません。</translation>
     </message>
     <message>
-        <location filename="../src/Mosavo.cpp" line="+37"/>
-        <location filename="../src/ui/Error.cpp" line="+159"/>
         <source>Failed to perform.</source>
         <translation>操作を実行できませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/platform/Install.cpp" line="+222"/>
         <source>Failed to start the program with an administrator&apos;s permission.</source>
         <translation>管理者権限でプログラムを起動できませんでした。</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+16"/>
-        <location line="+102"/>
-        <location filename="../src/platform/posix/File.cpp" line="+421"/>
-        <location filename="../src/platform/win32/File.cpp" line="+427"/>
         <source>Failed to run file.</source>
         <translation>ファイルを実行できませんでした。</translation>
     </message>
     <message>
-        <location line="-110"/>
         <source>Failed to start the installed program.</source>
         <translation>インストールしたプログラムを起動できませんでした。</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The uninstall entry names no program file.</source>
         <translation>アンインストール情報にプログラムファイルが指定されていません。</translation>
     </message>
     <message>
-        <location line="+63"/>
         <source>Failed to install program. Check to see if you have rights to write in the installation directory.</source>
         <translation>プログラムをインストールできませんでした。インストール先フォルダーへの書き込み権限があるか確認してください。</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Installation directory is empty.</source>
         <translation>インストール先フォルダーが指定されていません。</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The installer can not run from the root directory.</source>
         <translation>インストーラーはルートフォルダーからは実行できません。</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The installation directory lies in the installer&apos;s folder.</source>
         <translation>インストール先フォルダーがインストーラーのフォルダーの中にあります。</translation>
     </message>
     <message>
-        <location line="+73"/>
         <source>Failed to uninstall program.</source>
         <translation>プログラムをアンインストールできませんでした。</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Uninstallation directory is empty.</source>
         <translation>アンインストールするフォルダーが指定されていません。</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+120"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+182"/>
-        <location line="+4"/>
         <source>Can not find directory.</source>
         <translation>フォルダーが見つかりません。</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+9"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+12"/>
         <source>Failed to delete directory content.</source>
         <translation>フォルダーの中身を削除できませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/platform/posix/File.cpp" line="-65"/>
-        <location filename="../src/platform/win32/File.cpp" line="-84"/>
         <source>Unknown system folder.</source>
         <translation>不明なシステムフォルダーです。</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+124"/>
-        <location line="+3"/>
-        <location line="+4"/>
-        <location filename="../src/platform/win32/File.cpp" line="+2"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+61"/>
-        <location line="+5"/>
-        <location filename="../src/ui/PictureTransfer.cpp" line="+116"/>
         <source>Failed to create directory.</source>
         <translation>フォルダーを作成できませんでした。</translation>
     </message>
     <message>
-        <location line="+39"/>
-        <location filename="../src/platform/win32/File.cpp" line="+46"/>
         <source>Failed to get file size.</source>
         <translation>ファイルサイズを取得できませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+43"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+47"/>
         <source>Empty destination name.</source>
         <translation>コピー先の名前が空です。</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+10"/>
         <source>Failed to find first file.</source>
         <translation>最初のファイルを検索できませんでした。</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+12"/>
         <source>Failed to process directory.</source>
         <translation>フォルダーを処理できませんでした。</translation>
     </message>
     <message>
-        <location line="+52"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+44"/>
         <source>Failed to rename.</source>
         <translation>名前を変更できませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/platform/posix/LinkFile.cpp" line="+160"/>
-        <location filename="../src/platform/win32/LinkFile.cpp" line="+134"/>
         <source>This operating system does not support chained links.</source>
         <translation>このオペレーティングシステムはリンクの連鎖をサポートしていません。</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/platform/win32/LinkFile.cpp" line="-31"/>
         <source>Failed to save link file.</source>
         <translation>リンクファイルを保存できませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/platform/win32/LinkFile.cpp" line="-20"/>
         <source>Failed to initialize instance.</source>
         <translation>インスタンスを初期化できませんでした。</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Failed to set reference path.</source>
         <translation>リンク先のパスを設定できませんでした。</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set working path.</source>
         <translation>作業フォルダーを設定できませんでした。</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set arguments.</source>
         <translation>引数を設定できませんでした。</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set description.</source>
         <translation>説明を設定できませんでした。</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set icon path.</source>
         <translation>アイコンのパスを設定できませんでした。</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set hot key.</source>
         <translation>ショートカットキーを設定できませんでした。</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Failed to set show command.</source>
         <translation>ウィンドウの表示方法を設定できませんでした。</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to query interface.</source>
         <translation>インターフェイスを照会できませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutDialog.cpp" line="+25"/>
         <source>Failed to open site.</source>
         <translation>サイトを開けませんでした。</translation>
     </message>
     <message>
-        <location line="+323"/>
         <source>Failed to show the &quot;About&quot; dialog.</source>
         <translation>「バージョン情報」ダイアログを表示できませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialog.cpp" line="-126"/>
-        <location filename="../src/ui/MosavoDialogGameFile.cpp" line="+172"/>
         <source>There is no such file.</source>
         <translation>そのようなファイルはありません。</translation>
     </message>
     <message>
-        <location line="+27"/>
-        <location filename="../src/ui/MosavoDialogGameFile.cpp" line="-69"/>
-        <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="-3"/>
         <source>Failed to load game.</source>
         <translation>ゲームを読み込めませんでした。</translation>
     </message>
     <message>
-        <location line="+140"/>
-        <location line="+2"/>
         <source>Failed to open link.</source>
         <translation>リンクを開けませんでした。</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+10"/>
         <source>Failed to open help.</source>
         <translation>ヘルプを開けませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="+451"/>
         <source>Failed to prepare main window.</source>
         <translation>メインウィンドウを準備できませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogGameFile.cpp" line="-9"/>
         <source>Failed to load last game.</source>
         <translation>前回のゲームを読み込めませんでした。</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Failed to save game.</source>
         <translation>ゲームを保存できませんでした。</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>There is no such file</source>
         <translation>そのようなファイルはありません</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="+5"/>
         <source>This is neither a picture nor a Mosavo game.</source>
         <translation>これは画像でもMosavoのゲームでもありません。</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogRecords.cpp" line="+256"/>
         <source>Failed to save records.</source>
         <translation>記録を保存できませんでした。</translation>
     </message>
     <message>
-        <location line="+42"/>
         <source>Failed to show records.</source>
         <translation>記録を表示できませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogTransfer.cpp" line="+97"/>
-        <location line="+10"/>
         <source>Failed to paste picture.</source>
         <translation>画像を貼り付けられませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/ui/PictureTransfer.cpp" line="-63"/>
-        <location line="+77"/>
-        <location line="+18"/>
         <source>Failed to save picture.</source>
         <translation>画像を保存できませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/ui/Utilities.cpp" line="+71"/>
         <source>Cannot focus a disabled or invisible window.</source>
         <translation>無効または非表示のウィンドウにはフォーカスを移せません。</translation>
     </message>
     <message>
-        <location filename="../src/platform/Program.cpp" line="+20"/>
         <source>Abort intercepted.<byte value="xd"/>
 Program must be terminated.</source>
         <translation>異常終了（abort）を検出しました。<byte value="xd"/>
@@ -384,89 +275,70 @@ Program must be terminated.</source>
 <context>
     <name>Message</name>
     <message>
-        <location filename="../src/core/Dialogs.cpp" line="+54"/>
         <source>Message</source>
         <translation>メッセージ</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+5"/>
         <source>Query</source>
         <translation>確認</translation>
     </message>
     <message>
-        <location filename="../src/core/Error.cpp" line="-186"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="-52"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="-44"/>
         <source>Error</source>
         <translation>エラー</translation>
     </message>
     <message>
-        <location filename="../src/core/StoredTextList.cpp" line="-24"/>
         <source>File &quot;%1&quot;already exists.
 Overwrite it?</source>
         <translation>ファイル「%1」はすでに存在します。
 上書きしますか？</translation>
     </message>
     <message>
-        <location filename="../src/Mosavo.cpp" line="+15"/>
         <source>Mosavo is running. Close it, then start the (un)installer again.</source>
         <translation>Mosavoが実行中です。Mosavoを終了してから、インストーラー（アンインストーラー）をもう一度起動してください。</translation>
     </message>
     <message>
-        <location filename="../src/platform/Install.cpp" line="-220"/>
         <source>Uninstallation was cancelled: it needs an administrator&apos;s permission.</source>
         <translation>アンインストールは中止されました。管理者権限が必要です。</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Installation was cancelled: it needs an administrator&apos;s permission.</source>
         <translation>インストールは中止されました。管理者権限が必要です。</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>(Un)Installation directory is empty.</source>
         <translation>インストール（アンインストール）するフォルダーが指定されていません。</translation>
     </message>
     <message>
-        <location line="+61"/>
         <source>Install the program in directory &quot;%1&quot;?</source>
         <translation>フォルダー「%1」にプログラムをインストールしますか？</translation>
     </message>
     <message>
-        <location line="+75"/>
         <source>Nothing was deleted. This copy of %1 in &quot;%2&quot; was not installed by the installer.</source>
         <translation>何も削除されていません。「%2」にある%1は、インストーラーでインストールされたものではありません。</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Delete directory &quot;%1&quot; (and all contained files)?</source>
         <translation>フォルダー「%1」（と中のすべてのファイル）を削除しますか？</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Uninstallation successful. Some files that were in use were not deleted.</source>
         <translation>アンインストールが完了しました。使用中だった一部のファイルは削除されませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialog.cpp" line="-235"/>
         <source>The game has been modified. Save it?</source>
         <translation>ゲームが変更されています。保存しますか？</translation>
     </message>
     <message>
-        <location line="+231"/>
         <source>The help file is missing:
 %1</source>
         <translation>ヘルプファイルが見つかりません：
 %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Utilities.cpp" line="-39"/>
         <source>Integer value outside limits.
 It will be set to default.
     * Minimum = %1
@@ -482,27 +354,22 @@ It will be set to default.
 <context>
     <name>Picture</name>
     <message>
-        <location filename="../src/core/Picture.cpp" line="+76"/>
         <source>not a picture this program can read</source>
         <translation>このプログラムで読み込める画像ではありません</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>damaged</source>
         <translation>ファイルが破損しています</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>too large: %1 megapixels</source>
         <translation>大きすぎます（%1メガピクセル）</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The picture &quot;%1&quot; cannot be shown: %2.</source>
         <translation>画像「%1」を表示できません：%2。</translation>
     </message>
     <message>
-        <location filename="../src/ui/Picture.cpp" line="+312"/>
         <source>Picture (%1)</source>
         <translation>画像 (%1)</translation>
     </message>
@@ -510,12 +377,10 @@ It will be set to default.
 <context>
     <name>Records</name>
     <message>
-        <location filename="../src/core/Records.cpp" line="+62"/>
         <source>, </source>
         <translation>、</translation>
     </message>
     <message numerus="yes">
-        <location line="+58"/>
         <source>%n moves</source>
         <comment>in a record</comment>
         <translation>
@@ -523,7 +388,6 @@ It will be set to default.
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
         <source>%n wrong moves</source>
         <comment>in a record</comment>
         <translation>
@@ -531,22 +395,18 @@ It will be set to default.
         </translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>New record: %1.</source>
         <translation>新記録：%1</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Your best: %1.</source>
         <translation>自己ベスト：%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogRecords.cpp" line="-63"/>
         <source>The records file &quot;%1&quot; cannot be read. It has been kept as &quot;%2&quot;, and the records start again.</source>
         <translation>記録ファイル「%1」を読み取れません。このファイルは「%2」として保管し、記録は最初からやり直しになります。</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The records file &quot;%1&quot; cannot be read, nor kept under another name. The records start again and will replace it.</source>
         <translation>記録ファイル「%1」を読み取れず、別の名前で保管することもできません。記録は最初からやり直しになり、このファイルは置き換えられます。</translation>
     </message>
@@ -554,34 +414,28 @@ It will be set to default.
 <context>
     <name>Recovery</name>
     <message>
-        <location filename="../src/ui/MosavoDialogRecovery.cpp" line="+142"/>
         <source>The game in play cannot be kept for a restart after a crash.
 %1 %2</source>
         <translation>クラッシュ後の再起動に備えて、プレイ中のゲームを保存しておくことができません。
 %1 %2</translation>
     </message>
     <message>
-        <location line="+48"/>
         <source>The game&apos;s picture is gone: %1</source>
         <translation>ゲームの画像が見つかりません：%1</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The game&apos;s picture is no picture that Mosavo can show: %1</source>
         <translation>ゲームの画像はMosavoで表示できる画像ではありません：%1</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>It is kept as %1.</source>
         <translation>ファイルは%1として保管されています。</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>It stays in %1.</source>
         <translation>ファイルは%1に残っています。</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The game in play could not be restored.
 %1
 %2</source>
@@ -593,42 +447,34 @@ It will be set to default.
 <context>
     <name>TAboutForm</name>
     <message>
-        <location filename="../src/ui/AboutDialog.cpp" line="-162"/>
         <source>About</source>
         <translation>バージョン情報</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>&amp;Okay</source>
         <translation>OK(&amp;O)</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Written by the Mosavo project&apos;s volunteers.</source>
         <translation>Mosavoプロジェクトのボランティアが作成しました。</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Visit our site for news, new versions and pictures to play with. Our programs: Mosavo, the picture puzzle, and its installer.</source>
         <translation>最新情報、新しいバージョン、遊べる画像はWebサイトでどうぞ。私たちのプログラム：画像パズルMosavoとそのインストーラー。</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Visit my site</source>
         <translation>Webサイトを見る</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Contact me</source>
         <translation>お問い合わせ</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Mosavo: shuffle a picture, then put it back together!</source>
         <translation>Mosavo：画像をシャッフルして、元どおりに組み立てよう！</translation>
     </message>
     <message>
-        <location line="+71"/>
         <source>Version %1, released on %2</source>
         <translation>バージョン%1（%2リリース）</translation>
     </message>
@@ -636,52 +482,42 @@ It will be set to default.
 <context>
     <name>TErrorForm</name>
     <message>
-        <location filename="../src/ui/Error.cpp" line="-109"/>
         <source>Error</source>
         <translation>エラー</translation>
     </message>
     <message>
-        <location line="+50"/>
         <source>&amp;Okay</source>
         <translation>OK(&amp;O)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>O&amp;kay (no errors)</source>
         <translation>OK（エラーなし）(&amp;K)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Cancel</source>
         <translation>キャンセル(&amp;C)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Terminate application immediately</source>
         <translation>アプリケーションを直ちに終了(&amp;T)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Log</source>
         <translation>ログに記録(&amp;L)</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Help</source>
         <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Recursion</source>
         <translation>再帰</translation>
     </message>
     <message>
-        <location line="+73"/>
         <source>None</source>
         <translation>なし</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Recursive attempts = %1</source>
         <translation>再帰の試行回数 = %1</translation>
     </message>
@@ -689,7 +525,6 @@ It will be set to default.
 <context>
     <name>THelpForm</name>
     <message>
-        <location filename="../src/ui/HelpDialog.cpp" line="+29"/>
         <source>Mosavo Help</source>
         <translation>Mosavoヘルプ</translation>
     </message>
@@ -697,58 +532,46 @@ It will be set to default.
 <context>
     <name>TInstallForm</name>
     <message>
-        <location filename="../src/ui/Install.cpp" line="-156"/>
         <source>The program can be reinstalled without the need to uninstall its previous version. The existing options file will be preserved. If you want to repair the installed package, simply reinstall the program. Before continuing, close any running instances of the program.</source>
         <translation>以前のバージョンをアンインストールしなくても、プログラムを再インストールできます。既存の設定ファイルはそのまま残ります。インストールしたパッケージを修復したい場合も、プログラムを再インストールするだけでかまいません。続行する前に、実行中のプログラムをすべて終了してください。</translation>
     </message>
     <message>
-        <location line="+123"/>
         <source>&amp;Browse</source>
         <translation>参照(&amp;B)</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+54"/>
         <source>&amp;Install</source>
         <translation>インストール(&amp;I)</translation>
     </message>
     <message>
-        <location line="-51"/>
         <source>&amp;Cancel</source>
         <translation>キャンセル(&amp;C)</translation>
     </message>
     <message>
-        <location line="+47"/>
         <source>Install %1</source>
         <translation>%1のインストール</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Welcome to %1</source>
         <translation>%1へようこそ</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The program&apos;s installation directory will be put in directory:</source>
         <translation>プログラムのインストール先フォルダーは次の場所に作成されます：</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Uninstall %1</source>
         <translation>%1のアンインストール</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Bye from %1</source>
         <translation>さようなら、%1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The following directory will be deleted:</source>
         <translation>次のフォルダーが削除されます：</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Un&amp;install</source>
         <translation>アンインストール(&amp;I)</translation>
     </message>
@@ -756,234 +579,186 @@ It will be set to default.
 <context>
     <name>TMosavoForm</name>
     <message numerus="yes">
-        <location filename="../src/ui/MosavoDialog.cpp" line="-97"/>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-44"/>
         <source>You have made %n moves.</source>
         <translation>
             <numerusform>%n手動かしました。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+4"/>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-1"/>
         <source>There are %n pieces remaining to be placed correctly.</source>
         <translation>
             <numerusform>正しい位置にないピースは残り%n個です。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+14"/>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="+2"/>
         <source>You have made %n wrong moves.</source>
         <translation>
             <numerusform>ミスは%n回です。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialog.h" line="+87"/>
         <source>Press [F5] to load a picture. Press [L] to load a game. Or paste one with [Ctrl + V].</source>
         <translation>[F5]で画像を、[L]でゲームを読み込みます。[Ctrl + V]で画像を貼り付けることもできます。</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Press [Alt + R] to randomize the picture.</source>
         <translation>[Alt + R]で画像をシャッフルします。</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Drag a piece of the puzzle on another piece, to swap them.</source>
         <translation>ピースを別のピースの上にドラッグすると、2つが入れ替わります。</translation>
     </message>
     <message>
-        <location line="+91"/>
         <source>Keyboard: the arrow keys, Home and End move the dashed frame. Enter picks up the piece and drops it, Escape puts it back.
 H and V mirror the piece, M marks the cell, and holding ? shows where the piece belongs.</source>
         <translation>キーボード：矢印キー、Home、Endで破線の枠を動かします。Enterでピースをつかんで置き、Escで元に戻します。
 HとVでピースを反転、Mでマスに印を付け、?を押し続けるとピースの本来の位置を表示します。</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Mosavo ended without saving the game in play. Restore it?</source>
         <translation>Mosavoはプレイ中のゲームを保存せずに終了しました。復元しますか？</translation>
     </message>
     <message>
-        <location line="+32"/>
         <source>The clipboard holds no picture.</source>
         <translation>クリップボードに画像がありません。</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>The puzzle is solved.</source>
         <translation>パズルが完成しました。</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-352"/>
         <source>Mosavo game (*.mzg)</source>
         <translation>Mosavoゲーム (*.mzg)</translation>
     </message>
     <message>
-        <location line="+69"/>
         <source>Mosavo game</source>
         <translation>Mosavoゲーム</translation>
     </message>
     <message>
-        <location line="+44"/>
-        <location line="+182"/>
         <source>Display information about the program</source>
         <translation>プログラムの情報を表示します</translation>
     </message>
     <message>
-        <location line="-140"/>
         <source>&amp;Work</source>
         <translation>操作(&amp;W)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Load picture</source>
         <translation>画像を読み込む</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Reload current picture</source>
         <translation>現在の画像を再読み込み</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Open picture</source>
         <translation>画像をビューアーで開く</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Paste picture</source>
         <translation>画像を貼り付け</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Load last game</source>
         <translation>前回のゲームを読み込む</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Load game</source>
         <translation>ゲームを読み込む</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Save game</source>
         <translation>ゲームを保存</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Undo move</source>
         <translation>一手戻す</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Hide</source>
         <translation>隠す</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>&amp;Randomize</source>
         <translation>シャッフル(&amp;R)</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Down&amp;load pictures</source>
         <translation>画像のダウンロード(&amp;L)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Game wallpapers</source>
         <translation>ゲームの壁紙</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Help</source>
         <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>&amp;About</source>
         <translation>バージョン情報(&amp;A)</translation>
     </message>
     <message>
-        <location line="+33"/>
         <source>Columns</source>
         <translation>列数</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Rows</source>
         <translation>行数</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Allow &amp;flipping pieces</source>
         <translation>ピースの反転を許可(&amp;F)</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Light &amp;grid</source>
         <translation>明るいグリッド(&amp;G)</translation>
     </message>
     <message>
-        <location line="+128"/>
         <source>Original picture</source>
         <translation>元の画像</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Puzzle picture</source>
         <translation>パズル画像</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogLanguage.cpp" line="+13"/>
         <source>Language</source>
         <translation>言語</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>System language</source>
         <translation>システムの言語</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogPointer.cpp" line="+32"/>
         <source>YES</source>
         <translation>はい</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>NO</source>
         <translation>いいえ</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>Column %1. Row %2.</source>
         <translation>%1列目、%2行目</translation>
     </message>
     <message>
-        <location line="+72"/>
         <source>Column %1; Row %2; Flip horiz %3; Flip vert %4</source>
         <translation>%1列目、%2行目、左右反転：%3、上下反転：%4</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogRecords.cpp" line="-127"/>
         <source>Show time</source>
         <translation>時間を表示</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Sound</source>
         <translation>サウンド</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Records</source>
         <translation>記録</translation>
     </message>
     <message>
-        <location line="+66"/>
         <source>Time: %1</source>
         <translation>時間：%1</translation>
     </message>
@@ -991,72 +766,58 @@ HとVでピースを反転、Mでマスに印を付け、?を押し続けると�
 <context>
     <name>TRecordsForm</name>
     <message>
-        <location filename="../src/ui/RecordsDialog.cpp" line="+57"/>
         <source>%1 x %2, flipped</source>
         <translation>%1×%2、反転あり</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 x %2</source>
         <translation>%1×%2</translation>
     </message>
     <message>
-        <location line="+31"/>
         <source>Records</source>
         <translation>記録</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Picture</source>
         <translation>画像</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Grid</source>
         <translation>グリッド</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Solved</source>
         <translation>完成回数</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Best moves</source>
         <translation>最少手数</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Best wrong moves</source>
         <translation>最少ミス</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Best time</source>
         <translation>最短時間</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Last solved</source>
         <translation>最終完成日時</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>&amp;Remove</source>
         <translation>削除(&amp;R)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <location line="+69"/>
         <source>Remove the selected record?</source>
         <translation>選択した記録を削除しますか？</translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
         <source>Remove the %n selected records?</source>
         <translation>
             <numerusform>選択した%n件の記録を削除しますか？</numerusform>

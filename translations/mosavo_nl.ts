@@ -4,377 +4,268 @@
 <context>
     <name>Error</name>
     <message>
-        <location filename="../src/core/Error.cpp" line="+130"/>
         <source>The error-dialog form is not created. You must create it.</source>
         <translation>Het venster van de foutdialoog is niet aangemaakt. Het moet eerst worden aangemaakt.</translation>
     </message>
     <message>
-        <location line="+185"/>
         <source>Unhandled error.<byte value="xd"/>
 %1</source>
         <translation>Onafgehandelde fout.<byte value="xd"/>
 %1</translation>
     </message>
     <message>
-        <location filename="../src/core/Error.h" line="+176"/>
-        <location filename="../src/ui/Application.cpp" line="+29"/>
         <source>Unknown error.</source>
         <translation>Onbekende fout.</translation>
     </message>
     <message>
-        <location line="+53"/>
         <source>Unhandled exception: %1</source>
         <translation>Onafgehandelde uitzondering: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Unhandled generic exception.</source>
         <translation>Onafgehandelde algemene uitzondering.</translation>
     </message>
     <message>
-        <location filename="../src/core/GameFile.cpp" line="+64"/>
         <source>The game file names no picture.</source>
         <translation>Het spelbestand noemt geen afbeelding.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The name of the game&apos;s picture is longer than %1 bytes.</source>
         <translation>De naam van de afbeelding van het spel is langer dan %1 bytes.</translation>
     </message>
     <message>
-        <location filename="../src/core/Recovery.cpp" line="+138"/>
         <source>Failed to delete file.</source>
         <translation>Kan bestand niet wissen.</translation>
     </message>
     <message>
-        <location filename="../src/core/StoredTextList.cpp" line="+258"/>
         <source>The text cannot be stored in an ini file.</source>
         <translation>De tekst kan niet in een ini-bestand worden opgeslagen.</translation>
     </message>
     <message>
-        <location line="+100"/>
         <source>Failed to create file.</source>
         <translation>Kan bestand niet aanmaken.</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <location line="+10"/>
-        <location line="+7"/>
         <source>Failed to write file.</source>
         <translation>Kan bestand niet schrijven.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Failed to replace file.</source>
         <translation>Kan bestand niet vervangen.</translation>
     </message>
     <message>
-        <location line="+46"/>
-        <location filename="../src/ui/Install.cpp" line="+178"/>
-        <location filename="../src/ui/MosavoDialog.cpp" line="+280"/>
         <source>Failed to open file.</source>
         <translation>Kan bestand niet openen.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/ui/Install.cpp" line="+3"/>
         <source>Failed to read file.</source>
         <translation>Kan bestand niet lezen.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>The file is read-only.</source>
         <translation>Het bestand is alleen-lezen.</translation>
     </message>
     <message>
-        <location line="+49"/>
-        <location filename="../src/ui/MosavoDialog.cpp" line="-21"/>
-        <location line="+15"/>
-        <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="+31"/>
         <source>Failed to load file.</source>
         <translation>Kan bestand niet laden.</translation>
     </message>
     <message>
-        <location line="+19"/>
         <source>Failed to save file.</source>
         <translation>Kan bestand niet opslaan.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+27"/>
         <source>The file has not been loaded.</source>
         <translation>Het bestand is niet geladen.</translation>
     </message>
     <message>
-        <location filename="../src/Mosavo.cpp" line="+37"/>
-        <location filename="../src/ui/Error.cpp" line="+159"/>
         <source>Failed to perform.</source>
         <translation>Kan de actie niet uitvoeren.</translation>
     </message>
     <message>
-        <location filename="../src/platform/Install.cpp" line="+222"/>
         <source>Failed to start the program with an administrator&apos;s permission.</source>
         <translation>Kan het programma niet met beheerdersrechten starten.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+16"/>
-        <location line="+102"/>
-        <location filename="../src/platform/posix/File.cpp" line="+421"/>
-        <location filename="../src/platform/win32/File.cpp" line="+427"/>
         <source>Failed to run file.</source>
         <translation>Kan bestand niet uitvoeren.</translation>
     </message>
     <message>
-        <location line="-110"/>
         <source>Failed to start the installed program.</source>
         <translation>Kan het geïnstalleerde programma niet starten.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The uninstall entry names no program file.</source>
         <translation>Het verwijderitem noemt geen programmabestand.</translation>
     </message>
     <message>
-        <location line="+63"/>
         <source>Failed to install program. Check to see if you have rights to write in the installation directory.</source>
         <translation>Kan programma niet installeren. Controleer of je schrijfrechten hebt in de installatiemap.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Installation directory is empty.</source>
         <translation>Geen installatiemap opgegeven.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The installer can not run from the root directory.</source>
         <translation>Het installatieprogramma kan niet vanuit de hoofdmap worden gestart.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The installation directory lies in the installer&apos;s folder.</source>
         <translation>De installatiemap ligt in de map van het installatieprogramma.</translation>
     </message>
     <message>
-        <location line="+73"/>
         <source>Failed to uninstall program.</source>
         <translation>Kan programma niet verwijderen.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Uninstallation directory is empty.</source>
         <translation>Geen map opgegeven om te verwijderen.</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+120"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+182"/>
-        <location line="+4"/>
         <source>Can not find directory.</source>
         <translation>Kan map niet vinden.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+9"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+12"/>
         <source>Failed to delete directory content.</source>
         <translation>Kan inhoud van map niet wissen.</translation>
     </message>
     <message>
-        <location filename="../src/platform/posix/File.cpp" line="-65"/>
-        <location filename="../src/platform/win32/File.cpp" line="-84"/>
         <source>Unknown system folder.</source>
         <translation>Onbekende systeemmap.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+124"/>
-        <location line="+3"/>
-        <location line="+4"/>
-        <location filename="../src/platform/win32/File.cpp" line="+2"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+61"/>
-        <location line="+5"/>
-        <location filename="../src/ui/PictureTransfer.cpp" line="+116"/>
         <source>Failed to create directory.</source>
         <translation>Kan map niet aanmaken.</translation>
     </message>
     <message>
-        <location line="+39"/>
-        <location filename="../src/platform/win32/File.cpp" line="+46"/>
         <source>Failed to get file size.</source>
         <translation>Kan bestandsgrootte niet bepalen.</translation>
     </message>
     <message>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+43"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+47"/>
         <source>Empty destination name.</source>
         <translation>Lege doelnaam.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+10"/>
         <source>Failed to find first file.</source>
         <translation>Kan eerste bestand niet vinden.</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+12"/>
         <source>Failed to process directory.</source>
         <translation>Kan map niet verwerken.</translation>
     </message>
     <message>
-        <location line="+52"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+44"/>
         <source>Failed to rename.</source>
         <translation>Kan naam niet wijzigen.</translation>
     </message>
     <message>
-        <location filename="../src/platform/posix/LinkFile.cpp" line="+160"/>
-        <location filename="../src/platform/win32/LinkFile.cpp" line="+134"/>
         <source>This operating system does not support chained links.</source>
         <translation>Dit besturingssysteem ondersteunt geen geketende snelkoppelingen.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/platform/win32/LinkFile.cpp" line="-31"/>
         <source>Failed to save link file.</source>
         <translation>Kan snelkoppelingsbestand niet opslaan.</translation>
     </message>
     <message>
-        <location filename="../src/platform/win32/LinkFile.cpp" line="-20"/>
         <source>Failed to initialize instance.</source>
         <translation>Kan instantie niet initialiseren.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Failed to set reference path.</source>
         <translation>Kan doelpad niet instellen.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set working path.</source>
         <translation>Kan werkmap niet instellen.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set arguments.</source>
         <translation>Kan argumenten niet instellen.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set description.</source>
         <translation>Kan beschrijving niet instellen.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set icon path.</source>
         <translation>Kan pictogrampad niet instellen.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set hot key.</source>
         <translation>Kan sneltoets niet instellen.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Failed to set show command.</source>
         <translation>Kan vensterweergave niet instellen.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to query interface.</source>
         <translation>Kan interface niet opvragen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutDialog.cpp" line="+25"/>
         <source>Failed to open site.</source>
         <translation>Kan website niet openen.</translation>
     </message>
     <message>
-        <location line="+323"/>
         <source>Failed to show the &quot;About&quot; dialog.</source>
         <translation>Kan het venster “Over” niet tonen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialog.cpp" line="-126"/>
-        <location filename="../src/ui/MosavoDialogGameFile.cpp" line="+172"/>
         <source>There is no such file.</source>
         <translation>Dit bestand bestaat niet.</translation>
     </message>
     <message>
-        <location line="+27"/>
-        <location filename="../src/ui/MosavoDialogGameFile.cpp" line="-69"/>
-        <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="-3"/>
         <source>Failed to load game.</source>
         <translation>Kan spel niet laden.</translation>
     </message>
     <message>
-        <location line="+140"/>
-        <location line="+2"/>
         <source>Failed to open link.</source>
         <translation>Kan koppeling niet openen.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+10"/>
         <source>Failed to open help.</source>
         <translation>Kan help niet openen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="+451"/>
         <source>Failed to prepare main window.</source>
         <translation>Kan hoofdvenster niet voorbereiden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogGameFile.cpp" line="-9"/>
         <source>Failed to load last game.</source>
         <translation>Kan laatste spel niet laden.</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Failed to save game.</source>
         <translation>Kan spel niet opslaan.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>There is no such file</source>
         <translation>Dit bestand bestaat niet</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="+5"/>
         <source>This is neither a picture nor a Mosavo game.</source>
         <translation>Dit is geen afbeelding en ook geen Mosavo-spel.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogRecords.cpp" line="+256"/>
         <source>Failed to save records.</source>
         <translation>Kan records niet opslaan.</translation>
     </message>
     <message>
-        <location line="+42"/>
         <source>Failed to show records.</source>
         <translation>Kan records niet tonen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogTransfer.cpp" line="+97"/>
-        <location line="+10"/>
         <source>Failed to paste picture.</source>
         <translation>Kan afbeelding niet plakken.</translation>
     </message>
     <message>
-        <location filename="../src/ui/PictureTransfer.cpp" line="-63"/>
-        <location line="+77"/>
-        <location line="+18"/>
         <source>Failed to save picture.</source>
         <translation>Kan afbeelding niet opslaan.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Utilities.cpp" line="+71"/>
         <source>Cannot focus a disabled or invisible window.</source>
         <translation>Een uitgeschakeld of onzichtbaar venster kan geen focus krijgen.</translation>
     </message>
     <message>
-        <location filename="../src/platform/Program.cpp" line="+20"/>
         <source>Abort intercepted.<byte value="xd"/>
 Program must be terminated.</source>
         <translation>Afbreken onderschept.<byte value="xd"/>
@@ -384,89 +275,70 @@ Het programma moet worden beëindigd.</translation>
 <context>
     <name>Message</name>
     <message>
-        <location filename="../src/core/Dialogs.cpp" line="+54"/>
         <source>Message</source>
         <translation>Melding</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Warning</source>
         <translation>Waarschuwing</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+5"/>
         <source>Query</source>
         <translation>Vraag</translation>
     </message>
     <message>
-        <location filename="../src/core/Error.cpp" line="-186"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="-52"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="-44"/>
         <source>Error</source>
         <translation>Fout</translation>
     </message>
     <message>
-        <location filename="../src/core/StoredTextList.cpp" line="-24"/>
         <source>File &quot;%1&quot;already exists.
 Overwrite it?</source>
         <translation>Het bestand “%1” bestaat al.
 Wil je het overschrijven?</translation>
     </message>
     <message>
-        <location filename="../src/Mosavo.cpp" line="+15"/>
         <source>Mosavo is running. Close it, then start the (un)installer again.</source>
         <translation>Mosavo is actief. Sluit het en start het installatie- of verwijderprogramma opnieuw.</translation>
     </message>
     <message>
-        <location filename="../src/platform/Install.cpp" line="-220"/>
         <source>Uninstallation was cancelled: it needs an administrator&apos;s permission.</source>
         <translation>Het verwijderen is geannuleerd: daarvoor zijn beheerdersrechten nodig.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Installation was cancelled: it needs an administrator&apos;s permission.</source>
         <translation>De installatie is geannuleerd: daarvoor zijn beheerdersrechten nodig.</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>(Un)Installation directory is empty.</source>
         <translation>Geen map opgegeven om te installeren of te verwijderen.</translation>
     </message>
     <message>
-        <location line="+61"/>
         <source>Install the program in directory &quot;%1&quot;?</source>
         <translation>Het programma installeren in de map “%1”?</translation>
     </message>
     <message>
-        <location line="+75"/>
         <source>Nothing was deleted. This copy of %1 in &quot;%2&quot; was not installed by the installer.</source>
         <translation>Er is niets gewist. Deze kopie van %1 in “%2” is niet door het installatieprogramma geïnstalleerd.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Delete directory &quot;%1&quot; (and all contained files)?</source>
         <translation>De map “%1” (met alle bestanden erin) wissen?</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Uninstallation successful. Some files that were in use were not deleted.</source>
         <translation>Het verwijderen is gelukt. Enkele bestanden die in gebruik waren, zijn niet gewist.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialog.cpp" line="-235"/>
         <source>The game has been modified. Save it?</source>
         <translation>Het spel is gewijzigd. Wil je het opslaan?</translation>
     </message>
     <message>
-        <location line="+231"/>
         <source>The help file is missing:
 %1</source>
         <translation>Het helpbestand ontbreekt:
 %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Utilities.cpp" line="-39"/>
         <source>Integer value outside limits.
 It will be set to default.
     * Minimum = %1
@@ -482,27 +354,22 @@ Het wordt op de standaardwaarde gezet.
 <context>
     <name>Picture</name>
     <message>
-        <location filename="../src/core/Picture.cpp" line="+76"/>
         <source>not a picture this program can read</source>
         <translation>geen afbeelding die dit programma kan lezen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>damaged</source>
         <translation>beschadigd</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>too large: %1 megapixels</source>
         <translation>te groot: %1 megapixel</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The picture &quot;%1&quot; cannot be shown: %2.</source>
         <translation>De afbeelding “%1” kan niet worden getoond: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Picture.cpp" line="+312"/>
         <source>Picture (%1)</source>
         <translation>Afbeelding (%1)</translation>
     </message>
@@ -510,12 +377,10 @@ Het wordt op de standaardwaarde gezet.
 <context>
     <name>Records</name>
     <message>
-        <location filename="../src/core/Records.cpp" line="+62"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message numerus="yes">
-        <location line="+58"/>
         <source>%n moves</source>
         <comment>in a record</comment>
         <translation>
@@ -524,7 +389,6 @@ Het wordt op de standaardwaarde gezet.
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
         <source>%n wrong moves</source>
         <comment>in a record</comment>
         <translation>
@@ -533,22 +397,18 @@ Het wordt op de standaardwaarde gezet.
         </translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>New record: %1.</source>
         <translation>Nieuw record: %1.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Your best: %1.</source>
         <translation>Je beste resultaat: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogRecords.cpp" line="-63"/>
         <source>The records file &quot;%1&quot; cannot be read. It has been kept as &quot;%2&quot;, and the records start again.</source>
         <translation>Het recordbestand “%1” kan niet worden gelezen. Het is bewaard als “%2” en de records beginnen opnieuw.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The records file &quot;%1&quot; cannot be read, nor kept under another name. The records start again and will replace it.</source>
         <translation>Het recordbestand “%1” kan niet worden gelezen en ook niet onder een andere naam worden bewaard. De records beginnen opnieuw en komen ervoor in de plaats.</translation>
     </message>
@@ -556,34 +416,28 @@ Het wordt op de standaardwaarde gezet.
 <context>
     <name>Recovery</name>
     <message>
-        <location filename="../src/ui/MosavoDialogRecovery.cpp" line="+142"/>
         <source>The game in play cannot be kept for a restart after a crash.
 %1 %2</source>
         <translation>Het lopende spel kan niet worden bewaard voor een herstart na een crash.
 %1 %2</translation>
     </message>
     <message>
-        <location line="+48"/>
         <source>The game&apos;s picture is gone: %1</source>
         <translation>De afbeelding van het spel is verdwenen: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The game&apos;s picture is no picture that Mosavo can show: %1</source>
         <translation>De afbeelding van het spel is geen afbeelding die Mosavo kan tonen: %1</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>It is kept as %1.</source>
         <translation>Het is bewaard als %1.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>It stays in %1.</source>
         <translation>Het blijft in %1 staan.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The game in play could not be restored.
 %1
 %2</source>
@@ -595,42 +449,34 @@ Het wordt op de standaardwaarde gezet.
 <context>
     <name>TAboutForm</name>
     <message>
-        <location filename="../src/ui/AboutDialog.cpp" line="-162"/>
         <source>About</source>
         <translation>Over</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>&amp;Okay</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Written by the Mosavo project&apos;s volunteers.</source>
         <translation>Geschreven door de vrijwilligers van het Mosavo-project.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Visit our site for news, new versions and pictures to play with. Our programs: Mosavo, the picture puzzle, and its installer.</source>
         <translation>Bezoek onze website voor nieuws, nieuwe versies en afbeeldingen om mee te spelen. Onze programma&apos;s: Mosavo, de beeldpuzzel, en het installatieprogramma.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Visit my site</source>
         <translation>Naar mijn website</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Contact me</source>
         <translation>Contact</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Mosavo: shuffle a picture, then put it back together!</source>
         <translation>Mosavo: hussel een afbeelding en zet hem weer in elkaar!</translation>
     </message>
     <message>
-        <location line="+71"/>
         <source>Version %1, released on %2</source>
         <translation>Versie %1, uitgebracht op %2</translation>
     </message>
@@ -638,52 +484,42 @@ Het wordt op de standaardwaarde gezet.
 <context>
     <name>TErrorForm</name>
     <message>
-        <location filename="../src/ui/Error.cpp" line="-109"/>
         <source>Error</source>
         <translation>Fout</translation>
     </message>
     <message>
-        <location line="+50"/>
         <source>&amp;Okay</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>O&amp;kay (no errors)</source>
         <translation>O&amp;K (geen fouten)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuleren</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Terminate application immediately</source>
         <translation>Programma direct &amp;beëindigen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Log</source>
         <translation>&amp;Loggen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Recursion</source>
         <translation>Recursie</translation>
     </message>
     <message>
-        <location line="+73"/>
         <source>None</source>
         <translation>Geen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Recursive attempts = %1</source>
         <translation>Recursieve pogingen = %1</translation>
     </message>
@@ -691,7 +527,6 @@ Het wordt op de standaardwaarde gezet.
 <context>
     <name>THelpForm</name>
     <message>
-        <location filename="../src/ui/HelpDialog.cpp" line="+29"/>
         <source>Mosavo Help</source>
         <translation>Mosavo-help</translation>
     </message>
@@ -699,58 +534,46 @@ Het wordt op de standaardwaarde gezet.
 <context>
     <name>TInstallForm</name>
     <message>
-        <location filename="../src/ui/Install.cpp" line="-156"/>
         <source>The program can be reinstalled without the need to uninstall its previous version. The existing options file will be preserved. If you want to repair the installed package, simply reinstall the program. Before continuing, close any running instances of the program.</source>
         <translation>Je kunt het programma opnieuw installeren zonder eerst de vorige versie te verwijderen. Het bestaande optiebestand blijft behouden. Wil je het geïnstalleerde pakket herstellen, installeer het programma dan gewoon opnieuw. Sluit eerst alle geopende exemplaren van het programma voordat je verdergaat.</translation>
     </message>
     <message>
-        <location line="+123"/>
         <source>&amp;Browse</source>
         <translation>&amp;Bladeren</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+54"/>
         <source>&amp;Install</source>
         <translation>&amp;Installeren</translation>
     </message>
     <message>
-        <location line="-51"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuleren</translation>
     </message>
     <message>
-        <location line="+47"/>
         <source>Install %1</source>
         <translation>%1 installeren</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Welcome to %1</source>
         <translation>Welkom bij %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The program&apos;s installation directory will be put in directory:</source>
         <translation>De installatiemap van het programma komt in de map:</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Uninstall %1</source>
         <translation>%1 verwijderen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Bye from %1</source>
         <translation>Afscheid van %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The following directory will be deleted:</source>
         <translation>De volgende map wordt gewist:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Un&amp;install</source>
         <translation>&amp;Verwijderen</translation>
     </message>
@@ -758,8 +581,6 @@ Het wordt op de standaardwaarde gezet.
 <context>
     <name>TMosavoForm</name>
     <message numerus="yes">
-        <location filename="../src/ui/MosavoDialog.cpp" line="-97"/>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-44"/>
         <source>You have made %n moves.</source>
         <translation>
             <numerusform>Je hebt %n zet gedaan.</numerusform>
@@ -767,8 +588,6 @@ Het wordt op de standaardwaarde gezet.
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+4"/>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-1"/>
         <source>There are %n pieces remaining to be placed correctly.</source>
         <translation>
             <numerusform>Er ligt nog %n stukje niet op zijn plek.</numerusform>
@@ -776,8 +595,6 @@ Het wordt op de standaardwaarde gezet.
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+14"/>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="+2"/>
         <source>You have made %n wrong moves.</source>
         <translation>
             <numerusform>Je hebt %n foute zet gedaan.</numerusform>
@@ -785,210 +602,168 @@ Het wordt op de standaardwaarde gezet.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialog.h" line="+87"/>
         <source>Press [F5] to load a picture. Press [L] to load a game. Or paste one with [Ctrl + V].</source>
         <translation>Druk op [F5] om een afbeelding te laden of op [L] om een spel te laden. Of plak een afbeelding met [Ctrl + V].</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Press [Alt + R] to randomize the picture.</source>
         <translation>Druk op [Alt + H] om de afbeelding te husselen.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Drag a piece of the puzzle on another piece, to swap them.</source>
         <translation>Sleep een puzzelstukje naar een ander stukje om ze te verwisselen.</translation>
     </message>
     <message>
-        <location line="+91"/>
         <source>Keyboard: the arrow keys, Home and End move the dashed frame. Enter picks up the piece and drops it, Escape puts it back.
 H and V mirror the piece, M marks the cell, and holding ? shows where the piece belongs.</source>
         <translation>Toetsenbord: de pijltoetsen, Home en End verplaatsen de gestippelde rand. Enter pakt het stukje op en zet het neer, Esc legt het terug.
 H en V spiegelen het stukje, M markeert het vak en ? ingedrukt houden toont waar het stukje hoort.</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Mosavo ended without saving the game in play. Restore it?</source>
         <translation>Mosavo is afgesloten zonder het lopende spel op te slaan. Herstellen?</translation>
     </message>
     <message>
-        <location line="+32"/>
         <source>The clipboard holds no picture.</source>
         <translation>Het klembord bevat geen afbeelding.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>The puzzle is solved.</source>
         <translation>De puzzel is opgelost.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-352"/>
         <source>Mosavo game (*.mzg)</source>
         <translation>Mosavo-spel (*.mzg)</translation>
     </message>
     <message>
-        <location line="+69"/>
         <source>Mosavo game</source>
         <translation>Mosavo-spel</translation>
     </message>
     <message>
-        <location line="+44"/>
-        <location line="+182"/>
         <source>Display information about the program</source>
         <translation>Informatie over het programma tonen</translation>
     </message>
     <message>
-        <location line="-140"/>
         <source>&amp;Work</source>
         <translation>&amp;Spel</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Load picture</source>
         <translation>Afbeelding laden</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Reload current picture</source>
         <translation>Huidige afbeelding opnieuw laden</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Open picture</source>
         <translation>Afbeelding bekijken</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Paste picture</source>
         <translation>Afbeelding plakken</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Load last game</source>
         <translation>Laatste spel laden</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Load game</source>
         <translation>Spel laden</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Save game</source>
         <translation>Spel opslaan</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Undo move</source>
         <translation>Zet ongedaan maken</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Hide</source>
         <translation>Verbergen</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>&amp;Randomize</source>
         <translation>&amp;Husselen</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Down&amp;load pictures</source>
         <translation>&amp;Afbeeldingen downloaden</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Game wallpapers</source>
         <translation>Game-achtergronden</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Help</source>
         <translation>H&amp;elp</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>&amp;About</source>
         <translation>&amp;Over</translation>
     </message>
     <message>
-        <location line="+33"/>
         <source>Columns</source>
         <translation>Kolommen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Rows</source>
         <translation>Rijen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Allow &amp;flipping pieces</source>
         <translation>&amp;Gespiegelde stukjes toestaan</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Light &amp;grid</source>
         <translation>&amp;Licht raster</translation>
     </message>
     <message>
-        <location line="+128"/>
         <source>Original picture</source>
         <translation>Originele afbeelding</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Puzzle picture</source>
         <translation>Puzzel</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogLanguage.cpp" line="+13"/>
         <source>Language</source>
         <translation>Taal</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>System language</source>
         <translation>Systeemtaal</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogPointer.cpp" line="+32"/>
         <source>YES</source>
         <translation>JA</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>NO</source>
         <translation>NEE</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>Column %1. Row %2.</source>
         <translation>Kolom %1. Rij %2.</translation>
     </message>
     <message>
-        <location line="+72"/>
         <source>Column %1; Row %2; Flip horiz %3; Flip vert %4</source>
         <translation>Kolom %1; rij %2; horizontaal gespiegeld %3; verticaal gespiegeld %4</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogRecords.cpp" line="-127"/>
         <source>Show time</source>
         <translation>Tijd tonen</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Sound</source>
         <translation>Geluid</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Records</source>
         <translation>Records</translation>
     </message>
     <message>
-        <location line="+66"/>
         <source>Time: %1</source>
         <translation>Tijd: %1</translation>
     </message>
@@ -996,72 +771,58 @@ H en V spiegelen het stukje, M markeert het vak en ? ingedrukt houden toont waar
 <context>
     <name>TRecordsForm</name>
     <message>
-        <location filename="../src/ui/RecordsDialog.cpp" line="+57"/>
         <source>%1 x %2, flipped</source>
         <translation>%1 × %2, gespiegeld</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 x %2</source>
         <translation>%1 × %2</translation>
     </message>
     <message>
-        <location line="+31"/>
         <source>Records</source>
         <translation>Records</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Picture</source>
         <translation>Afbeelding</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Grid</source>
         <translation>Raster</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Solved</source>
         <translation>Opgelost</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Best moves</source>
         <translation>Minste zetten</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Best wrong moves</source>
         <translation>Minste foute zetten</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Best time</source>
         <translation>Beste tijd</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Last solved</source>
         <translation>Laatst opgelost</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>&amp;Remove</source>
         <translation>&amp;Verwijderen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location line="+69"/>
         <source>Remove the selected record?</source>
         <translation>Het geselecteerde record verwijderen?</translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
         <source>Remove the %n selected records?</source>
         <translation>
             <numerusform>Het %n geselecteerde record verwijderen?</numerusform>

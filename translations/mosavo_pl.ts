@@ -4,377 +4,268 @@
 <context>
     <name>Error</name>
     <message>
-        <location filename="../src/core/Error.cpp" line="+130"/>
         <source>The error-dialog form is not created. You must create it.</source>
         <translation>Okno dialogowe błędu nie zostało utworzone. Należy je utworzyć.</translation>
     </message>
     <message>
-        <location line="+185"/>
         <source>Unhandled error.<byte value="xd"/>
 %1</source>
         <translation>Nieobsłużony błąd.<byte value="xd"/>
 %1</translation>
     </message>
     <message>
-        <location filename="../src/core/Error.h" line="+176"/>
-        <location filename="../src/ui/Application.cpp" line="+29"/>
         <source>Unknown error.</source>
         <translation>Nieznany błąd.</translation>
     </message>
     <message>
-        <location line="+53"/>
         <source>Unhandled exception: %1</source>
         <translation>Nieobsłużony wyjątek: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Unhandled generic exception.</source>
         <translation>Nieobsłużony wyjątek ogólny.</translation>
     </message>
     <message>
-        <location filename="../src/core/GameFile.cpp" line="+64"/>
         <source>The game file names no picture.</source>
         <translation>Plik gry nie wskazuje żadnego obrazu.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The name of the game&apos;s picture is longer than %1 bytes.</source>
         <translation>Nazwa obrazu gry jest dłuższa niż %1 bajtów.</translation>
     </message>
     <message>
-        <location filename="../src/core/Recovery.cpp" line="+138"/>
         <source>Failed to delete file.</source>
         <translation>Nie udało się usunąć pliku.</translation>
     </message>
     <message>
-        <location filename="../src/core/StoredTextList.cpp" line="+258"/>
         <source>The text cannot be stored in an ini file.</source>
         <translation>Tego tekstu nie można zapisać w pliku ini.</translation>
     </message>
     <message>
-        <location line="+100"/>
         <source>Failed to create file.</source>
         <translation>Nie udało się utworzyć pliku.</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <location line="+10"/>
-        <location line="+7"/>
         <source>Failed to write file.</source>
         <translation>Nie udało się zapisać danych w pliku.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Failed to replace file.</source>
         <translation>Nie udało się zastąpić pliku.</translation>
     </message>
     <message>
-        <location line="+46"/>
-        <location filename="../src/ui/Install.cpp" line="+178"/>
-        <location filename="../src/ui/MosavoDialog.cpp" line="+280"/>
         <source>Failed to open file.</source>
         <translation>Nie udało się otworzyć pliku.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/ui/Install.cpp" line="+3"/>
         <source>Failed to read file.</source>
         <translation>Nie udało się odczytać pliku.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>The file is read-only.</source>
         <translation>Plik jest tylko do odczytu.</translation>
     </message>
     <message>
-        <location line="+49"/>
-        <location filename="../src/ui/MosavoDialog.cpp" line="-21"/>
-        <location line="+15"/>
-        <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="+31"/>
         <source>Failed to load file.</source>
         <translation>Nie udało się wczytać pliku.</translation>
     </message>
     <message>
-        <location line="+19"/>
         <source>Failed to save file.</source>
         <translation>Nie udało się zapisać pliku.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+27"/>
         <source>The file has not been loaded.</source>
         <translation>Plik nie został wczytany.</translation>
     </message>
     <message>
-        <location filename="../src/Mosavo.cpp" line="+37"/>
-        <location filename="../src/ui/Error.cpp" line="+159"/>
         <source>Failed to perform.</source>
         <translation>Nie udało się wykonać operacji.</translation>
     </message>
     <message>
-        <location filename="../src/platform/Install.cpp" line="+222"/>
         <source>Failed to start the program with an administrator&apos;s permission.</source>
         <translation>Nie udało się uruchomić programu z uprawnieniami administratora.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+16"/>
-        <location line="+102"/>
-        <location filename="../src/platform/posix/File.cpp" line="+421"/>
-        <location filename="../src/platform/win32/File.cpp" line="+427"/>
         <source>Failed to run file.</source>
         <translation>Nie udało się uruchomić pliku.</translation>
     </message>
     <message>
-        <location line="-110"/>
         <source>Failed to start the installed program.</source>
         <translation>Nie udało się uruchomić zainstalowanego programu.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The uninstall entry names no program file.</source>
         <translation>Wpis deinstalacji nie wskazuje pliku programu.</translation>
     </message>
     <message>
-        <location line="+63"/>
         <source>Failed to install program. Check to see if you have rights to write in the installation directory.</source>
         <translation>Nie udało się zainstalować programu. Sprawdź, czy masz prawo zapisu w folderze instalacji.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Installation directory is empty.</source>
         <translation>Nie podano folderu instalacji.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The installer can not run from the root directory.</source>
         <translation>Instalatora nie można uruchomić z folderu głównego.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The installation directory lies in the installer&apos;s folder.</source>
         <translation>Folder instalacji leży w folderze instalatora.</translation>
     </message>
     <message>
-        <location line="+73"/>
         <source>Failed to uninstall program.</source>
         <translation>Nie udało się odinstalować programu.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Uninstallation directory is empty.</source>
         <translation>Nie podano folderu deinstalacji.</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+120"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+182"/>
-        <location line="+4"/>
         <source>Can not find directory.</source>
         <translation>Nie można znaleźć folderu.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+9"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+12"/>
         <source>Failed to delete directory content.</source>
         <translation>Nie udało się usunąć zawartości folderu.</translation>
     </message>
     <message>
-        <location filename="../src/platform/posix/File.cpp" line="-65"/>
-        <location filename="../src/platform/win32/File.cpp" line="-84"/>
         <source>Unknown system folder.</source>
         <translation>Nieznany folder systemowy.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+124"/>
-        <location line="+3"/>
-        <location line="+4"/>
-        <location filename="../src/platform/win32/File.cpp" line="+2"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+61"/>
-        <location line="+5"/>
-        <location filename="../src/ui/PictureTransfer.cpp" line="+116"/>
         <source>Failed to create directory.</source>
         <translation>Nie udało się utworzyć folderu.</translation>
     </message>
     <message>
-        <location line="+39"/>
-        <location filename="../src/platform/win32/File.cpp" line="+46"/>
         <source>Failed to get file size.</source>
         <translation>Nie udało się odczytać rozmiaru pliku.</translation>
     </message>
     <message>
-        <location filename="../src/platform/posix/FileTree.cpp" line="+43"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+47"/>
         <source>Empty destination name.</source>
         <translation>Pusta nazwa docelowa.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+10"/>
         <source>Failed to find first file.</source>
         <translation>Nie udało się znaleźć pierwszego pliku.</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+12"/>
         <source>Failed to process directory.</source>
         <translation>Nie udało się przetworzyć folderu.</translation>
     </message>
     <message>
-        <location line="+52"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="+44"/>
         <source>Failed to rename.</source>
         <translation>Nie udało się zmienić nazwy.</translation>
     </message>
     <message>
-        <location filename="../src/platform/posix/LinkFile.cpp" line="+160"/>
-        <location filename="../src/platform/win32/LinkFile.cpp" line="+134"/>
         <source>This operating system does not support chained links.</source>
         <translation>Ten system operacyjny nie obsługuje skrótów do skrótów.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/platform/win32/LinkFile.cpp" line="-31"/>
         <source>Failed to save link file.</source>
         <translation>Nie udało się zapisać pliku skrótu.</translation>
     </message>
     <message>
-        <location filename="../src/platform/win32/LinkFile.cpp" line="-20"/>
         <source>Failed to initialize instance.</source>
         <translation>Nie udało się zainicjować instancji.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Failed to set reference path.</source>
         <translation>Nie udało się ustawić ścieżki docelowej.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set working path.</source>
         <translation>Nie udało się ustawić folderu roboczego.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set arguments.</source>
         <translation>Nie udało się ustawić argumentów.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set description.</source>
         <translation>Nie udało się ustawić opisu.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set icon path.</source>
         <translation>Nie udało się ustawić ścieżki ikony.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to set hot key.</source>
         <translation>Nie udało się ustawić klawisza skrótu.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Failed to set show command.</source>
         <translation>Nie udało się ustawić trybu okna.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Failed to query interface.</source>
         <translation>Nie udało się pobrać interfejsu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutDialog.cpp" line="+25"/>
         <source>Failed to open site.</source>
         <translation>Nie udało się otworzyć strony.</translation>
     </message>
     <message>
-        <location line="+323"/>
         <source>Failed to show the &quot;About&quot; dialog.</source>
         <translation>Nie udało się wyświetlić okna „O programie”.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialog.cpp" line="-126"/>
-        <location filename="../src/ui/MosavoDialogGameFile.cpp" line="+172"/>
         <source>There is no such file.</source>
         <translation>Nie ma takiego pliku.</translation>
     </message>
     <message>
-        <location line="+27"/>
-        <location filename="../src/ui/MosavoDialogGameFile.cpp" line="-69"/>
-        <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="-3"/>
         <source>Failed to load game.</source>
         <translation>Nie udało się wczytać gry.</translation>
     </message>
     <message>
-        <location line="+140"/>
-        <location line="+2"/>
         <source>Failed to open link.</source>
         <translation>Nie udało się otworzyć łącza.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+10"/>
         <source>Failed to open help.</source>
         <translation>Nie udało się otworzyć pomocy.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="+451"/>
         <source>Failed to prepare main window.</source>
         <translation>Nie udało się przygotować okna głównego.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogGameFile.cpp" line="-9"/>
         <source>Failed to load last game.</source>
         <translation>Nie udało się wczytać ostatniej gry.</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Failed to save game.</source>
         <translation>Nie udało się zapisać gry.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>There is no such file</source>
         <translation>Nie ma takiego pliku</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogOpenFile.cpp" line="+5"/>
         <source>This is neither a picture nor a Mosavo game.</source>
         <translation>To nie jest ani obraz, ani gra Mosavo.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogRecords.cpp" line="+256"/>
         <source>Failed to save records.</source>
         <translation>Nie udało się zapisać rekordów.</translation>
     </message>
     <message>
-        <location line="+42"/>
         <source>Failed to show records.</source>
         <translation>Nie udało się wyświetlić rekordów.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogTransfer.cpp" line="+97"/>
-        <location line="+10"/>
         <source>Failed to paste picture.</source>
         <translation>Nie udało się wkleić obrazu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/PictureTransfer.cpp" line="-63"/>
-        <location line="+77"/>
-        <location line="+18"/>
         <source>Failed to save picture.</source>
         <translation>Nie udało się zapisać obrazu.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Utilities.cpp" line="+71"/>
         <source>Cannot focus a disabled or invisible window.</source>
         <translation>Nie można przenieść fokusu na wyłączone lub niewidoczne okno.</translation>
     </message>
     <message>
-        <location filename="../src/platform/Program.cpp" line="+20"/>
         <source>Abort intercepted.<byte value="xd"/>
 Program must be terminated.</source>
         <translation>Przechwycono awaryjne przerwanie.<byte value="xd"/>
@@ -384,89 +275,70 @@ Program musi zostać zakończony.</translation>
 <context>
     <name>Message</name>
     <message>
-        <location filename="../src/core/Dialogs.cpp" line="+54"/>
         <source>Message</source>
         <translation>Komunikat</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Warning</source>
         <translation>Ostrzeżenie</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+5"/>
         <source>Query</source>
         <translation>Pytanie</translation>
     </message>
     <message>
-        <location filename="../src/core/Error.cpp" line="-186"/>
-        <location filename="../src/platform/posix/FileTree.cpp" line="-52"/>
-        <location filename="../src/platform/win32/FileTree.cpp" line="-44"/>
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
     <message>
-        <location filename="../src/core/StoredTextList.cpp" line="-24"/>
         <source>File &quot;%1&quot;already exists.
 Overwrite it?</source>
         <translation>Plik „%1” już istnieje.
 Zastąpić go?</translation>
     </message>
     <message>
-        <location filename="../src/Mosavo.cpp" line="+15"/>
         <source>Mosavo is running. Close it, then start the (un)installer again.</source>
         <translation>Program Mosavo działa. Zamknij go, a potem ponownie uruchom instalator (deinstalator).</translation>
     </message>
     <message>
-        <location filename="../src/platform/Install.cpp" line="-220"/>
         <source>Uninstallation was cancelled: it needs an administrator&apos;s permission.</source>
         <translation>Deinstalacja została anulowana: wymaga uprawnień administratora.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Installation was cancelled: it needs an administrator&apos;s permission.</source>
         <translation>Instalacja została anulowana: wymaga uprawnień administratora.</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>(Un)Installation directory is empty.</source>
         <translation>Nie podano folderu (de)instalacji.</translation>
     </message>
     <message>
-        <location line="+61"/>
         <source>Install the program in directory &quot;%1&quot;?</source>
         <translation>Zainstalować program w folderze „%1”?</translation>
     </message>
     <message>
-        <location line="+75"/>
         <source>Nothing was deleted. This copy of %1 in &quot;%2&quot; was not installed by the installer.</source>
         <translation>Nic nie zostało usunięte. Ta kopia programu %1 w folderze „%2” nie została zainstalowana przez instalator.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Delete directory &quot;%1&quot; (and all contained files)?</source>
         <translation>Usunąć folder „%1” (wraz ze wszystkimi plikami)?</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Uninstallation successful. Some files that were in use were not deleted.</source>
         <translation>Deinstalacja zakończona. Niektóre pliki, które były w użyciu, nie zostały usunięte.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialog.cpp" line="-235"/>
         <source>The game has been modified. Save it?</source>
         <translation>Gra została zmieniona. Zapisać ją?</translation>
     </message>
     <message>
-        <location line="+231"/>
         <source>The help file is missing:
 %1</source>
         <translation>Brak pliku pomocy:
 %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Utilities.cpp" line="-39"/>
         <source>Integer value outside limits.
 It will be set to default.
     * Minimum = %1
@@ -482,27 +354,22 @@ Zostanie ustawiona wartość domyślna.
 <context>
     <name>Picture</name>
     <message>
-        <location filename="../src/core/Picture.cpp" line="+76"/>
         <source>not a picture this program can read</source>
         <translation>to nie jest obraz, który ten program potrafi odczytać</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>damaged</source>
         <translation>plik jest uszkodzony</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>too large: %1 megapixels</source>
         <translation>jest za duży (%1 Mpx)</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The picture &quot;%1&quot; cannot be shown: %2.</source>
         <translation>Nie można wyświetlić obrazu „%1”: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Picture.cpp" line="+312"/>
         <source>Picture (%1)</source>
         <translation>Obraz (%1)</translation>
     </message>
@@ -510,12 +377,10 @@ Zostanie ustawiona wartość domyślna.
 <context>
     <name>Records</name>
     <message>
-        <location filename="../src/core/Records.cpp" line="+62"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message numerus="yes">
-        <location line="+58"/>
         <source>%n moves</source>
         <comment>in a record</comment>
         <translation>
@@ -525,7 +390,6 @@ Zostanie ustawiona wartość domyślna.
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
         <source>%n wrong moves</source>
         <comment>in a record</comment>
         <translation>
@@ -535,22 +399,18 @@ Zostanie ustawiona wartość domyślna.
         </translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>New record: %1.</source>
         <translation>Nowy rekord: %1.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Your best: %1.</source>
         <translation>Twój najlepszy wynik: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogRecords.cpp" line="-63"/>
         <source>The records file &quot;%1&quot; cannot be read. It has been kept as &quot;%2&quot;, and the records start again.</source>
         <translation>Nie można odczytać pliku rekordów „%1”. Zachowano go jako „%2”, a rekordy są liczone od nowa.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The records file &quot;%1&quot; cannot be read, nor kept under another name. The records start again and will replace it.</source>
         <translation>Nie można odczytać pliku rekordów „%1” ani zachować go pod inną nazwą. Rekordy są liczone od nowa i zastąpią ten plik.</translation>
     </message>
@@ -558,34 +418,28 @@ Zostanie ustawiona wartość domyślna.
 <context>
     <name>Recovery</name>
     <message>
-        <location filename="../src/ui/MosavoDialogRecovery.cpp" line="+142"/>
         <source>The game in play cannot be kept for a restart after a crash.
 %1 %2</source>
         <translation>Nie można zachować bieżącej gry na wypadek ponownego uruchomienia po awarii.
 %1 %2</translation>
     </message>
     <message>
-        <location line="+48"/>
         <source>The game&apos;s picture is gone: %1</source>
         <translation>Brak obrazu gry: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The game&apos;s picture is no picture that Mosavo can show: %1</source>
         <translation>Obraz gry nie jest obrazem, który Mosavo potrafi wyświetlić: %1</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>It is kept as %1.</source>
         <translation>Zachowano ją jako %1.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>It stays in %1.</source>
         <translation>Pozostaje w pliku %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The game in play could not be restored.
 %1
 %2</source>
@@ -597,42 +451,34 @@ Zostanie ustawiona wartość domyślna.
 <context>
     <name>TAboutForm</name>
     <message>
-        <location filename="../src/ui/AboutDialog.cpp" line="-162"/>
         <source>About</source>
         <translation>O programie</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>&amp;Okay</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Written by the Mosavo project&apos;s volunteers.</source>
         <translation>Autorzy: wolontariusze projektu Mosavo.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Visit our site for news, new versions and pictures to play with. Our programs: Mosavo, the picture puzzle, and its installer.</source>
         <translation>Na naszej stronie znajdziesz nowości, nowe wersje i obrazy do gry. Nasze programy: układanka Mosavo i jej instalator.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Visit my site</source>
         <translation>Odwiedź moją stronę</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Contact me</source>
         <translation>Napisz do mnie</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Mosavo: shuffle a picture, then put it back together!</source>
         <translation>Mosavo: wymieszaj obraz, a potem ułóż go z powrotem!</translation>
     </message>
     <message>
-        <location line="+71"/>
         <source>Version %1, released on %2</source>
         <translation>Wersja %1, wydana %2</translation>
     </message>
@@ -640,52 +486,42 @@ Zostanie ustawiona wartość domyślna.
 <context>
     <name>TErrorForm</name>
     <message>
-        <location filename="../src/ui/Error.cpp" line="-109"/>
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
     <message>
-        <location line="+50"/>
         <source>&amp;Okay</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>O&amp;kay (no errors)</source>
         <translation>O&amp;K (bez błędów)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Anuluj</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Terminate application immediately</source>
         <translation>&amp;Natychmiast zakończ program</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Log</source>
         <translation>Do &amp;dziennika</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Help</source>
         <translation>Pomo&amp;c</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Recursion</source>
         <translation>Rekurencja</translation>
     </message>
     <message>
-        <location line="+73"/>
         <source>None</source>
         <translation>Brak</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Recursive attempts = %1</source>
         <translation>Próby rekurencyjne = %1</translation>
     </message>
@@ -693,7 +529,6 @@ Zostanie ustawiona wartość domyślna.
 <context>
     <name>THelpForm</name>
     <message>
-        <location filename="../src/ui/HelpDialog.cpp" line="+29"/>
         <source>Mosavo Help</source>
         <translation>Pomoc programu Mosavo</translation>
     </message>
@@ -701,58 +536,46 @@ Zostanie ustawiona wartość domyślna.
 <context>
     <name>TInstallForm</name>
     <message>
-        <location filename="../src/ui/Install.cpp" line="-156"/>
         <source>The program can be reinstalled without the need to uninstall its previous version. The existing options file will be preserved. If you want to repair the installed package, simply reinstall the program. Before continuing, close any running instances of the program.</source>
         <translation>Program można zainstalować ponownie bez odinstalowywania poprzedniej wersji. Istniejący plik opcji zostanie zachowany. Aby naprawić zainstalowany pakiet, wystarczy ponownie zainstalować program. Przed kontynuowaniem zamknij wszystkie uruchomione kopie programu.</translation>
     </message>
     <message>
-        <location line="+123"/>
         <source>&amp;Browse</source>
         <translation>&amp;Przeglądaj</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+54"/>
         <source>&amp;Install</source>
         <translation>&amp;Zainstaluj</translation>
     </message>
     <message>
-        <location line="-51"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Anuluj</translation>
     </message>
     <message>
-        <location line="+47"/>
         <source>Install %1</source>
         <translation>Instalacja %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Welcome to %1</source>
         <translation>Witamy w %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The program&apos;s installation directory will be put in directory:</source>
         <translation>Folder instalacji programu zostanie utworzony w folderze:</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Uninstall %1</source>
         <translation>Deinstalacja %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Bye from %1</source>
         <translation>%1 się żegna</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The following directory will be deleted:</source>
         <translation>Zostanie usunięty następujący folder:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Un&amp;install</source>
         <translation>&amp;Odinstaluj</translation>
     </message>
@@ -760,8 +583,6 @@ Zostanie ustawiona wartość domyślna.
 <context>
     <name>TMosavoForm</name>
     <message numerus="yes">
-        <location filename="../src/ui/MosavoDialog.cpp" line="-97"/>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-44"/>
         <source>You have made %n moves.</source>
         <translation>
             <numerusform>Wykonano %n ruch.</numerusform>
@@ -770,8 +591,6 @@ Zostanie ustawiona wartość domyślna.
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+4"/>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-1"/>
         <source>There are %n pieces remaining to be placed correctly.</source>
         <translation>
             <numerusform>Pozostał %n element do ułożenia na właściwym miejscu.</numerusform>
@@ -780,8 +599,6 @@ Zostanie ustawiona wartość domyślna.
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+14"/>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="+2"/>
         <source>You have made %n wrong moves.</source>
         <translation>
             <numerusform>Wykonano %n błędny ruch.</numerusform>
@@ -790,210 +607,168 @@ Zostanie ustawiona wartość domyślna.
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialog.h" line="+87"/>
         <source>Press [F5] to load a picture. Press [L] to load a game. Or paste one with [Ctrl + V].</source>
         <translation>Naciśnij [F5], aby wczytać obraz. Naciśnij [L], aby wczytać grę. Albo wklej obraz klawiszami [Ctrl + V].</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Press [Alt + R] to randomize the picture.</source>
         <translation>Naciśnij [Alt + W], aby wymieszać obraz.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Drag a piece of the puzzle on another piece, to swap them.</source>
         <translation>Przeciągnij element układanki na inny, aby zamienić je miejscami.</translation>
     </message>
     <message>
-        <location line="+91"/>
         <source>Keyboard: the arrow keys, Home and End move the dashed frame. Enter picks up the piece and drops it, Escape puts it back.
 H and V mirror the piece, M marks the cell, and holding ? shows where the piece belongs.</source>
         <translation>Klawiatura: klawisze strzałek, Home i End przesuwają przerywaną ramkę. Enter podnosi element i go upuszcza, Esc odkłada go z powrotem.
 H i V odbijają element, M oznacza pole, a przytrzymanie ? pokazuje, gdzie należy element.</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Mosavo ended without saving the game in play. Restore it?</source>
         <translation>Mosavo zakończyło działanie bez zapisania bieżącej gry. Przywrócić ją?</translation>
     </message>
     <message>
-        <location line="+32"/>
         <source>The clipboard holds no picture.</source>
         <translation>Schowek nie zawiera obrazu.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>The puzzle is solved.</source>
         <translation>Układanka jest ułożona.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogConstruction.cpp" line="-352"/>
         <source>Mosavo game (*.mzg)</source>
         <translation>Gra Mosavo (*.mzg)</translation>
     </message>
     <message>
-        <location line="+69"/>
         <source>Mosavo game</source>
         <translation>Gra Mosavo</translation>
     </message>
     <message>
-        <location line="+44"/>
-        <location line="+182"/>
         <source>Display information about the program</source>
         <translation>Wyświetla informacje o programie</translation>
     </message>
     <message>
-        <location line="-140"/>
         <source>&amp;Work</source>
         <translation>&amp;Gra</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Load picture</source>
         <translation>Wczytaj obraz</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Reload current picture</source>
         <translation>Wczytaj ponownie bieżący obraz</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Open picture</source>
         <translation>Otwórz obraz</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Paste picture</source>
         <translation>Wklej obraz</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Load last game</source>
         <translation>Wczytaj ostatnią grę</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Load game</source>
         <translation>Wczytaj grę</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Save game</source>
         <translation>Zapisz grę</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Undo move</source>
         <translation>Cofnij ruch</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Hide</source>
         <translation>Ukryj</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>&amp;Randomize</source>
         <translation>&amp;Wymieszaj</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Down&amp;load pictures</source>
         <translation>&amp;Pobierz obrazy</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Game wallpapers</source>
         <translation>Tapety z gier</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Help</source>
         <translation>Pomo&amp;c</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>&amp;About</source>
         <translation>&amp;O programie</translation>
     </message>
     <message>
-        <location line="+33"/>
         <source>Columns</source>
         <translation>Kolumny</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Rows</source>
         <translation>Wiersze</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Allow &amp;flipping pieces</source>
         <translation>&amp;Zezwól na odbicia elementów</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Light &amp;grid</source>
         <translation>&amp;Jasna siatka</translation>
     </message>
     <message>
-        <location line="+128"/>
         <source>Original picture</source>
         <translation>Oryginał</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Puzzle picture</source>
         <translation>Układanka</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogLanguage.cpp" line="+13"/>
         <source>Language</source>
         <translation>Język</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>System language</source>
         <translation>Język systemu</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogPointer.cpp" line="+32"/>
         <source>YES</source>
         <translation>TAK</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>NO</source>
         <translation>NIE</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>Column %1. Row %2.</source>
         <translation>Kolumna %1. Wiersz %2.</translation>
     </message>
     <message>
-        <location line="+72"/>
         <source>Column %1; Row %2; Flip horiz %3; Flip vert %4</source>
         <translation>Kolumna %1; wiersz %2; odbicie poziome %3; odbicie pionowe %4</translation>
     </message>
     <message>
-        <location filename="../src/ui/MosavoDialogRecords.cpp" line="-127"/>
         <source>Show time</source>
         <translation>Pokazuj czas</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Sound</source>
         <translation>Dźwięk</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Records</source>
         <translation>Rekordy</translation>
     </message>
     <message>
-        <location line="+66"/>
         <source>Time: %1</source>
         <translation>Czas: %1</translation>
     </message>
@@ -1001,72 +776,58 @@ H i V odbijają element, M oznacza pole, a przytrzymanie ? pokazuje, gdzie nale�
 <context>
     <name>TRecordsForm</name>
     <message>
-        <location filename="../src/ui/RecordsDialog.cpp" line="+57"/>
         <source>%1 x %2, flipped</source>
         <translation>%1 x %2, z odbiciami</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 x %2</source>
         <translation>%1 x %2</translation>
     </message>
     <message>
-        <location line="+31"/>
         <source>Records</source>
         <translation>Rekordy</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Picture</source>
         <translation>Obraz</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Grid</source>
         <translation>Siatka</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Solved</source>
         <translation>Ułożono</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Best moves</source>
         <translation>Najmniej ruchów</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Best wrong moves</source>
         <translation>Najmniej błędnych ruchów</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Best time</source>
         <translation>Najlepszy czas</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Last solved</source>
         <translation>Ostatnio ułożono</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>&amp;Remove</source>
         <translation>&amp;Usuń</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
     <message>
-        <location line="+69"/>
         <source>Remove the selected record?</source>
         <translation>Usunąć zaznaczony rekord?</translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
         <source>Remove the %n selected records?</source>
         <translation>
             <numerusform>Usunąć %n zaznaczony rekord?</numerusform>
