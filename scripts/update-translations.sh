@@ -12,9 +12,9 @@ for language in "${languages[@]}"; do ts_files+=("translations/mosavo_$language.
 run_lupdate() { # folder with the .ts files to update
     local ts=()
     for file in "${ts_files[@]}"; do ts+=("$1/$(basename "$file")"); done
-    # TR and TR_N are the core's marks (see src/core/Texts.h).
+    # TR, TR_MARK and TR_N are the core's marks (see src/core/Texts.h).
     "$LUPDATE" -silent -locations none \
-        -tr-function-alias QT_TRANSLATE_NOOP+=TR,translate+=TR_N \
+        -tr-function-alias QT_TRANSLATE_NOOP+=TR,QT_TRANSLATE_NOOP+=TR_MARK,translate+=TR_N \
         -extensions cpp,h src -ts "${ts[@]}" 2>&1 | grep -v '^$' || true
 }
 

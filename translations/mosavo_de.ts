@@ -271,6 +271,34 @@ Program must be terminated.</source>
         <translation>Abbruch abgefangen.<byte value="xd"/>
 Das Programm muss beendet werden.</translation>
     </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfekt</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Begin function error</source>
+        <translation>Fehler beim Beginn der Funktion</translation>
+    </message>
+    <message>
+        <source>Panic</source>
+        <translation>Panik</translation>
+    </message>
+    <message>
+        <source>Catastrophe</source>
+        <translation>Katastrophe</translation>
+    </message>
+    <message>
+        <source>Unknown function status</source>
+        <translation>Unbekannter Funktionsstatus</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -271,6 +271,34 @@ Program must be terminated.</source>
         <translation>Se ha interceptado una interrupción anómala.<byte value="xd"/>
 El programa debe cerrarse.</translation>
     </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfecto</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Begin function error</source>
+        <translation>Error al comenzar la función</translation>
+    </message>
+    <message>
+        <source>Panic</source>
+        <translation>Pánico</translation>
+    </message>
+    <message>
+        <source>Catastrophe</source>
+        <translation>Catástrofe</translation>
+    </message>
+    <message>
+        <source>Unknown function status</source>
+        <translation>Estado de función desconocido</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

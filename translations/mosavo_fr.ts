@@ -271,6 +271,34 @@ Program must be terminated.</source>
         <translation>Abandon intercepté.<byte value="xd"/>
 Le programme doit être arrêté.</translation>
     </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Parfait</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Begin function error</source>
+        <translation>Erreur au début de la fonction</translation>
+    </message>
+    <message>
+        <source>Panic</source>
+        <translation>Panique</translation>
+    </message>
+    <message>
+        <source>Catastrophe</source>
+        <translation>Catastrophe</translation>
+    </message>
+    <message>
+        <source>Unknown function status</source>
+        <translation>État de fonction inconnu</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

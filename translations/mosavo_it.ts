@@ -271,6 +271,34 @@ Program must be terminated.</source>
         <translation>Interruzione intercettata.<byte value="xd"/>
 Il programma deve essere terminato.</translation>
     </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfetto</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Begin function error</source>
+        <translation>Errore all’inizio della funzione</translation>
+    </message>
+    <message>
+        <source>Panic</source>
+        <translation>Panico</translation>
+    </message>
+    <message>
+        <source>Catastrophe</source>
+        <translation>Catastrofe</translation>
+    </message>
+    <message>
+        <source>Unknown function status</source>
+        <translation>Stato della funzione sconosciuto</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

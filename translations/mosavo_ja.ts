@@ -271,6 +271,34 @@ Program must be terminated.</source>
         <translation>異常終了（abort）を検出しました。<byte value="xd"/>
 プログラムを終了する必要があります。</translation>
     </message>
+    <message>
+        <source>Perfect</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Begin function error</source>
+        <translation>関数開始時のエラー</translation>
+    </message>
+    <message>
+        <source>Panic</source>
+        <translation>パニック</translation>
+    </message>
+    <message>
+        <source>Catastrophe</source>
+        <translation>致命的な障害</translation>
+    </message>
+    <message>
+        <source>Unknown function status</source>
+        <translation>不明な関数の状態</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -271,6 +271,34 @@ Program must be terminated.</source>
         <translation>Afbreken onderschept.<byte value="xd"/>
 Het programma moet worden beëindigd.</translation>
     </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfect</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Begin function error</source>
+        <translation>Fout bij het begin van de functie</translation>
+    </message>
+    <message>
+        <source>Panic</source>
+        <translation>Paniek</translation>
+    </message>
+    <message>
+        <source>Catastrophe</source>
+        <translation>Catastrofe</translation>
+    </message>
+    <message>
+        <source>Unknown function status</source>
+        <translation>Onbekende functiestatus</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -271,6 +271,34 @@ Program must be terminated.</source>
         <translation>Przechwycono awaryjne przerwanie.<byte value="xd"/>
 Program musi zostać zakończony.</translation>
     </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Idealnie</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Begin function error</source>
+        <translation>Błąd na początku funkcji</translation>
+    </message>
+    <message>
+        <source>Panic</source>
+        <translation>Panika</translation>
+    </message>
+    <message>
+        <source>Catastrophe</source>
+        <translation>Katastrofa</translation>
+    </message>
+    <message>
+        <source>Unknown function status</source>
+        <translation>Nieznany stan funkcji</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -271,6 +271,34 @@ Program must be terminated.</source>
         <translation>Interrupção anormal interceptada.<byte value="xd"/>
 O programa precisa ser encerrado.</translation>
     </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfeito</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Begin function error</source>
+        <translation>Erro no início da função</translation>
+    </message>
+    <message>
+        <source>Panic</source>
+        <translation>Pânico</translation>
+    </message>
+    <message>
+        <source>Catastrophe</source>
+        <translation>Catástrofe</translation>
+    </message>
+    <message>
+        <source>Unknown function status</source>
+        <translation>Estado de função desconhecido</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -271,6 +271,34 @@ Program must be terminated.</source>
         <translation>Перехвачено аварийное завершение.<byte value="xd"/>
 Программа должна быть закрыта.</translation>
     </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Отлично</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Begin function error</source>
+        <translation>Ошибка в начале функции</translation>
+    </message>
+    <message>
+        <source>Panic</source>
+        <translation>Паника</translation>
+    </message>
+    <message>
+        <source>Catastrophe</source>
+        <translation>Катастрофа</translation>
+    </message>
+    <message>
+        <source>Unknown function status</source>
+        <translation>Неизвестное состояние функции</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

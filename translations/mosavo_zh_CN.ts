@@ -271,6 +271,34 @@ Program must be terminated.</source>
         <translation>捕获到异常中止（abort）。<byte value="xd"/>
 必须终止程序。</translation>
     </message>
+    <message>
+        <source>Perfect</source>
+        <translation>完美</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Begin function error</source>
+        <translation>函数开始时出错</translation>
+    </message>
+    <message>
+        <source>Panic</source>
+        <translation>严重错误</translation>
+    </message>
+    <message>
+        <source>Catastrophe</source>
+        <translation>灾难性故障</translation>
+    </message>
+    <message>
+        <source>Unknown function status</source>
+        <translation>未知的函数状态</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -263,19 +263,19 @@ std::string TFunStatContext::StatusText(int32_t status)
 {
     switch (status) {
     case fsPerfect:
-        return "Perfect";
+        return TR_MARK("Error", "Perfect");
     case fsWarning:
-        return "Warning";
+        return TR_MARK("Error", "Warning");
     case fsError:
-        return "Error";
+        return TR_MARK("Error", "Error");
     case fsBeginFunctionError:
-        return "Begin function error";
+        return TR_MARK("Error", "Begin function error");
     case fsPanic:
-        return "Panic";
+        return TR_MARK("Error", "Panic");
     case fsCatastrophe:
-        return "Catastrophe";
+        return TR_MARK("Error", "Catastrophe");
     default:
-        return "Unknown function status";
+        return TR_MARK("Error", "Unknown function status");
     }
 }
 
@@ -304,8 +304,9 @@ std::string TFunStatContext::ContextText() const
 
 bool TFunStatContext::Show(const std::string &description, bool *okayNoErrors)
 {
-    return showContext(
-        StatusText(Status), description, okayNoErrors, [this] { return ContextText(); });
+    // The caption in the player's language; the report's status line stays as written.
+    return showContext(TranslatedText("Error", StatusText(Status).c_str()), description,
+        okayNoErrors, [this] { return ContextText(); });
 }
 
 void TFunStatContext::OnApplicationException(const std::string &exceptionMessage)
@@ -369,7 +370,8 @@ std::string TErr::ContextText() const
 
 bool TErr::Show(const std::string &description, bool *okayNoErrors)
 {
-    return showContext("Error", description, okayNoErrors, [this] { return ContextText(); });
+    return showContext(
+        TR("Error", "Error"), description, okayNoErrors, [this] { return ContextText(); });
 }
 
 // ---- Throws -----------------------------------------------------------------------------------

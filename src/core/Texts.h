@@ -23,6 +23,9 @@ std::string TranslatedText(
 std::string FormatText(const std::string &pattern, std::initializer_list<std::string> values);
 
 #define TR(context, text) ::TranslatedText(context, text)
+// Marks a text that is kept in English where it is written (a log line) and translated where it
+// is shown, by TranslatedText(context, text).
+#define TR_MARK(context, text) text
 // A text with %n, in the plural form that `count` asks for; `disambiguation` tells the translators
 // where the text stands (or nullptr).
 #define TR_N(context, text, disambiguation, count)                                                 \

@@ -1,6 +1,7 @@
 #include "ui/Language.h"
 
 #include "core/Dialogs.h"
+#include "core/Error.h"
 #include "core/Texts.h"
 #include "support/GameWindow.h"
 #include "ui/AboutDialog.h"
@@ -213,8 +214,10 @@ class TLanguageTest : public QObject
         TErrorForm error(nullptr, TControlsBuild::AtOnce);
         QStringList errorFaults;
         whileShown(&error, [&] { errorFaults = check(&error); });
-        error.ShowError(TR("Error", "Failed to load game."), TR("Error", "Failed to read file."),
-            nullptr, "");
+        // As every failure reaches it: its caption, summary and description in the language too.
+        FUNCTION_NAME("inEveryWindow");
+        ErrorGuardShow(HERE, TR("Error", "Failed to load game."),
+            [] { RaiseError(HERE, TR("Error", "Failed to read file."), "game.mzg"); });
         report("the error dialog", errorFaults);
         TAboutForm about(nullptr, TControlsBuild::AtOnce);
         about.SetProgramName("Mosavo", 30);
