@@ -7,11 +7,11 @@
 #include <QHash>
 #include <QIconEngine>
 #include <QImageReader>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPointer>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -382,13 +382,12 @@ QRect FitButtonRow(const std::vector<QPushButton *> &row, int gap)
     return QRect(centre - total / 2, row.front()->y(), total, row.front()->height());
 }
 
-
 int StackLabels(const std::vector<QLabel *> &labels, int top)
 {
     std::vector<QRect> design;
     for (QLabel *label : labels)
-        design.emplace_back(label->x(), designValue(label, "designTop", label->y()),
-            label->width(), designValue(label, "designHeight", label->height()));
+        design.emplace_back(label->x(), designValue(label, "designTop", label->y()), label->width(),
+            designValue(label, "designHeight", label->height()));
     for (size_t i = 0; i < labels.size(); ++i) {
         QLabel *label = labels[i];
         const int height = std::max(design[i].height(), label->heightForWidth(label->width()));
@@ -400,14 +399,23 @@ int StackLabels(const std::vector<QLabel *> &labels, int top)
     return top;
 }
 
-void ShrinkFontToFit(QLabel *label, int smallestPointSize)
+void ShrinkFontToFit(QLabel *label, int smallestSize)
 {
+    const auto fits = [label] {
+        return label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                 : label->sizeHint().width() <= label->width();
+    };
+    // Fonts given in pixels shrink in pixels, the others in points.
     QFont font = label->font();
-    font.setPointSize(designValue(label, "designPointSize", font.pointSize()));
-    label->setFont(font);
-    while (label->heightForWidth(label->width()) > label->height()
-        && font.pointSize() > smallestPointSize) {
-        font.setPointSize(font.pointSize() - 1);
+    const bool pixels = font.pixelSize() > 0;
+    int size = designValue(label, "designFontSize", pixels ? font.pixelSize() : font.pointSize());
+    for (;; --size) {
+        if (pixels)
+            font.setPixelSize(size);
+        else
+            font.setPointSize(size);
         label->setFont(font);
+        if (size <= smallestSize || fits())
+            return;
     }
 }

@@ -31,8 +31,9 @@ QRect FitButtonRow(const std::vector<QPushButton *> &row, int gap);
 // Word-wrapped labels one under the other from `top`, each as tall as its text needs (never less
 // than its design height), with the gaps the design had. Returns the bottom of the last.
 int StackLabels(const std::vector<QLabel *> &labels, int top);
-// Makes a word-wrapped label's font smaller, down to `smallestPointSize`, until its text fits.
-void ShrinkFontToFit(QLabel *label, int smallestPointSize);
+// Makes a label's font smaller, down to `smallestSize` (in the font's own unit, points or
+// pixels), until its text fits: its lines into its height, or a single line into its width.
+void ShrinkFontToFit(QLabel *label, int smallestSize);
 
 enum class TGlyph { Okay, OkayNoErrors, Cancel, Terminate, Log };
 

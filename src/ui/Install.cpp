@@ -195,6 +195,11 @@ void TInstallForm::SetProgramInfo(
     if (Installer.UninstallMode)
         PrepareUninstallTexts();
     FitButtons();
+    // A longer language's greeting and folder line get a smaller font rather than lose their ends.
+    ShrinkFontToFit(MainPanel, 12);
+    InstallToLabel->setGeometry(InstallToLabel->x(), InstallToLabel->y(),
+        ClientWidth - 2 * InstallToLabel->x(), InstallToLabel->height());
+    ShrinkFontToFit(InstallToLabel, 7);
 }
 
 void TInstallForm::FitButtons()

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QImageReader>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -128,8 +129,27 @@ TRecordsForm::TRecordsForm(TRecordBook &book, std::function<bool()> save, QWidge
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(RecordsTable);
     layout->addLayout(buttons);
-    setFixedSize(WindowWidth, WindowHeight);
+    setFixedSize(WindowWidth + WidenColumnsToTitles(), WindowHeight);
     Refill();
+}
+
+// A column whose title (in a longer language) needs more than its design width gets it, and the
+// window grows by as much.
+int TRecordsForm::WidenColumnsToTitles()
+{
+    const QHeaderView *header = RecordsTable->horizontalHeader();
+    const int room = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin)
+        + header->style()->pixelMetric(QStyle::PM_HeaderMarkSize);
+    int added = 0;
+    for (int column = 0; column + 1 < ColumnCount; ++column) {
+        const QString title = RecordsTable->horizontalHeaderItem(column)->text();
+        const int needed = header->fontMetrics().horizontalAdvance(title) + room;
+        if (needed > RecordsTable->columnWidth(column)) {
+            added += needed - RecordsTable->columnWidth(column);
+            RecordsTable->setColumnWidth(column, needed);
+        }
+    }
+    return added;
 }
 
 void TRecordsForm::Refill()

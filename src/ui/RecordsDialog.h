@@ -42,6 +42,7 @@ public:
     QPushButton *CloseButton;
 
 private:
+    int WidenColumnsToTitles();
     TRecordBook &Book;
     std::function<bool()> Save;
 };

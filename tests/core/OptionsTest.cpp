@@ -172,8 +172,8 @@ TEST_F(OptionsTest, TheChosenLanguageIsKeptAndAnOldFileFollowsTheSystem)
     const struct
     {
         std::string lines, language;
-    } cases[] = {{"Sound=TRUE\r\n", ""}, {"Language=pt_BR\r\n", "pt_BR"},
-        {"Language=\r\n", ""}, {"Language=" + std::string(40, 'x') + "\r\n", ""}};
+    } cases[] = {{"Sound=TRUE\r\n", ""}, {"Language=pt_BR\r\n", "pt_BR"}, {"Language=\r\n", ""},
+        {"Language=" + std::string(40, 'x') + "\r\n", ""}};
     for (const auto &c : cases) {
         writeOptions("[MosavoGame]\r\n" + c.lines);
         window = FirstStartSettings("/home/me/Pictures/", "/opt/Mosavo/MosavoGames");

@@ -27,12 +27,12 @@ TEST(TextsTest, TheInstalledTranslatorSpeaksAndWithoutOneTheEnglishStands)
     EXPECT_EQ(TR("Error", "Failed to load game."), "Failed to load game.");
     EXPECT_EQ(TR_N("Records", "%n moves", "in a record", 1), "1 moves");
     std::string asked;
-    SetTextTranslator([&](const char *context, const char *text, const char *disambiguation,
-                          int count) {
-        asked = std::string(context) + "|" + (disambiguation ? disambiguation : "-") + "|"
-            + std::to_string(count);
-        return "<" + std::string(text) + ">";
-    });
+    SetTextTranslator(
+        [&](const char *context, const char *text, const char *disambiguation, int count) {
+            asked = std::string(context) + "|" + (disambiguation ? disambiguation : "-") + "|"
+                + std::to_string(count);
+            return "<" + std::string(text) + ">";
+        });
     EXPECT_EQ(TR("Error", "Failed to load game."), "<Failed to load game.>");
     EXPECT_EQ(asked, "Error|-|-1");
     EXPECT_EQ(TR_N("Records", "%n moves", "in a record", 3), "<%n moves>");

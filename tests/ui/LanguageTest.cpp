@@ -7,17 +7,21 @@
 #include "ui/AboutDialog.h"
 #include "ui/Error.h"
 #include "ui/FormLook.h"
+#include "ui/HelpDialog.h"
 #include "ui/Install.h"
+#include "ui/RecordsDialog.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
@@ -66,7 +70,7 @@ struct TShownText
 QString nameOf(const QObject *object)
 {
     return object->objectName().isEmpty() ? object->metaObject()->className()
-                                           : object->objectName();
+                                          : object->objectName();
 }
 
 void addMenuTexts(const QList<QAction *> &actions, const QString &where, QList<TShownText> &texts)
@@ -95,6 +99,9 @@ QList<TShownText> shownTexts(QWidget *window)
             texts.push_back({nameOf(box), box->title()});
         else if (auto *menuBar = qobject_cast<QMenuBar *>(widget))
             addMenuTexts(menuBar->actions(), "menu", texts);
+        else if (auto *table = qobject_cast<QTableWidget *>(widget))
+            for (int column = 0; column < table->columnCount(); ++column)
+                texts.push_back({nameOf(table), table->horizontalHeaderItem(column)->text()});
     }
     return texts;
 }
@@ -136,9 +143,20 @@ QStringList crampedTexts(QWidget *window)
             if (button->text().isEmpty())
                 continue;
             const auto *push = qobject_cast<QPushButton *>(button);
-            fits = push != nullptr ? CaptionFits(push) : button->sizeHint().width() <= button->width();
+            fits = push != nullptr ? CaptionFits(push)
+                                   : button->sizeHint().width() <= button->width();
         } else if (auto *box = qobject_cast<QGroupBox *>(widget)) {
             fits = box->minimumSizeHint().width() <= box->width();
+        } else if (auto *table = qobject_cast<QTableWidget *>(widget)) {
+            const QHeaderView *header = table->horizontalHeader();
+            const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+            for (int column = 0; column < table->columnCount(); ++column)
+                if (header->fontMetrics().horizontalAdvance(
+                        table->horizontalHeaderItem(column)->text())
+                        + margins
+                    > header->sectionSize(column))
+                    faults << nameOf(table) + ": the title "
+                            + table->horizontalHeaderItem(column)->text() + " does not fit";
         } else if (widget->objectName() == "MainPanel") {
             fits = true; // the labels' frame, which must keep clear of the pictures
         } else if (auto *menuBar = qobject_cast<QMenuBar *>(widget)) {
@@ -191,9 +209,9 @@ class TLanguageTest : public QObject
     {
         const auto report = [](const char *window, const QStringList &faults) {
             if (!faults.isEmpty())
-                QFAIL(qPrintable(QString("%1 in %2: %3")
-                                     .arg(QString::fromStdString(LanguageInUse()), window,
-                                         faults.join("; "))));
+                QFAIL(qPrintable(
+                    QString("%1 in %2: %3")
+                        .arg(QString::fromStdString(LanguageInUse()), window, faults.join("; "))));
         };
         {
             // Laid out as the window lays itself out for the panel's texts.
@@ -209,6 +227,10 @@ class TLanguageTest : public QObject
             form->PuzzleSolved();
             form->ShowMovesAndRemaining();
             report("the solved game", check(form.get()));
+            form->RecordsMenu->trigger();
+            QVERIFY(form->RecordsForm != nullptr);
+            report("the records", check(form->RecordsForm));
+            form->RecordsForm->close();
             form->Board.Modified = false;
         }
         TErrorForm error(nullptr, TControlsBuild::AtOnce);
@@ -224,10 +246,14 @@ class TLanguageTest : public QObject
         about.SetProgramVersion(ProgramVersionText());
         about.show();
         report("the about box", check(&about));
-        TInstallForm installer;
-        installer.SetProgramInfo("Mosavo", "Mosavo", ProgramVersionText());
-        installer.show();
-        report("the installer", check(&installer));
+        for (const bool uninstall : {false, true}) {
+            TInstallForm installer;
+            installer.Installer.ProgramPath = dir.filePath("Install").toStdString();
+            installer.Installer.UninstallMode = uninstall;
+            installer.SetProgramInfo("Mosavo", "Mosavo", ProgramVersionText());
+            installer.show();
+            report(uninstall ? "the uninstaller" : "the installer", check(&installer));
+        }
     }
 
 private slots:
@@ -281,8 +307,8 @@ private slots:
         QCoreApplication::installTranslator(&pseudo);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         QVERIFY(form->WorkMenu->title().startsWith("[&Work"));
-        QCOMPARE(form->TipsLabel->text(),
-            pseudo.translate(nullptr, TMosavoForm::DragTip, nullptr, -1));
+        QCOMPARE(
+            form->TipsLabel->text(), pseudo.translate(nullptr, TMosavoForm::DragTip, nullptr, -1));
         QVERIFY(form->MovesCountLabel->text().startsWith("[You have made 0 moves."));
         // The pictures keep their cut; the next picture gives the panel its room.
         form->LoadGameFromPicture(picture.toStdString());
@@ -307,18 +333,36 @@ private slots:
         form->Board.Modified = false;
     }
 
+    void everyLanguageHasItsHelpPage()
+    {
+        const QString english = THelpForm::PagePath;
+        for (const TLanguage &language : Languages()) {
+            const QString page = THelpForm::PageInLanguage(english, language.Code);
+            QVERIFY2(THelpForm::PageAvailable(page), language.Code);
+            QCOMPARE(page == english, std::string(language.Code) == "en");
+        }
+    }
+
     void theSystemsLanguagesPickTheGamesOwn_data()
     {
         QTest::addColumn<QString>("system");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("C") << "C" << "en";
-        QTest::newRow("English") << "en-GB" << "en";
-        QTest::newRow("region") << "de-AT" << "de";
-        QTest::newRow("Brazil") << "pt-BR" << "pt_BR";
-        QTest::newRow("Portugal") << "pt-PT" << "pt_BR";
-        QTest::newRow("Chinese script") << "zh-Hans-CN" << "zh_CN";
-        QTest::newRow("Traditional") << "zh-Hant-TW" << "";
-        QTest::newRow("unspoken") << "sv-SE" << "";
+        QTest::newRow("C") << "C"
+                           << "en";
+        QTest::newRow("English") << "en-GB"
+                                 << "en";
+        QTest::newRow("region") << "de-AT"
+                                << "de";
+        QTest::newRow("Brazil") << "pt-BR"
+                                << "pt_BR";
+        QTest::newRow("Portugal") << "pt-PT"
+                                  << "pt_BR";
+        QTest::newRow("Chinese script") << "zh-Hans-CN"
+                                        << "zh_CN";
+        QTest::newRow("Traditional") << "zh-Hant-TW"
+                                     << "";
+        QTest::newRow("unspoken") << "sv-SE"
+                                  << "";
     }
 
     void theSystemsLanguagesPickTheGamesOwn()
