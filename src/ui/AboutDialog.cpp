@@ -323,6 +323,7 @@ void TAboutForm::ShowProgramName()
 void TAboutForm::ShowProgramVersion()
 {
     ProgramVersionLabel->setText(QString::fromStdString(FProgramVersion));
+    FitTexts();
 }
 
 void TAboutForm::changeEvent(QEvent *event)

@@ -15,12 +15,17 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 TInstallForm *InstallForm = nullptr;
 
 namespace {
 
 constexpr int ClientWidth = 400;
 constexpr int ClientHeight = 450;
+// The instructions grow into the read-me where a language needs more lines.
+constexpr QRect InstructionsGeometry(10, 125, 380, 65);
+constexpr QRect ReadmeGeometry(5, 200, 390, 145);
 
 const char *const InstructionsText = QT_TRANSLATE_NOOP("TInstallForm",
     "The program can be reinstalled without the need to uninstall its previous version. The "
@@ -85,10 +90,10 @@ TInstallForm::TInstallForm(QWidget *parent)
     setAttribute(Qt::WA_AlwaysShowToolTips);
     CreateControls();
     CreateButtons();
-    FitButtons();
 
     InstallToEdit->setText(QString::fromStdString(GetProgramFilesPath()));
     InstructionsLabel->setText(tr(InstructionsText));
+    FitTexts();
     LoadReadme(Installer.SourceDirectory());
     ReadmeMemo->setFocus();
 
@@ -118,7 +123,7 @@ void TInstallForm::CreateControls()
 
     ReadmeMemo = new QPlainTextEdit(this);
     ReadmeMemo->setObjectName(QStringLiteral("ReadmeMemo"));
-    ReadmeMemo->setGeometry(5, 200, 390, 145);
+    ReadmeMemo->setGeometry(ReadmeGeometry);
     ReadmeMemo->setReadOnly(true);
     ReadmeMemo->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     ReadmeMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -136,7 +141,7 @@ void TInstallForm::CreateControls()
     DescriptionLabel->setObjectName(QStringLiteral("DescriptionLabel"));
     VersionLabel = fixedLabel(this, {5, 100, 390, 13}, Qt::AlignHCenter);
     VersionLabel->setObjectName(QStringLiteral("VersionLabel"));
-    InstructionsLabel = fixedLabel(this, {10, 125, 380, 65}, Qt::AlignLeft);
+    InstructionsLabel = fixedLabel(this, InstructionsGeometry, Qt::AlignLeft);
     InstructionsLabel->setObjectName(QStringLiteral("InstructionsLabel"));
     InstructionsLabel->setWordWrap(true);
     InstallToLabel = new QLabel(this);
@@ -194,16 +199,26 @@ void TInstallForm::SetProgramInfo(
         PrepareInstallTexts();
     if (Installer.UninstallMode)
         PrepareUninstallTexts();
-    FitButtons();
-    // A longer language's greeting and folder line get a smaller font rather than lose their ends.
+    FitTexts();
+}
+
+// Longer languages and fonts with taller letters (Chinese, Japanese): the lines take the height
+// they need, the instructions take it from the read-me below them, the greeting and the folder
+// line get a smaller font rather than lose their ends, and the buttons grow to their captions.
+void TInstallForm::FitTexts()
+{
+    for (QLabel *label : {DescriptionLabel, VersionLabel})
+        label->resize(label->width(), std::max(label->height(), label->sizeHint().height()));
+    const int taller = std::clamp(InstructionsLabel->heightForWidth(InstructionsGeometry.width())
+            - InstructionsGeometry.height(),
+        0, 80);
+    InstructionsLabel->setGeometry(InstructionsGeometry.adjusted(0, 0, 0, taller));
+    ReadmeMemo->setGeometry(ReadmeGeometry.adjusted(0, taller, 0, 0));
     ShrinkFontToFit(MainPanel, 12);
     InstallToLabel->setGeometry(InstallToLabel->x(), InstallToLabel->y(),
         ClientWidth - 2 * InstallToLabel->x(), InstallToLabel->height());
     ShrinkFontToFit(InstallToLabel, 7);
-}
 
-void TInstallForm::FitButtons()
-{
     FitButtonRow({InstallButton, CancelButton}, 10);
     // The folder's box gives the Browse button the room its caption needs.
     const int browseWidth = CaptionFittingWidth(BrowseButton);

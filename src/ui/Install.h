@@ -63,7 +63,7 @@ private:
     void CreateButtons();
     void PrepareInstallTexts();
     void PrepareUninstallTexts();
-    void FitButtons();
+    void FitTexts();
     void PrepareInstaller();
 };
 

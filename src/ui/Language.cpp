@@ -43,26 +43,6 @@ QString &translationsFolder()
     return folder;
 }
 
-} // namespace
-
-std::string SpokenLanguageFor(const QString &uiLanguage)
-{
-    if (uiLanguage == "C" || uiLanguage.startsWith("en"))
-        return "en";
-    const QLocale locale(uiLanguage);
-    const std::string full = locale.name().toStdString();
-    if (isSpoken(full))
-        return full;
-    const std::string language = full.substr(0, full.find('_'));
-    if (language == "zh")
-        return locale.script() == QLocale::TraditionalChineseScript ? std::string() : "zh_CN";
-    if (language == "pt")
-        return "pt_BR";
-    return isSpoken(language) ? language : std::string();
-}
-
-namespace {
-
 void installCoreTranslator()
 {
     SetTextTranslator(
@@ -101,9 +81,27 @@ const std::vector<TLanguage> &Languages()
     return languages;
 }
 
-std::string SystemLanguage()
+std::string SpokenLanguageFor(const QString &uiLanguage)
 {
     // "C" and "en-US" both mean the texts as written.
+    if (uiLanguage == "C" || uiLanguage.startsWith("en"))
+        return "en";
+    const QLocale locale(uiLanguage);
+    const std::string full = locale.name().toStdString();
+    if (isSpoken(full))
+        return full;
+    const std::string language = full.substr(0, full.find('_'));
+    // Traditional script readers are better served by English than by simplified characters;
+    // Portugal's Portuguese reads the Brazilian translation well.
+    if (language == "zh")
+        return locale.script() == QLocale::TraditionalChineseScript ? std::string() : "zh_CN";
+    if (language == "pt")
+        return "pt_BR";
+    return isSpoken(language) ? language : std::string();
+}
+
+std::string SystemLanguage()
+{
     for (const QString &uiLanguage : QLocale::system().uiLanguages()) {
         const std::string code = SpokenLanguageFor(uiLanguage);
         if (!code.empty())
@@ -171,20 +169,18 @@ void TTranslatedTexts::Apply() const
 
 void TTranslatedTexts::ApplyTo(const TEntry &entry)
 {
-    {
-        QObject *object = entry.Object.data();
-        const QString text = QCoreApplication::translate(entry.Context, entry.English);
-        if (auto *action = qobject_cast<QAction *>(object))
-            action->setText(text);
-        else if (auto *menu = qobject_cast<QMenu *>(object))
-            menu->setTitle(text);
-        else if (auto *label = qobject_cast<QLabel *>(object))
-            label->setText(text);
-        else if (auto *button = qobject_cast<QAbstractButton *>(object))
-            button->setText(text);
-        else if (auto *groupBox = qobject_cast<QGroupBox *>(object))
-            groupBox->setTitle(text);
-        else if (auto *widget = qobject_cast<QWidget *>(object))
-            widget->setWindowTitle(text);
-    }
+    QObject *object = entry.Object.data();
+    const QString text = QCoreApplication::translate(entry.Context, entry.English);
+    if (auto *action = qobject_cast<QAction *>(object))
+        action->setText(text);
+    else if (auto *menu = qobject_cast<QMenu *>(object))
+        menu->setTitle(text);
+    else if (auto *label = qobject_cast<QLabel *>(object))
+        label->setText(text);
+    else if (auto *button = qobject_cast<QAbstractButton *>(object))
+        button->setText(text);
+    else if (auto *groupBox = qobject_cast<QGroupBox *>(object))
+        groupBox->setTitle(text);
+    else if (auto *widget = qobject_cast<QWidget *>(object))
+        widget->setWindowTitle(text);
 }

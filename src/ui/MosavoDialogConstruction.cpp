@@ -20,6 +20,7 @@
 #include "ui/HelpDialog.h"
 #include "ui/MyControls.h"
 #include "ui/Picture.h"
+#include "ui/RecordsDialog.h"
 #include "ui/SamplePictures.h"
 
 #include <QAction>
@@ -356,6 +357,11 @@ void TMosavoForm::RetranslateTexts()
         box->adjustSize();
     if (AboutForm != nullptr)
         AboutForm->SetProgramVersion(ProgramVersionText());
+    // Made again, in the new language, when next asked for.
+    if (RecordsForm != nullptr && !RecordsForm->isVisible()) {
+        delete RecordsForm;
+        RecordsForm = nullptr;
+    }
     AboutMenu->setToolTip(tr("Display information about the program"));
     AboutMenu->setStatusTip(AboutMenu->toolTip());
     LoadGameDialog.QtFilter = tr(GameQtFilter);

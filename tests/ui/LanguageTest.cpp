@@ -283,7 +283,11 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::newRow("pseudo") << QString();
         for (const TLanguage &language : Languages())
-            QTest::newRow(language.Code) << QString(language.Code);
+#ifdef Q_OS_WIN
+            // Under Wine a window takes seconds to make: the longest Latin and the Japanese.
+            if (QString(language.Code) == "de" || QString(language.Code) == "ja")
+#endif
+                QTest::newRow(language.Code) << QString(language.Code);
     }
 
     void everyTextHasRoomInEveryLanguage()
@@ -317,8 +321,13 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         QCOMPARE(form->TipsLabel->text(), QString(TMosavoForm::RandomizeTip));
 
+        form->RecordsMenu->trigger();
+        form->RecordsForm->close();
         form->ChooseLanguage("de");
         QCOMPARE(LanguageInUse(), std::string("de"));
+        form->RecordsMenu->trigger();
+        QCOMPARE(form->RecordsForm->windowTitle(), QString("Rekorde"));
+        form->RecordsForm->close();
         QCOMPARE(crampedTexts(form.get()).join("; "), QString());
         QCOMPARE(form->TipsLabel->text(),
             QCoreApplication::translate("TMosavoForm", TMosavoForm::RandomizeTip));
