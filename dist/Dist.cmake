@@ -45,6 +45,7 @@ add_custom_target(dist
     COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_ICON} ${MOSAVO_DIST_DIR}/Mosavo.png
     COMMAND ${CMAKE_COMMAND} -E make_directory ${MOSAVO_DIST_DIR}/Pictures
     COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_SAMPLE_PICTURES} ${MOSAVO_DIST_DIR}/Pictures
+    COMMAND ${CMAKE_COMMAND} -DDIR=${MOSAVO_DIST_DIR} -P ${PROJECT_SOURCE_DIR}/dist/ShippedList.cmake
     DEPENDS Mosavo mosavo_icons ${MOSAVO_ICON} ${CMAKE_CURRENT_LIST_DIR}/Readme.txt
         ${MOSAVO_SAMPLE_PICTURES}
     COMMENT "Making the shipped folder ${MOSAVO_DIST_DIR}"

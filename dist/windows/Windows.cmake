@@ -70,6 +70,8 @@ add_custom_target(dist
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/qt.conf ${MOSAVO_DIST_DIR}/qt.conf
     COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_SAMPLE_PICTURES} ${MOSAVO_DIST_DIR}/Pictures
     COMMAND ${MOSAVO_MINGW_STRIP} --strip-debug ${shipped_binaries}
+    # The installer copies what this list names, and nothing else beside it.
+    COMMAND ${CMAKE_COMMAND} -DDIR=${MOSAVO_DIST_DIR} -P ${PROJECT_SOURCE_DIR}/dist/ShippedList.cmake
     DEPENDS Mosavo ${readme} ${MOSAVO_ICO} ${MOSAVO_SAMPLE_PICTURES}
         ${CMAKE_CURRENT_LIST_DIR}/qt.conf
     COMMENT "Making the shipped folder ${MOSAVO_DIST_DIR}"

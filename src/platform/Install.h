@@ -12,6 +12,10 @@
 inline constexpr const char *InstallerFileName = "Install";
 inline constexpr const char *UninstallArgument = "/Uninstall";
 inline constexpr const char *ReadmeFileName = "Readme.txt";
+// The shipped folder's list of its files, written at build time: one path a line, relative to the
+// folder, with '/' between names. The installer copies these files and nothing else, so that a
+// file put beside it (a DLL in a Downloads folder) never becomes part of the installation.
+inline constexpr const char *ShippedListFileName = "ShippedFiles.txt";
 // What the list of installed programs shows beside the name.
 inline constexpr const char *ProgramVersion = "2.5";
 inline constexpr const char *ProgramPublisher = "The Mosavo developers";
@@ -26,6 +30,14 @@ std::string UninstallCommandFor(const std::string &programFile);
 // The program that an uninstall command starts, quoted or not; empty when the command does not
 // end with UninstallArgument.
 std::string ProgramOfUninstallCommand(const std::string &command);
+// Whether a line of the shipped list names a file inside the folder: relative, with '/' between
+// names that are neither empty nor "." or "..", and without '\\' or ':' (a drive, a stream).
+bool IsShippedListEntry(const std::string &entry);
+// Raising: the entries of the list in `folder`, with the platform's delimiter; empty lines are
+// left out, and the lines may end in CR LF. "The shipped folder has no list of its files." when
+// it cannot be read, "The list of shipped files names a file outside the shipped folder." for a
+// bad line.
+std::vector<std::string> ReadShippedList(const std::string &folder);
 // Whether the program runs as installer (its file name) or uninstaller (its first argument).
 bool IsInstallMode();
 
@@ -168,6 +180,7 @@ public:
     bool IsInstalledCopy() const;
 
 private:
+    void CopyShippedFiles(const std::string &installationDir) const;
     void CreateShortcuts(const std::string &programFile) const;
     void DeleteInstallationDirectory() const;
     void DeleteShortcuts(const std::string &desktop, const std::string &programsMenu) const;

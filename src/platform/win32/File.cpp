@@ -90,7 +90,7 @@ using TFileIdentity = std::tuple<DWORD, DWORD, DWORD>;
 
 std::optional<TFileIdentity> fileIdentity(const std::string &path)
 {
-    const TUniqueHandle file(OpenForQuery(Widen(path)));
+    const TUniqueHandle file(OpenForQuery(SystemName(path)));
     BY_HANDLE_FILE_INFORMATION information {};
     if (!file.Valid() || !GetFileInformationByHandle(file.Get(), &information))
         return std::nullopt;
@@ -154,6 +154,25 @@ private:
 };
 
 } // namespace
+
+std::wstring SystemName(const std::string &path)
+{
+    // CreateDirectoryW stops 12 characters short of MAX_PATH (room for an 8.3 name).
+    constexpr std::size_t LongestPlainName = MAX_PATH - 12 - 1;
+    const std::wstring wide = Widen(path);
+    if (wide.starts_with(L"\\\\?\\") || wide.starts_with(L"\\\\.\\"))
+        return wide;
+    const std::wstring full = grownText([&](wchar_t *buffer, DWORD size) {
+        return GetFullPathNameW(wide.c_str(), size, buffer, nullptr);
+    });
+    if (full.size() <= LongestPlainName && wide.size() <= LongestPlainName)
+        return wide;
+    if (full.starts_with(L"\\\\"))
+        return L"\\\\?\\UNC\\" + full.substr(2);
+    if (full.size() >= 3 && full[1] == L':')
+        return L"\\\\?\\" + full;
+    return wide;
+}
 
 TComScope::TComScope() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
 { }
@@ -354,7 +373,7 @@ bool PathExists(const std::string &path)
 {
     if (path.empty())
         return false;
-    const std::wstring wide = Widen(path);
+    const std::wstring wide = SystemName(path);
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return false;
@@ -364,7 +383,7 @@ bool PathExists(const std::string &path)
 
 bool ClearReadOnlyAttr(const std::string &path)
 {
-    const std::wstring wide = Widen(path);
+    const std::wstring wide = SystemName(path);
     const TUniqueHandle entry(OpenEntryItself(wide, FILE_WRITE_ATTRIBUTES));
     BY_HANDLE_FILE_INFORMATION information {};
     if (!entry.Valid() || !GetFileInformationByHandle(entry.Get(), &information))

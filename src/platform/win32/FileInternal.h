@@ -46,6 +46,11 @@ private:
     bool initialised_ = false;
 };
 
+// The name to hand the system for a file path: the path as it is while it is short, else its full
+// form with the \\?\ prefix (\\?\UNC\ for a network path), which lifts the limit of MAX_PATH
+// characters. The shell's own calls know no such names; only file calls are given them.
+std::wstring SystemName(const std::string &path);
+
 // Opens a file or directory only to ask about it; links are followed. Invalid when missing.
 HANDLE OpenForQuery(const std::wstring &path);
 // The name of an open file or directory as the file system reaches it, every link resolved.

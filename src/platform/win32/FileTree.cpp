@@ -64,7 +64,7 @@ std::string treeRootName(std::string path)
 // Deletes a file or link itself; a link that the system cannot remove as itself stays.
 void removeEntry(const std::string &path)
 {
-    RemoveEntryItself(Widen(path));
+    RemoveEntryItself(SystemName(path));
 }
 
 // An open directory that is not a link, held so that its name keeps naming it.
@@ -173,7 +173,7 @@ bool removedAsEntry(const std::wstring &path, bool nested)
 void deleteTree(const std::string &dir, bool nested)
 {
     FUNCTION_NAME("DeleteDirectoryNoErrors");
-    const std::wstring root = Widen(treeRootName(dir));
+    const std::wstring root = SystemName(treeRootName(dir));
     TPinnedDirectory pinned(root);
     if (!pinned.Valid()) {
         if (removedAsEntry(root, nested))
@@ -206,30 +206,66 @@ void deleteTree(const std::string &dir, bool nested)
 // system warn at every start of a copied program.
 constexpr const wchar_t *DownloadMarkStream = L":Zone.Identifier";
 
+// A name in `folder` (with its trailing delimiter) that no other copy of this or another process
+// picks at the same moment. Unlike GetTempFileNameW it takes folders of any depth.
+std::wstring temporaryNameIn(const std::wstring &folder)
+{
+    static LONG counter = 0;
+    wchar_t name[64] = {};
+    swprintf(name, std::size(name), L"~mz%lx-%lx-%llx.tmp", GetCurrentProcessId(),
+        static_cast<unsigned long>(InterlockedIncrement(&counter)),
+        static_cast<unsigned long long>(GetTickCount64()));
+    return folder + name;
+}
+
+// Copies a file into a new temporary beside the destination, carrying the source's streams but
+// its download mark; a link is copied as a link where this user may make links. Empty when it
+// cannot (the last error tells why), and then no temporary is left.
+std::wstring copyToTemporary(const std::string &source, const std::string &destination)
+{
+    const std::wstring folder
+        = SystemName(AddTrailingBackslash(GetFileDir(GetFullFileName(destination))));
+    const std::wstring from = SystemName(source);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::wstring temporary = temporaryNameIn(folder);
+        if (RetryWhileHeld([&] {
+                return CopyFileExW(from.c_str(), temporary.c_str(), nullptr, nullptr, nullptr,
+                    COPY_FILE_COPY_SYMLINK | COPY_FILE_FAIL_IF_EXISTS);
+            })) {
+            // Where there is none, or the file system keeps no streams (FAT), nothing is deleted.
+            DeleteFileW((temporary + DownloadMarkStream).c_str());
+            return temporary;
+        }
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
+            SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(temporary.c_str());
+            SetLastError(error);
+            return {};
+        }
+    }
+    return {};
+}
+
+bool moveIntoPlace(const std::wstring &temporary, const std::wstring &target)
+{
+    return RetryWhileHeld(
+        [&] { return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING); });
+}
+
+void removeTemporary(const std::wstring &temporary)
+{
+    SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(temporary.c_str());
+}
+
 // Copies a file through a temporary beside the destination that is moved over it: the
 // destination is whole or untouched, and a link in its place is replaced, not written through.
-// A link is copied as a link where this user may make links. The copy carries the source's
-// streams but its download mark.
 void copyFile(const std::string &source, const std::string &destination)
 {
-    const std::wstring target = Widen(destination);
-    const std::wstring folder = Widen(GetFileDir(GetFullFileName(destination)));
-    wchar_t temporary[MAX_PATH] = {};
-    if (GetTempFileNameW(folder.c_str(), L"~mz", 0, temporary) == 0)
-        return;
-    const std::wstring from = Widen(source);
-    if (RetryWhileHeld([&] {
-            return CopyFileExW(
-                from.c_str(), temporary, nullptr, nullptr, nullptr, COPY_FILE_COPY_SYMLINK);
-        })) {
-        // Where there is none, or the file system keeps no streams (FAT), nothing is deleted.
-        DeleteFileW((std::wstring(temporary) + DownloadMarkStream).c_str());
-        if (RetryWhileHeld(
-                [&] { return MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING); }))
-            return;
-    }
-    SetFileAttributesW(temporary, FILE_ATTRIBUTE_NORMAL);
-    DeleteFileW(temporary);
+    const std::wstring temporary = copyToTemporary(source, destination);
+    if (!temporary.empty() && !moveIntoPlace(temporary, SystemName(destination)))
+        removeTemporary(temporary);
 }
 
 // Zero when the directory is a directory (not a link) that this user may add entries to, else
@@ -249,7 +285,7 @@ void createDestination(
     TFunStatContext &local, const std::string &source, const std::string &destination)
 {
     FUNCTION_NAME("CopyDeleteDirectory");
-    const std::wstring directory = Widen(treeRootName(destination));
+    const std::wstring directory = SystemName(treeRootName(destination));
     // No template directory: made from a link, the new directory would be a link too.
     if (!CreateDirectoryW(directory.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
         const uint32_t code = GetLastError();
@@ -300,7 +336,7 @@ bool isSkippedEntry(const WIN32_FIND_DATAW &entry)
 void copyDeleteLevel(const std::string &source, const std::string &destination, bool copy)
 {
     FUNCTION_NAME("CopyDeleteDirectory");
-    const std::wstring root = Widen(treeRootName(source));
+    const std::wstring root = SystemName(treeRootName(source));
     StatusGuard(HERE, [&](TFunStatContext &local) {
         std::optional<TPinnedDirectory> pinned;
         std::optional<TListing> listing;
@@ -347,11 +383,37 @@ void CopyDeleteDirectory(const std::string &source, const std::string &destinati
     copyDeleteLevel(source, destination, copy);
 }
 
+bool MakeCopyDestination(const std::string &dir)
+{
+    FUNCTION_NAME("MakeCopyDestination");
+    const std::wstring directory = SystemName(treeRootName(dir));
+    const bool made = CreateDirectoryW(directory.c_str(), nullptr);
+    if (!made && GetLastError() != ERROR_ALREADY_EXISTS)
+        RaiseError(HERE, "Failed to create directory.", dir, "", GetLastError());
+    if (const DWORD error = destinationError(directory); error != 0)
+        RaiseError(HERE, "Failed to create directory.", dir, "", error);
+    return made;
+}
+
+std::string CopyFileBeside(const std::string &source, const std::string &destination)
+{
+    FUNCTION_NAME("CopyFileBeside");
+    const std::wstring from = SystemName(source);
+    const DWORD attributes = GetFileAttributesW(from.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || kindAt(from, attributes) != TEntryKind::File)
+        RaiseError(HERE, "Failed to copy file.", source, destination,
+            attributes == INVALID_FILE_ATTRIBUTES ? GetLastError() : ERROR_DIRECTORY);
+    const std::wstring temporary = copyToTemporary(source, destination);
+    if (temporary.empty())
+        RaiseError(HERE, "Failed to copy file.", source, destination, GetLastError());
+    return Narrow(temporary);
+}
+
 void PrepareRenameTarget(const std::string &oldName, const std::string &newName, bool replace)
 {
-    const DWORD attributes = GetFileAttributesW(Widen(newName).c_str());
+    const DWORD attributes = GetFileAttributesW(SystemName(newName).c_str());
     if (replace && !IsSameFile(oldName, newName) && attributes != INVALID_FILE_ATTRIBUTES
-        && kindAt(Widen(newName), attributes) != TEntryKind::Directory)
+        && kindAt(SystemName(newName), attributes) != TEntryKind::Directory)
         removeEntry(newName);
 }
 
@@ -367,8 +429,8 @@ void MyRenameFile(const std::string &oldName, const std::string &newName, bool r
         if (!IsSameFile(oldName, newName))
             ClearReadOnlyAttr(newName);
     }
-    const std::wstring from = Widen(oldName);
-    const std::wstring to = Widen(newName);
+    const std::wstring from = SystemName(oldName);
+    const std::wstring to = SystemName(newName);
     if (!RetryWhileHeld([&] { return MoveFileExW(from.c_str(), to.c_str(), flags); }))
         RaiseError(HERE, "Failed to rename.", oldName, newName, 0);
 }
