@@ -137,8 +137,10 @@ public:
 // the installed program over, else 0.
 uint32_t InstallerExitCode();
 // Deletes at the next restart what is left of the tree at `path`: files that a running program
-// holds cannot be deleted on Windows. Elsewhere files in use can be deleted, and nothing is left
-// to schedule.
+// holds cannot be deleted on Windows. Each such file is first renamed to a name of its own in its
+// folder, and only those names and the folders are scheduled, so that a reinstall before the
+// restart keeps its files (a folder then is not empty, and stays). Elsewhere files in use can be
+// deleted, and nothing is left to schedule.
 void DeleteTreeAtRestart(const std::string &path);
 
 // ---- The sequences ----------------------------------------------------------------------------

@@ -602,7 +602,13 @@ TEST_F(InstallTest, UninstallRemovesTheInstallationButTheRunningProgram)
     std::vector<std::string> left;
     for (const auto &entry : fs::recursive_directory_iterator(installed))
         left.push_back(entry.path().string());
-    EXPECT_EQ(left, std::vector<std::string> {ProgramIn(installed)});
+    // On Windows the running program moves to a name of its own, which alone is deleted at the
+    // restart, so that a reinstall before it keeps its new program.
+    ASSERT_EQ(left.size(), 1u);
+    if (OnWindows)
+        EXPECT_TRUE(left[0].starts_with(ProgramIn(installed) + ".~mzdel-")) << left[0];
+    else
+        EXPECT_EQ(left[0], ProgramIn(installed));
     EXPECT_FALSE(fs::exists(desktopEntry));
     EXPECT_FALSE(fs::exists(group));
     EXPECT_TRUE(fs::exists(programsMenu));

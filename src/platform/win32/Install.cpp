@@ -6,8 +6,11 @@
 #include "platform/win32/FileInternal.h"
 #include "platform/win32/WideText.h"
 
+#include <cwchar>
+#include <iterator>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include <windows.h>
 // After windows.h, which it needs.
@@ -75,9 +78,39 @@ void scheduleDeletion(const std::wstring &path)
     MoveFileExW(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
 }
 
-// Entries first, then the folder; a link is scheduled as itself and never entered.
+// A name in the same folder that nothing else uses: the file keeps its volume and folder, so a
+// running image may take it, and the original name is free for a reinstall.
+std::wstring asideName(const std::wstring &path, unsigned attempt)
+{
+    static LONG counter = 0;
+    wchar_t suffix[64] = {};
+    swprintf(suffix, std::size(suffix), L".~mzdel-%lx-%lx-%x", GetCurrentProcessId(),
+        static_cast<unsigned long>(InterlockedIncrement(&counter)), attempt);
+    return path + suffix;
+}
+
+// Moves a file that is still there (in use) to a name of its own, and schedules that name alone:
+// a reinstall before the restart puts its new file under the old name, which must survive the
+// restart. A file that cannot even be renamed is left, not scheduled by a name that a reinstall
+// would reuse.
+void moveAsideAndSchedule(const std::wstring &path)
+{
+    for (unsigned attempt = 0; attempt < 16; ++attempt) {
+        const std::wstring aside = asideName(path, attempt);
+        if (MoveFileExW(path.c_str(), aside.c_str(), 0)) {
+            scheduleDeletion(aside);
+            return;
+        }
+        if (GetLastError() != ERROR_ALREADY_EXISTS && GetLastError() != ERROR_FILE_EXISTS)
+            return;
+    }
+}
+
+// Entries first, then the folder. A folder is scheduled by its name: at the restart it goes only
+// when empty, so one that a reinstall has filled again stays. A link is never entered.
 void scheduleTreeDeletion(const std::wstring &folder)
 {
+    std::vector<std::wstring> files;
     WIN32_FIND_DATAW entry {};
     const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
     if (find != INVALID_HANDLE_VALUE) {
@@ -91,10 +124,12 @@ void scheduleTreeDeletion(const std::wstring &folder)
                 && !IsLinkEntry(attributes, entry.dwReserved0))
                 scheduleTreeDeletion(path);
             else
-                scheduleDeletion(path);
+                files.push_back(path); // renamed once the listing is closed
         } while (FindNextFileW(find, &entry));
         FindClose(find);
     }
+    for (const std::wstring &path : files)
+        moveAsideAndSchedule(path);
     scheduleDeletion(folder);
 }
 
@@ -137,13 +172,14 @@ void DeleteTreeAtRestart(const std::string &path)
     std::string folder = path;
     while (folder.size() > 3 && IsPathDelimiter(folder.back()))
         folder.pop_back();
-    const DWORD attributes = GetFileAttributesW(Widen(folder).c_str());
+    const std::wstring name = SystemName(folder);
+    const DWORD attributes = GetFileAttributesW(name.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return;
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !IsLinkAttributes(attributes, Widen(folder)))
-        scheduleTreeDeletion(Widen(folder));
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !IsLinkAttributes(attributes, name))
+        scheduleTreeDeletion(name);
     else
-        scheduleDeletion(Widen(folder));
+        moveAsideAndSchedule(name);
 }
 
 // The entry lives in the registry, in no file.
