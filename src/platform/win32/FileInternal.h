@@ -88,6 +88,19 @@ bool RetryWhileHeld(Call &&call)
 // Wine a Unix symbolic link stays: deleting it by name there deletes its target.
 bool RemoveEntryItself(const std::wstring &path);
 
+// Sets the open entry (opened with DELETE access) to be deleted: at once where the system can,
+// else when its last handle closes. A directory must be empty.
+bool RemoveOpenEntry(HANDLE entry);
+// Opens the entry `name` of the open directory `folder` itself (a link as the link, where the
+// system can), relative to that handle and never by a path, so that no folder renamed or swapped
+// on the way can lead elsewhere. With `directory`, only a directory opens. Invalid when it
+// cannot, with the last error set.
+HANDLE OpenEntryIn(
+    HANDLE folder, const std::wstring &name, DWORD access, DWORD sharing, bool directory);
+// Whether `entry`, opened as `name` in `folder`, is that entry itself and not what a link of that
+// name points to (Wine follows Unix symbolic links whatever it is asked).
+bool IsEntryOf(HANDLE entry, HANDLE folder, const std::wstring &name);
+
 // Whether an entry with these attributes of its own (a link's own, never its target's) and this
 // reparse tag names another place. Windows marks links, junctions and (under Wine) Unix symbolic
 // links with FILE_ATTRIBUTE_REPARSE_POINT, but also compressed (WOF), deduplicated and cloud

@@ -67,42 +67,70 @@ void removeEntry(const std::string &path)
     RemoveEntryItself(SystemName(path));
 }
 
-// An open directory that is not a link, held so that its name keeps naming it.
+// An open directory that is not a link, held so that its name keeps naming it: without delete
+// sharing, neither it nor a folder above it can be renamed or replaced by a link while it is
+// held. It asks for no DELETE access itself, which listing it by name would then have to share.
 class TPinnedDirectory
 {
 public:
+    static constexpr DWORD Sharing = FILE_SHARE_READ | FILE_SHARE_WRITE;
+
+    // The directory that `path` names. The link itself is opened where the system can; Wine
+    // opens the target, so the name's own attributes and the handle's final name are asked too.
     explicit TPinnedDirectory(const std::wstring &path)
     {
-        // The link itself is opened where the system can; Wine opens the target, so the name's
-        // own attributes and the handle's final name are asked as well.
         const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT;
-        handle_.Reset(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
-            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, flags, nullptr));
-        if (!handle_.Valid() && GetLastError() == ERROR_SHARING_VIOLATION)
-            handle_.Reset(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
-                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                flags, nullptr));
+        RetryWhileHeld([&] {
+            handle_.Reset(
+                CreateFileW(path.c_str(), Access, Sharing, nullptr, OPEN_EXISTING, flags, nullptr));
+            return handle_.Valid();
+        });
         if (!handle_.Valid()) {
             error_ = GetLastError();
             return;
         }
-        BY_HANDLE_FILE_INFORMATION information {};
         const DWORD nameAttributes = GetFileAttributesW(path.c_str());
-        if (!GetFileInformationByHandle(handle_.Get(), &information)
-            || kindOfEntry(information.dwFileAttributes, ReparseTagOf(handle_.Get()))
-                != TEntryKind::Directory
-            || kindAt(path, nameAttributes) != TEntryKind::Directory
-            || !IsOwnEntry(handle_.Get(), path)) {
-            handle_.Reset();
-            error_ = ERROR_DIRECTORY;
+        if (!isDirectory() || kindAt(path, nameAttributes) != TEntryKind::Directory
+            || !IsOwnEntry(handle_.Get(), path))
+            fail();
+    }
+    // The directory `name` in the pinned `folder`, opened relative to it.
+    TPinnedDirectory(HANDLE folder, const std::wstring &name)
+    {
+        RetryWhileHeld([&] {
+            handle_.Reset(OpenEntryIn(folder, name, Access, Sharing, true));
+            return handle_.Valid();
+        });
+        if (!handle_.Valid()) {
+            error_ = GetLastError();
+            return;
         }
+        if (!isDirectory() || !IsEntryOf(handle_.Get(), folder, name))
+            fail();
     }
 
     bool Valid() const { return handle_.Valid(); }
+    HANDLE Get() const { return handle_.Get(); }
+    // ERROR_DIRECTORY when what is there is no directory of its own (a link, a file).
     DWORD Error() const { return error_; }
     void Close() { handle_.Reset(); }
 
 private:
+    static constexpr DWORD Access = FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
+
+    bool isDirectory() const
+    {
+        BY_HANDLE_FILE_INFORMATION information {};
+        return GetFileInformationByHandle(handle_.Get(), &information)
+            && kindOfEntry(information.dwFileAttributes, ReparseTagOf(handle_.Get()))
+            == TEntryKind::Directory;
+    }
+    void fail()
+    {
+        handle_.Reset();
+        error_ = ERROR_DIRECTORY;
+    }
+
     TUniqueHandle handle_;
     DWORD error_ = 0;
 };
@@ -156,47 +184,81 @@ private:
 
 // ---- Deletion -----------------------------------------------------------------------------------
 
-// A link where a directory is to be deleted goes itself; inside the tree so does a file that has
-// replaced a listed directory in the meantime.
-bool removedAsEntry(const std::wstring &path, bool nested)
+// A link where a directory is to be deleted goes itself.
+bool removedAsEntry(const std::wstring &path)
 {
     const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return false;
-    const TEntryKind kind = kindAt(path, attributes);
-    if (kind == TEntryKind::Directory || (kind == TEntryKind::File && !nested))
+    if (attributes == INVALID_FILE_ATTRIBUTES || kindAt(path, attributes) != TEntryKind::Link)
         return false;
     RemoveEntryItself(path);
     return true;
 }
 
-void deleteTree(const std::string &dir, bool nested)
+// Deletes the file or link `name` of the pinned folder itself, opened relative to the pin.
+void removeEntryIn(HANDLE folder, const std::wstring &name)
+{
+    TUniqueHandle entry;
+    RetryWhileHeld([&] {
+        entry.Reset(OpenEntryIn(folder, name, DELETE | FILE_WRITE_ATTRIBUTES,
+            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, false));
+        return entry.Valid();
+    });
+    if (entry.Valid() && IsEntryOf(entry.Get(), folder, name))
+        RemoveOpenEntry(entry.Get());
+}
+
+void deleteNested(HANDLE parent, const std::wstring &name, const std::string &path);
+
+// The pinned folder's entries, each opened relative to the pin. The listing goes by name; what it
+// lists is deleted only where the pin has it.
+void deleteLevel(TPinnedDirectory &pinned, const std::string &dir)
 {
     FUNCTION_NAME("DeleteDirectoryNoErrors");
-    const std::wstring root = SystemName(treeRootName(dir));
-    TPinnedDirectory pinned(root);
-    if (!pinned.Valid()) {
-        if (removedAsEntry(root, nested))
-            return;
-        RaiseError(HERE, "Can not find directory.", dir);
-    }
-    TListing listing(root);
+    TListing listing(SystemName(treeRootName(dir)));
     if (listing.Error() != 0)
         RaiseError(HERE, "Can not find directory.", dir);
     for (; listing.AtEntry(); listing.Next()) {
         const std::wstring name = listing.Name();
         if (isDotEntry(name))
             continue;
-        const std::string path = AddTrailingBackslash(dir) + Narrow(name);
         if (kindOfListed(listing.Entry()) == TEntryKind::Directory)
-            deleteTree(path, true);
+            deleteNested(pinned.Get(), name, AddTrailingBackslash(dir) + Narrow(name));
         else
-            removeEntry(path);
+            removeEntryIn(pinned.Get(), name);
     }
     if (listing.Error() != 0)
         RaiseError(HERE, "Failed to delete directory content.", dir);
-    listing.Close();
-    pinned.Close();
+}
+
+// A listed directory, pinned relative to its parent's pin. A link or a file that has taken its
+// place in the meantime goes itself.
+void deleteNested(HANDLE parent, const std::wstring &name, const std::string &path)
+{
+    FUNCTION_NAME("DeleteDirectoryNoErrors");
+    {
+        TPinnedDirectory pinned(parent, name);
+        if (!pinned.Valid() && pinned.Error() != ERROR_DIRECTORY)
+            RaiseError(HERE, "Can not find directory.", path);
+        if (pinned.Valid())
+            deleteLevel(pinned, path);
+    }
+    // The emptied folder, through its parent's pin still.
+    removeEntryIn(parent, name);
+}
+
+void deleteTree(const std::string &dir)
+{
+    FUNCTION_NAME("DeleteDirectoryNoErrors");
+    const std::wstring root = SystemName(treeRootName(dir));
+    {
+        TPinnedDirectory pinned(root);
+        if (!pinned.Valid()) {
+            if (removedAsEntry(root))
+                return;
+            RaiseError(HERE, "Can not find directory.", dir);
+        }
+        deleteLevel(pinned, dir);
+    }
     RemoveEntryItself(root);
 }
 
@@ -375,7 +437,7 @@ void copyDeleteLevel(const std::string &source, const std::string &destination, 
 
 void DeleteDirectoryNoErrors(const std::string &dir)
 {
-    deleteTree(dir, false);
+    deleteTree(dir);
 }
 
 void CopyDeleteDirectory(const std::string &source, const std::string &destination, bool copy)
