@@ -120,6 +120,11 @@ public:
         if (MakeCopyDestination(dir))
             madeDirs_.push_back(dir);
     }
+    void AddInstallationDirectory(const std::string &dir)
+    {
+        if (MakeInstallationDirectory(dir))
+            madeDirs_.push_back(dir);
+    }
     void StageFile(const std::string &source, const std::string &target)
     {
         files_.emplace_back(CopyFileBeside(source, target), target);
@@ -428,7 +433,7 @@ void TInstaller::CopyShippedFiles(const std::string &installationDir) const
             RaiseError(HERE, "A file of the shipped list is missing.", source + entry);
     }
     TStagedCopy staged;
-    staged.AddDirectory(installationDir);
+    staged.AddInstallationDirectory(installationDir);
     const std::string target = AddTrailingBackslash(installationDir);
     for (const std::string &entry : entries) {
         // Each folder on the way, outermost first.

@@ -142,6 +142,13 @@ uint32_t InstallerExitCode();
 // restart keeps its files (a folder then is not empty, and stays). Elsewhere files in use can be
 // deleted, and nothing is left to schedule.
 void DeleteTreeAtRestart(const std::string &path);
+// Raising, as MakeCopyDestination (File.h), for the installation directory itself. An elevated
+// process on Windows makes it with a protected access list of its own (SYSTEM and Administrators
+// full control, Users read and execute), owned by Administrators, and gives an existing one that
+// list: a folder below C:\ or a data drive's root would otherwise inherit "Authenticated Users:
+// Modify", and any user could replace a DLL that the elevated uninstaller loads. "The
+// installation folder could not be protected from changes by other users." when that fails.
+bool MakeInstallationDirectory(const std::string &dir);
 
 // ---- The sequences ----------------------------------------------------------------------------
 

@@ -1,6 +1,8 @@
 #include "platform/Install.h"
 
+#include "core/Error.h"
 #include "core/File.h"
+#include "platform/File.h"
 #include "platform/Program.h"
 #include "platform/win32/Elevation.h"
 #include "platform/win32/FileInternal.h"
@@ -13,7 +15,9 @@
 #include <vector>
 
 #include <windows.h>
-// After windows.h, which it needs.
+// After windows.h, which they need.
+#include <aclapi.h>
+#include <sddl.h>
 #include <shellapi.h>
 
 namespace {
@@ -180,6 +184,86 @@ void DeleteTreeAtRestart(const std::string &path)
         scheduleTreeDeletion(name);
     else
         moveAsideAndSchedule(name);
+}
+
+namespace {
+
+// Protected (nothing inherited from the parent), inherited by everything inside: SYSTEM and
+// Administrators full control, Users read and execute.
+constexpr const wchar_t *InstallationAccess
+    = L"D:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)";
+
+class TSecurityDescriptor
+{
+public:
+    explicit TSecurityDescriptor(const wchar_t *sddl)
+    {
+        if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
+                sddl, SDDL_REVISION_1, &descriptor_, nullptr))
+            descriptor_ = nullptr;
+    }
+    ~TSecurityDescriptor() { LocalFree(descriptor_); }
+    TSecurityDescriptor(const TSecurityDescriptor &) = delete;
+    TSecurityDescriptor &operator=(const TSecurityDescriptor &) = delete;
+
+    PSECURITY_DESCRIPTOR Get() const { return descriptor_; }
+    PACL Dacl() const
+    {
+        BOOL present = FALSE;
+        BOOL defaulted = FALSE;
+        PACL dacl = nullptr;
+        if (!descriptor_ || !GetSecurityDescriptorDacl(descriptor_, &present, &dacl, &defaulted))
+            return nullptr;
+        return present ? dacl : nullptr;
+    }
+
+private:
+    PSECURITY_DESCRIPTOR descriptor_ = nullptr;
+};
+
+// Gives an existing folder the installation's access list and Administrators as its owner, so
+// that whoever made it beforehand keeps no say over it.
+DWORD protectExisting(const std::wstring &folder, const TSecurityDescriptor &descriptor)
+{
+    BYTE administrators[SECURITY_MAX_SID_SIZE] = {};
+    DWORD size = sizeof administrators;
+    if (!CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, administrators, &size))
+        return GetLastError();
+    return SetNamedSecurityInfoW(const_cast<wchar_t *>(folder.c_str()), SE_FILE_OBJECT,
+        OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION
+            | PROTECTED_DACL_SECURITY_INFORMATION,
+        administrators, nullptr, descriptor.Dacl(), nullptr);
+}
+
+} // namespace
+
+bool MakeInstallationDirectory(const std::string &dir)
+{
+    FUNCTION_NAME("MakeInstallationDirectory");
+    if (!isElevated())
+        return MakeCopyDestination(dir);
+    const char *refusal = "The installation folder could not be protected from changes by other "
+                          "users.";
+    const TSecurityDescriptor descriptor(InstallationAccess);
+    if (!descriptor.Get() || !descriptor.Dacl())
+        RaiseError(HERE, refusal, dir, "", GetLastError());
+    std::string folder = dir;
+    while (folder.size() > 3 && IsPathDelimiter(folder.back()))
+        folder.pop_back();
+    const std::wstring name = SystemName(folder);
+    SECURITY_ATTRIBUTES attributes {};
+    attributes.nLength = sizeof attributes;
+    attributes.lpSecurityDescriptor = descriptor.Get();
+    // Made with its list at once: there is no moment in which others may put a file inside.
+    const bool made = CreateDirectoryW(name.c_str(), &attributes);
+    if (!made && GetLastError() != ERROR_ALREADY_EXISTS)
+        RaiseError(HERE, "Failed to create directory.", dir, "", GetLastError());
+    // A link or a file in its place, or a folder that cannot be written, is refused there.
+    MakeCopyDestination(dir);
+    if (!made)
+        if (const DWORD error = protectExisting(name, descriptor); error != ERROR_SUCCESS)
+            RaiseError(HERE, refusal, dir, "", error);
+    return made;
 }
 
 // The entry lives in the registry, in no file.

@@ -3,6 +3,7 @@
 #include "platform/DataLocations.h"
 #include "platform/Install.h"
 #include "platform/win32/WideText.h"
+#include "platform/win32/WinTestFolders.h"
 #include "support/TestFolders.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +13,13 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
+// After windows.h, which they need.
+#include <aclapi.h>
+#include <sddl.h>
 
 namespace fs = std::filesystem;
 
@@ -154,7 +159,85 @@ std::string Lower(std::string text)
     return text;
 }
 
+// Makes a folder whose access list lets every signed-in user change what is inside.
+bool MakeFolderOthersMayChange(const std::string &folder)
+{
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
+            L"D:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1301bf;;;AU)", SDDL_REVISION_1,
+            &descriptor, nullptr))
+        return false;
+    SECURITY_ATTRIBUTES attributes {sizeof attributes, descriptor, FALSE};
+    const bool made = CreateDirectoryW(Widen(folder).c_str(), &attributes);
+    LocalFree(descriptor);
+    return made;
+}
+
+bool ProcessIsElevated()
+{
+    HANDLE token = nullptr;
+    TOKEN_ELEVATION elevation {};
+    DWORD size = 0;
+    const bool known = OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)
+        && GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
+    if (token)
+        CloseHandle(token);
+    return known && elevation.TokenIsElevated;
+}
+
+// The access list of a file or folder in the system's text form ("D:P(A;;FA;;;SY)...").
+std::string AccessListOf(const std::string &path)
+{
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetNamedSecurityInfoW(Widen(path).c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
+            nullptr, nullptr, nullptr, nullptr, &descriptor)
+        != ERROR_SUCCESS)
+        return "<none>";
+    wchar_t *text = nullptr;
+    std::string result = "<none>";
+    if (ConvertSecurityDescriptorToStringSecurityDescriptorW(
+            descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &text, nullptr)) {
+        result = Narrow(text);
+        LocalFree(text);
+    }
+    LocalFree(descriptor);
+    return result;
+}
+
 } // namespace
+
+TEST(Win32InstallationFolder, AnElevatedInstallationKeepsOtherUsersFromChangingItsFolder)
+{
+    if (!ProcessIsElevated())
+        GTEST_SKIP() << "the installation folder is protected only by an elevated installer";
+    const TTempFolder temp;
+    const std::string parent = temp / "parent";
+    // A parent that others may change, as C:\\ or a data drive's root lets them.
+    ASSERT_TRUE(MakeFolderOthersMayChange(parent));
+    const std::string fresh = parent + "\\Mosavo";
+    const std::string existing = parent + "\\Older";
+    ASSERT_TRUE(CreateDirectoryW(Widen(existing).c_str(), nullptr));
+    for (const auto &[dir, made] : {std::pair {fresh, true}, std::pair {existing, false}}) {
+        bool result = !made;
+        EXPECT_TRUE(ErrorGuardSwallow(__FILE__, "test", __LINE__, [&] {
+            result = MakeInstallationDirectory(dir);
+        })) << dir;
+        EXPECT_EQ(result, made) << dir;
+        WriteWideFile(dir + "\\Qt6Core.dll", "dll");
+    }
+    // Wine makes up every access list from the Unix permissions, and keeps none that it is given.
+    if (AccessListOf(parent).find("(A;OICI;0x1301bf;;;AU)") == std::string::npos)
+        GTEST_SKIP() << "this file system keeps no access lists: " << AccessListOf(parent);
+
+    for (const std::string &dir : {fresh, existing}) {
+        SCOPED_TRACE(dir);
+        EXPECT_EQ(AccessListOf(dir), "D:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)");
+        // What is put inside takes the folder's list, not the parent's.
+        const std::string file = AccessListOf(dir + "\\Qt6Core.dll");
+        EXPECT_EQ(file.find("AU)"), std::string::npos) << file;
+        EXPECT_NE(file.find("(A;ID;FA;;;BA)"), std::string::npos) << file;
+    }
+}
 
 TEST(Win32UninstallAtRestart, FilesInUseMoveAsideAndOnlyTheirNewNamesAreScheduled)
 {
