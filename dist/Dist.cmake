@@ -1,7 +1,7 @@
 # The program's icon, drawn once as SVG and rendered at every size the desktop asks for, and the
 # self-installer's shipped folder: `cmake --build <dir> --target dist` makes <dir>/dist/Mosavo
 # holding the program under the installer's name, the read-me, the shortcuts' icon and the sample
-# pictures.
+# pictures, and the list of its files that the installer copies (dist/ShippedList.cmake).
 
 include(${PROJECT_SOURCE_DIR}/cmake/HostTool.cmake)
 mosavo_host_tool(mosavo_make_icon ${CMAKE_CURRENT_LIST_DIR}/MakeIcon.cpp)
