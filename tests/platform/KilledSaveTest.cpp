@@ -113,7 +113,7 @@ private:
 // KilledSaveChild.SavesGames or KilledSaveChild.WritesRecovery.
 TChildProcess StartWriter(const char *test, const std::string &path, int firstVersion)
 {
-    return TChildProcess(std::string("KilledSaveChild.") + test,
+    return TChildProcess::RunningTest(std::string("KilledSaveChild.") + test,
         {{ChildFolderVariable, path}, {ChildVersionVariable, std::to_string(firstVersion)}});
 }
 

@@ -1,12 +1,13 @@
 #pragma once
-// This test program started again as a child, for tests that stop a process in the middle of its
-// work, the same way on POSIX systems (posix_spawn, SIGKILL) and on Windows (CreateProcessW,
-// TerminateProcess). The child runs the one test its filter names, with variables added to its
-// environment and its output dropped; byte by byte it tells the parent how far it has come,
-// through a channel of its own.
+// This test program started again as a child, the same way on POSIX systems (posix_spawn,
+// SIGKILL) and on Windows (CreateProcessW, TerminateProcess): for tests that stop a process in
+// the middle of its work, or that run each case in a process of its own. The child gets its
+// arguments and variables added to its environment; its own output is dropped. It tells the
+// parent how far it has come, or what came out, through a channel of its own.
 
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cwchar>
 #include <stdexcept>
@@ -34,9 +35,15 @@ public:
     static constexpr const char *ChannelVariable = "MOSAVO_TEST_CHILD_CHANNEL";
 
     // Throws std::runtime_error when the child cannot be started.
-    TChildProcess(const std::string &testFilter, const TEnvironment &environment)
+    TChildProcess(const std::vector<std::string> &arguments, const TEnvironment &environment)
     {
-        start("--gtest_filter=" + testFilter, environment);
+        start(arguments, environment);
+    }
+    // The GoogleTest test that the filter names, alone.
+    static TChildProcess RunningTest(const std::string &testFilter, const TEnvironment &environment)
+    {
+        return TChildProcess(
+            std::vector<std::string> {"--gtest_filter=" + testFilter}, environment);
     }
     ~TChildProcess()
     {
@@ -50,25 +57,52 @@ public:
     // Whether this process is such a child.
     static bool IsChild() { return std::getenv(ChannelVariable) != nullptr; }
     // In the child: one step done. Never blocks; when the parent is not reading, the byte is lost.
-    static void TellProgress()
+    static void TellProgress() { Tell("w"); }
+    // In the child: a text for the parent (a short one: a full channel drops what does not fit),
+    // or for standard output when this process is no such child.
+    static void Tell(const std::string &text)
     {
         const char *channel = std::getenv(ChannelVariable);
-        if (!channel)
+        if (!channel) {
+            std::fwrite(text.data(), 1, text.size(), stdout);
+            std::fflush(stdout);
             return;
+        }
 #ifdef _WIN32
         DWORD written = 0;
-        WriteFile(reinterpret_cast<HANDLE>(std::strtoull(channel, nullptr, 10)), "w", 1, &written,
-            nullptr);
+        WriteFile(reinterpret_cast<HANDLE>(std::strtoull(channel, nullptr, 10)), text.data(),
+            static_cast<DWORD>(text.size()), &written, nullptr);
 #else
-        [[maybe_unused]] const ssize_t written = write(std::atoi(channel), "w", 1);
+        [[maybe_unused]] const ssize_t written
+            = write(std::atoi(channel), text.data(), text.size());
 #endif
+    }
+
+    // Everything the child tells until it ends, and whether it ended by itself with exit code 0.
+    // After `timeout` it is killed, and that counts as a failure.
+    bool Finish(std::chrono::milliseconds timeout, std::string &told)
+    {
+        const auto end = std::chrono::steady_clock::now() + timeout;
+        char mark = 0;
+        while (std::chrono::steady_clock::now() < end) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                end - std::chrono::steady_clock::now());
+            const TRead got = readOne(left, mark);
+            if (got == TRead::Ended)
+                return exitedCleanly();
+            if (got == TRead::Byte)
+                told += mark;
+        }
+        Kill();
+        return false;
     }
 
     // Waits for `count` more steps; false when they do not come within `timeout` each.
     bool WaitForProgress(int count, std::chrono::milliseconds timeout)
     {
+        char mark = 0;
         for (int seen = 0; seen < count; ++seen)
-            if (!readOne(timeout))
+            if (readOne(timeout, mark) != TRead::Byte)
                 return false;
         return true;
     }
@@ -98,10 +132,12 @@ public:
     }
 
 private:
+    enum class TRead { Byte, Timeout, Ended };
+
 #ifdef _WIN32
     static constexpr DWORD KilledExitCode = 0xDEAD;
 
-    void start(const std::string &argument, const TEnvironment &environment)
+    void start(const std::vector<std::string> &arguments, const TEnvironment &environment)
     {
         SECURITY_ATTRIBUTES inheritable {sizeof inheritable, nullptr, TRUE};
         HANDLE write = nullptr;
@@ -128,7 +164,10 @@ private:
 
         wchar_t program[MAX_PATH] = {};
         GetModuleFileNameW(nullptr, program, MAX_PATH);
-        std::wstring commandLine = L"\"" + std::wstring(program) + L"\" " + widen(argument);
+        // Quoted as CommandLineToArgvW splits them; the tests' arguments end in no backslash.
+        std::wstring commandLine = L"\"" + std::wstring(program) + L"\"";
+        for (const std::string &argument : arguments)
+            commandLine += L" \"" + widen(argument) + L"\"";
         STARTUPINFOW startup {};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
@@ -146,21 +185,31 @@ private:
         running_ = true;
     }
 
-    bool readOne(std::chrono::milliseconds timeout)
+    TRead readOne(std::chrono::milliseconds timeout, char &mark)
     {
         const auto end = std::chrono::steady_clock::now() + timeout;
         do {
             DWORD available = 0;
             if (!PeekNamedPipe(read_, nullptr, 0, nullptr, &available, nullptr))
-                return false; // the child has gone
+                return TRead::Ended; // the child has gone, and with it the channel's other end
             if (available > 0) {
-                char mark = 0;
                 DWORD got = 0;
-                return ReadFile(read_, &mark, 1, &got, nullptr) && got == 1;
+                return ReadFile(read_, &mark, 1, &got, nullptr) && got == 1 ? TRead::Byte
+                                                                            : TRead::Ended;
             }
             Sleep(1);
         } while (std::chrono::steady_clock::now() < end);
-        return false;
+        return TRead::Timeout;
+    }
+
+    bool exitedCleanly()
+    {
+        running_ = false;
+        WaitForSingleObject(process_, INFINITE);
+        DWORD code = 1;
+        GetExitCodeProcess(process_, &code);
+        CloseHandle(process_);
+        return code == 0;
     }
 
     void closeChannel()
@@ -184,7 +233,7 @@ private:
 #else
     static constexpr int ChildChannel = 3;
 
-    void start(const std::string &argument, const TEnvironment &environment)
+    void start(const std::vector<std::string> &arguments, const TEnvironment &environment)
     {
         int channel[2] = {-1, -1};
         if (pipe2(channel, O_CLOEXEC) != 0)
@@ -205,16 +254,19 @@ private:
         environmentPointers.push_back(nullptr);
 
         std::string program = "/proc/self/exe";
-        std::string argumentCopy = argument;
-        char *arguments[] = {program.data(), argumentCopy.data(), nullptr};
+        std::vector<std::string> argumentCopies = arguments;
+        std::vector<char *> argumentPointers = {program.data()};
+        for (std::string &argument : argumentCopies)
+            argumentPointers.push_back(argument.data());
+        argumentPointers.push_back(nullptr);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, channel[1], ChildChannel);
         posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        const int result = posix_spawn(
-            &pid_, program.c_str(), &actions, nullptr, arguments, environmentPointers.data());
+        const int result = posix_spawn(&pid_, program.c_str(), &actions, nullptr,
+            argumentPointers.data(), environmentPointers.data());
         posix_spawn_file_actions_destroy(&actions);
         close(channel[1]);
         if (result != 0)
@@ -222,12 +274,20 @@ private:
         running_ = true;
     }
 
-    bool readOne(std::chrono::milliseconds timeout)
+    TRead readOne(std::chrono::milliseconds timeout, char &mark)
     {
         pollfd ready {read_, POLLIN, 0};
-        char mark = 0;
-        return poll(&ready, 1, static_cast<int>(timeout.count())) == 1
-            && read(read_, &mark, 1) == 1;
+        if (poll(&ready, 1, static_cast<int>(timeout.count())) != 1)
+            return TRead::Timeout;
+        return read(read_, &mark, 1) == 1 ? TRead::Byte : TRead::Ended;
+    }
+
+    bool exitedCleanly()
+    {
+        running_ = false;
+        int status = 0;
+        while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) { }
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
 
     void closeChannel()
