@@ -21,9 +21,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A drive's root keeps its delimiter: "C:" alone names the current directory on that drive.
 std::string withoutTrailingDelimiter(std::string path)
 {
-    while (path.size() > 1 && path.back() == PathDelimiter)
+    while (path.size() > 1 && path.back() == PathDelimiter
+        && !IsDriveOnly(path.substr(0, path.size() - 1)))
         path.pop_back();
     return path;
 }

@@ -710,6 +710,20 @@ TEST_F(InstallTest, InstallingIntoTheShippedFolderItselfIsRefused)
     }
 }
 
+// Started from Explorer, the installer's current directory is its own folder. The check that the
+// installation does not land inside the shipped folder walks up to the drive's root, which must
+// stay "C:\\": "C:" alone is the current directory on C:, here the shipped folder itself.
+TEST_F(InstallTest, StartedInItsOwnFolderItInstallsOntoTheSameDrive)
+{
+    const fs::path before = fs::current_path();
+    fs::current_path(shipped);
+    Installer(installerFile, false).Install();
+    fs::current_path(before);
+    EXPECT_TRUE(errorDialog.Descriptions.empty())
+        << (errorDialog.Contexts.empty() ? "" : errorDialog.Contexts[0]);
+    EXPECT_TRUE(fs::exists(ProgramIn(installed)));
+}
+
 TEST_F(InstallTest, AFailedRenameOrStartEndsTheInstallationWithTheErrorDialog)
 {
     // Started under another name than the shipped file has: nothing to rename. Names that
