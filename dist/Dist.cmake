@@ -1,7 +1,8 @@
 # The program's icon, drawn once as SVG and rendered at every size the desktop asks for, and the
 # self-installer's shipped folder: `cmake --build <dir> --target dist` makes <dir>/dist/Mosavo
 # holding the program under the installer's name, the read-me, the shortcuts' icon, the sample
-# pictures and the translations.
+# pictures and the translations, and the list of its files that the installer copies
+# (dist/ShippedList.cmake).
 
 include(${PROJECT_SOURCE_DIR}/cmake/HostTool.cmake)
 mosavo_host_tool(mosavo_make_icon ${CMAKE_CURRENT_LIST_DIR}/MakeIcon.cpp)
@@ -47,6 +48,7 @@ add_custom_target(dist
     COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_SAMPLE_PICTURES} ${MOSAVO_DIST_DIR}/Pictures
     COMMAND ${CMAKE_COMMAND} -E make_directory ${MOSAVO_DIST_DIR}/translations
     COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_QM_FILES} ${MOSAVO_DIST_DIR}/translations
+    COMMAND ${CMAKE_COMMAND} -DDIR=${MOSAVO_DIST_DIR} -P ${PROJECT_SOURCE_DIR}/dist/ShippedList.cmake
     DEPENDS Mosavo mosavo_icons mosavo_translations ${MOSAVO_ICON}
         ${CMAKE_CURRENT_LIST_DIR}/Readme.txt ${MOSAVO_SAMPLE_PICTURES} ${MOSAVO_QM_FILES}
     COMMENT "Making the shipped folder ${MOSAVO_DIST_DIR}"

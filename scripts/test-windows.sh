@@ -72,6 +72,13 @@ if [ "$(cat "$shipped/qt.conf")" != $'[Paths]\nPrefix=.' ]; then
     echo "test-windows.sh: qt.conf does not keep Qt to the program's folder" >&2
     exit 1
 fi
+# The installer copies what ShippedFiles.txt names and nothing else: the list is the folder.
+listed=$(LC_ALL=C sort "$shipped/ShippedFiles.txt")
+present=$(cd "$shipped" && find . -type f ! -name ShippedFiles.txt | sed 's|^\./||' | LC_ALL=C sort)
+if [ "$listed" != "$present" ] || ! grep -qx 'Install.exe' <<<"$listed"; then
+    echo "test-windows.sh: ShippedFiles.txt does not list the shipped folder's files" >&2
+    exit 1
+fi
 if grep -qv $'\r$' "$shipped/Readme.txt"; then
     echo "test-windows.sh: Readme.txt has lines without Windows line ends" >&2
     exit 1

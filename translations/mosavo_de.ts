@@ -299,6 +299,26 @@ Das Programm muss beendet werden.</translation>
         <source>Unknown function status</source>
         <translation>Unbekannter Funktionsstatus</translation>
     </message>
+    <message>
+        <source>The shipped folder has no list of its files.</source>
+        <translation>Der ausgelieferte Ordner enthält keine Liste seiner Dateien.</translation>
+    </message>
+    <message>
+        <source>The list of shipped files names a file outside the shipped folder.</source>
+        <translation>Die Liste der ausgelieferten Dateien nennt eine Datei außerhalb des ausgelieferten Ordners.</translation>
+    </message>
+    <message>
+        <source>A file of the shipped list is missing.</source>
+        <translation>Eine Datei aus der Liste der ausgelieferten Dateien fehlt.</translation>
+    </message>
+    <message>
+        <source>Failed to copy file.</source>
+        <translation>Datei konnte nicht kopiert werden.</translation>
+    </message>
+    <message>
+        <source>The installation folder could not be protected from changes by other users.</source>
+        <translation>Der Installationsordner konnte nicht vor Änderungen durch andere Benutzer geschützt werden.</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

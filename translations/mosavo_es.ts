@@ -299,6 +299,26 @@ El programa debe cerrarse.</translation>
         <source>Unknown function status</source>
         <translation>Estado de función desconocido</translation>
     </message>
+    <message>
+        <source>The shipped folder has no list of its files.</source>
+        <translation>La carpeta distribuida no tiene la lista de sus archivos.</translation>
+    </message>
+    <message>
+        <source>The list of shipped files names a file outside the shipped folder.</source>
+        <translation>La lista de archivos distribuidos nombra un archivo fuera de la carpeta distribuida.</translation>
+    </message>
+    <message>
+        <source>A file of the shipped list is missing.</source>
+        <translation>Falta un archivo de la lista de archivos distribuidos.</translation>
+    </message>
+    <message>
+        <source>Failed to copy file.</source>
+        <translation>No se pudo copiar el archivo.</translation>
+    </message>
+    <message>
+        <source>The installation folder could not be protected from changes by other users.</source>
+        <translation>No se pudo proteger la carpeta de instalación contra cambios de otros usuarios.</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -299,6 +299,26 @@ Le programme doit être arrêté.</translation>
         <source>Unknown function status</source>
         <translation>État de fonction inconnu</translation>
     </message>
+    <message>
+        <source>The shipped folder has no list of its files.</source>
+        <translation>Le dossier livré ne contient pas la liste de ses fichiers.</translation>
+    </message>
+    <message>
+        <source>The list of shipped files names a file outside the shipped folder.</source>
+        <translation>La liste des fichiers livrés désigne un fichier hors du dossier livré.</translation>
+    </message>
+    <message>
+        <source>A file of the shipped list is missing.</source>
+        <translation>Un fichier de la liste des fichiers livrés est manquant.</translation>
+    </message>
+    <message>
+        <source>Failed to copy file.</source>
+        <translation>Impossible de copier le fichier.</translation>
+    </message>
+    <message>
+        <source>The installation folder could not be protected from changes by other users.</source>
+        <translation>Le dossier d’installation n’a pas pu être protégé contre les modifications d’autres utilisateurs.</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -299,6 +299,26 @@ Il programma deve essere terminato.</translation>
         <source>Unknown function status</source>
         <translation>Stato della funzione sconosciuto</translation>
     </message>
+    <message>
+        <source>The shipped folder has no list of its files.</source>
+        <translation>La cartella distribuita non contiene l’elenco dei suoi file.</translation>
+    </message>
+    <message>
+        <source>The list of shipped files names a file outside the shipped folder.</source>
+        <translation>L’elenco dei file distribuiti indica un file esterno alla cartella distribuita.</translation>
+    </message>
+    <message>
+        <source>A file of the shipped list is missing.</source>
+        <translation>Manca un file dell’elenco dei file distribuiti.</translation>
+    </message>
+    <message>
+        <source>Failed to copy file.</source>
+        <translation>Impossibile copiare il file.</translation>
+    </message>
+    <message>
+        <source>The installation folder could not be protected from changes by other users.</source>
+        <translation>Impossibile proteggere la cartella di installazione dalle modifiche di altri utenti.</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -299,6 +299,26 @@ Program must be terminated.</source>
         <source>Unknown function status</source>
         <translation>不明な関数の状態</translation>
     </message>
+    <message>
+        <source>The shipped folder has no list of its files.</source>
+        <translation>配布フォルダーにファイルの一覧がありません。</translation>
+    </message>
+    <message>
+        <source>The list of shipped files names a file outside the shipped folder.</source>
+        <translation>配布ファイルの一覧に、配布フォルダーの外にあるファイルが含まれています。</translation>
+    </message>
+    <message>
+        <source>A file of the shipped list is missing.</source>
+        <translation>配布ファイルの一覧にあるファイルが見つかりません。</translation>
+    </message>
+    <message>
+        <source>Failed to copy file.</source>
+        <translation>ファイルをコピーできませんでした。</translation>
+    </message>
+    <message>
+        <source>The installation folder could not be protected from changes by other users.</source>
+        <translation>インストールフォルダーを他のユーザーによる変更から保護できませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

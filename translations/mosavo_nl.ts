@@ -299,6 +299,26 @@ Het programma moet worden beëindigd.</translation>
         <source>Unknown function status</source>
         <translation>Onbekende functiestatus</translation>
     </message>
+    <message>
+        <source>The shipped folder has no list of its files.</source>
+        <translation>De meegeleverde map bevat geen lijst van zijn bestanden.</translation>
+    </message>
+    <message>
+        <source>The list of shipped files names a file outside the shipped folder.</source>
+        <translation>De lijst met meegeleverde bestanden noemt een bestand buiten de meegeleverde map.</translation>
+    </message>
+    <message>
+        <source>A file of the shipped list is missing.</source>
+        <translation>Er ontbreekt een bestand uit de lijst met meegeleverde bestanden.</translation>
+    </message>
+    <message>
+        <source>Failed to copy file.</source>
+        <translation>Kan bestand niet kopiëren.</translation>
+    </message>
+    <message>
+        <source>The installation folder could not be protected from changes by other users.</source>
+        <translation>De installatiemap kon niet worden beschermd tegen wijzigingen door andere gebruikers.</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

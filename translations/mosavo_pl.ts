@@ -299,6 +299,26 @@ Program musi zostać zakończony.</translation>
         <source>Unknown function status</source>
         <translation>Nieznany stan funkcji</translation>
     </message>
+    <message>
+        <source>The shipped folder has no list of its files.</source>
+        <translation>Dostarczony folder nie zawiera listy swoich plików.</translation>
+    </message>
+    <message>
+        <source>The list of shipped files names a file outside the shipped folder.</source>
+        <translation>Lista dostarczonych plików wskazuje plik spoza dostarczonego folderu.</translation>
+    </message>
+    <message>
+        <source>A file of the shipped list is missing.</source>
+        <translation>Brakuje pliku z listy dostarczonych plików.</translation>
+    </message>
+    <message>
+        <source>Failed to copy file.</source>
+        <translation>Nie udało się skopiować pliku.</translation>
+    </message>
+    <message>
+        <source>The installation folder could not be protected from changes by other users.</source>
+        <translation>Nie udało się zabezpieczyć folderu instalacji przed zmianami wprowadzanymi przez innych użytkowników.</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -299,6 +299,26 @@ O programa precisa ser encerrado.</translation>
         <source>Unknown function status</source>
         <translation>Estado de função desconhecido</translation>
     </message>
+    <message>
+        <source>The shipped folder has no list of its files.</source>
+        <translation>A pasta distribuída não tem a lista dos seus arquivos.</translation>
+    </message>
+    <message>
+        <source>The list of shipped files names a file outside the shipped folder.</source>
+        <translation>A lista de arquivos distribuídos indica um arquivo fora da pasta distribuída.</translation>
+    </message>
+    <message>
+        <source>A file of the shipped list is missing.</source>
+        <translation>Falta um arquivo da lista de arquivos distribuídos.</translation>
+    </message>
+    <message>
+        <source>Failed to copy file.</source>
+        <translation>Não foi possível copiar o arquivo.</translation>
+    </message>
+    <message>
+        <source>The installation folder could not be protected from changes by other users.</source>
+        <translation>Não foi possível proteger a pasta de instalação contra alterações de outros usuários.</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -299,6 +299,26 @@ Program must be terminated.</source>
         <source>Unknown function status</source>
         <translation>Неизвестное состояние функции</translation>
     </message>
+    <message>
+        <source>The shipped folder has no list of its files.</source>
+        <translation>В поставляемой папке нет списка её файлов.</translation>
+    </message>
+    <message>
+        <source>The list of shipped files names a file outside the shipped folder.</source>
+        <translation>Список поставляемых файлов указывает на файл вне поставляемой папки.</translation>
+    </message>
+    <message>
+        <source>A file of the shipped list is missing.</source>
+        <translation>Отсутствует файл из списка поставляемых файлов.</translation>
+    </message>
+    <message>
+        <source>Failed to copy file.</source>
+        <translation>Не удалось скопировать файл.</translation>
+    </message>
+    <message>
+        <source>The installation folder could not be protected from changes by other users.</source>
+        <translation>Не удалось защитить папку установки от изменений другими пользователями.</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

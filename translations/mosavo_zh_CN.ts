@@ -299,6 +299,26 @@ Program must be terminated.</source>
         <source>Unknown function status</source>
         <translation>未知的函数状态</translation>
     </message>
+    <message>
+        <source>The shipped folder has no list of its files.</source>
+        <translation>发行文件夹中没有其文件列表。</translation>
+    </message>
+    <message>
+        <source>The list of shipped files names a file outside the shipped folder.</source>
+        <translation>发行文件列表中列出了发行文件夹之外的文件。</translation>
+    </message>
+    <message>
+        <source>A file of the shipped list is missing.</source>
+        <translation>发行文件列表中的某个文件缺失。</translation>
+    </message>
+    <message>
+        <source>Failed to copy file.</source>
+        <translation>无法复制文件。</translation>
+    </message>
+    <message>
+        <source>The installation folder could not be protected from changes by other users.</source>
+        <translation>无法保护安装文件夹免受其他用户的更改。</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

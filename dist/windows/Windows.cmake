@@ -1,7 +1,8 @@
 # Windows: Mosavo.exe as a GUI program with its icon and version information, and the shipped
 # folder `cmake --build <dir> --target dist` makes in <dir>/dist/Mosavo: the program as
 # Install.exe with the Qt and mingw runtime DLLs, the Qt plugins it loads, Readme.txt with Windows
-# line ends, the icon and the sample pictures. Zipping that folder is the Windows release.
+# line ends, the icon, the sample pictures and ShippedFiles.txt, the list of those files that the
+# installer copies. Zipping that folder is the Windows release.
 
 enable_language(RC)
 mosavo_host_tool(mosavo_make_ico ${CMAKE_CURRENT_LIST_DIR}/MakeIco.cpp)
@@ -85,6 +86,8 @@ add_custom_target(dist
     COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_QM_FILES} ${qt_translations}
         ${MOSAVO_DIST_DIR}/translations
     COMMAND ${MOSAVO_MINGW_STRIP} --strip-debug ${shipped_binaries}
+    # The installer copies what this list names, and nothing else beside it.
+    COMMAND ${CMAKE_COMMAND} -DDIR=${MOSAVO_DIST_DIR} -P ${PROJECT_SOURCE_DIR}/dist/ShippedList.cmake
     DEPENDS Mosavo mosavo_translations ${readme} ${MOSAVO_ICO} ${MOSAVO_SAMPLE_PICTURES}
         ${MOSAVO_QM_FILES}
         ${CMAKE_CURRENT_LIST_DIR}/qt.conf

@@ -100,6 +100,18 @@ void PrepareRenameTarget(const std::string &oldName, const std::string &newName,
 // Raising: "Failed to rename.". Without replace an existing newName is never replaced.
 void MyRenameFile(const std::string &oldName, const std::string &newName, bool replace);
 
+// ---- Single files, for a copy that is put in place only once it is whole ----------------------
+
+// Raising: makes the directory `dir` (its parent must exist) unless it is there, and gives whether
+// this call made it. "Failed to create directory." when it cannot be made, or when what is there
+// is a link, a file, or a directory that this user may not add entries to.
+bool MakeCopyDestination(const std::string &dir);
+// Raising "Failed to copy file.": copies the plain file `source` (never a link or a directory)
+// into a new temporary file beside `destination` and gives its name. The copy carries the
+// source's content, permissions and times; on Windows its streams but the download mark.
+// MyRenameFile(temporary, destination, true) then puts it in place whole.
+std::string CopyFileBeside(const std::string &source, const std::string &destination);
+
 // ---- Shortcuts ------------------------------------------------------------------------------
 
 // A shortcut that starts ReferencePath: a freedesktop desktop entry, on Windows a shell link

@@ -12,17 +12,21 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
+// A drive's root keeps its delimiter: "C:" alone names the current directory on that drive.
 std::string withoutTrailingDelimiter(std::string path)
 {
-    while (path.size() > 1 && path.back() == PathDelimiter)
+    while (path.size() > 1 && path.back() == PathDelimiter
+        && !IsDriveOnly(path.substr(0, path.size() - 1)))
         path.pop_back();
     return path;
 }
@@ -96,6 +100,54 @@ uint32_t folderSizeKiB(const std::string &dir)
     return static_cast<uint32_t>(std::min<std::uintmax_t>(kib, UINT32_MAX));
 }
 
+// The copies of one installation that are not in place yet, and the directories it made: on a
+// failure before every file is whole beside its place, all of them go again, so that an earlier
+// installation stays as it was and nothing half-installed is left.
+class TStagedCopy
+{
+public:
+    TStagedCopy() = default;
+    TStagedCopy(const TStagedCopy &) = delete;
+    TStagedCopy &operator=(const TStagedCopy &) = delete;
+    ~TStagedCopy()
+    {
+        for (const auto &[temporary, target] : files_)
+            deletePlainFile(temporary);
+        std::error_code error;
+        for (auto dir = madeDirs_.rbegin(); dir != madeDirs_.rend(); ++dir)
+            fs::remove(SystemPath(*dir), error); // only when empty: nothing of others goes
+    }
+
+    void AddDirectory(const std::string &dir)
+    {
+        if (MakeCopyDestination(dir))
+            madeDirs_.push_back(dir);
+    }
+    void AddInstallationDirectory(const std::string &dir)
+    {
+        if (MakeInstallationDirectory(dir))
+            madeDirs_.push_back(dir);
+    }
+    void StageFile(const std::string &source, const std::string &target)
+    {
+        files_.emplace_back(CopyFileBeside(source, target), target);
+    }
+    // Each copy replaces its target whole. A failure here leaves the files put so far in place;
+    // those not yet put, and no directory, go.
+    void PutInPlace()
+    {
+        while (!files_.empty()) {
+            MyRenameFile(files_.front().first, files_.front().second, true);
+            files_.erase(files_.begin());
+        }
+        madeDirs_.clear();
+    }
+
+private:
+    std::vector<std::pair<std::string, std::string>> files_;
+    std::vector<std::string> madeDirs_;
+};
+
 bool programHandedOver = false;
 
 // Started from here the game would carry the administrator's token, or run as the other account
@@ -151,6 +203,48 @@ std::string ProgramOfUninstallCommand(const std::string &command)
     if (program.size() >= 2 && program.front() == '"' && program.back() == '"')
         return program.substr(1, program.size() - 2);
     return program;
+}
+
+bool IsShippedListEntry(const std::string &entry)
+{
+    if (entry.empty() || entry.find_first_of("\\:") != std::string::npos)
+        return false;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = entry.find('/', start);
+        const std::string_view name = std::string_view(entry).substr(start, end - start);
+        if (name.empty() || name == "." || name == "..")
+            return false;
+        if (end == std::string::npos)
+            return true;
+        start = end + 1;
+    }
+}
+
+std::vector<std::string> ReadShippedList(const std::string &folder)
+{
+    FUNCTION_NAME("ReadShippedList");
+    const std::string listPath = AddTrailingBackslash(folder) + ShippedListFileName;
+    std::ifstream list(SystemPath(listPath), std::ios::binary);
+    if (!list)
+        RaiseError(HERE, TR("Error", "The shipped folder has no list of its files."), listPath);
+    std::vector<std::string> entries;
+    std::string line;
+    while (std::getline(list, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty())
+            continue;
+        if (!IsShippedListEntry(line))
+            RaiseError(HERE,
+                TR("Error", "The list of shipped files names a file outside the shipped folder."),
+                line);
+        std::replace(line.begin(), line.end(), '/', PathDelimiter);
+        entries.push_back(line);
+    }
+    if (list.bad())
+        RaiseError(HERE, TR("Error", "The shipped folder has no list of its files."), listPath);
+    return entries;
 }
 
 bool IsInstallMode()
@@ -317,7 +411,7 @@ void TInstaller::Install()
                     TR("Message", "Install the program in directory \"%1\"?"), {installationDir})))
                 return;
 
-            CopyDeleteDirectory(source, installationDir, true);
+            CopyShippedFiles(installationDir);
             const std::string programFile = InstalledProgramFile();
             // The name the installer runs under, so that "INSTALL" is found where names are
             // case-sensitive.
@@ -341,6 +435,31 @@ void TInstaller::Install()
                 RaiseError(
                     HERE, TR("Error", "Failed to run file."), programFile, "", LastSystemError());
         });
+}
+
+// Every listed file is checked before anything is written, and all are copied beside their
+// places before the first one is put there.
+void TInstaller::CopyShippedFiles(const std::string &installationDir) const
+{
+    FUNCTION_NAME("TInstaller::CopyShippedFiles");
+    const std::string source = AddTrailingBackslash(SourceDirectory());
+    const std::vector<std::string> entries = ReadShippedList(source);
+    for (const std::string &entry : entries) {
+        std::error_code error;
+        if (!PathExists(source + entry) || fs::is_directory(SystemPath(source + entry), error))
+            RaiseError(HERE, TR("Error", "A file of the shipped list is missing."), source + entry);
+    }
+    TStagedCopy staged;
+    staged.AddInstallationDirectory(installationDir);
+    const std::string target = AddTrailingBackslash(installationDir);
+    for (const std::string &entry : entries) {
+        // Each folder on the way, outermost first.
+        for (std::size_t cut = entry.find(PathDelimiter); cut != std::string::npos;
+             cut = entry.find(PathDelimiter, cut + 1))
+            staged.AddDirectory(target + entry.substr(0, cut));
+        staged.StageFile(source + entry, target + entry);
+    }
+    staged.PutInPlace();
 }
 
 void TInstaller::CreateShortcuts(const std::string &programFile) const

@@ -12,6 +12,10 @@
 inline constexpr const char *InstallerFileName = "Install";
 inline constexpr const char *UninstallArgument = "/Uninstall";
 inline constexpr const char *ReadmeFileName = "Readme.txt";
+// The shipped folder's list of its files, written at build time: one path a line, relative to the
+// folder, with '/' between names. The installer copies these files and nothing else, so that a
+// file put beside it (a DLL in a Downloads folder) never becomes part of the installation.
+inline constexpr const char *ShippedListFileName = "ShippedFiles.txt";
 // What the list of installed programs shows beside the name.
 inline constexpr const char *ProgramVersion = "2.5";
 inline constexpr const char *ProgramPublisher = "The Mosavo developers";
@@ -26,6 +30,14 @@ std::string UninstallCommandFor(const std::string &programFile);
 // The program that an uninstall command starts, quoted or not; empty when the command does not
 // end with UninstallArgument.
 std::string ProgramOfUninstallCommand(const std::string &command);
+// Whether a line of the shipped list names a file inside the folder: relative, with '/' between
+// names that are neither empty nor "." or "..", and without '\\' or ':' (a drive, a stream).
+bool IsShippedListEntry(const std::string &entry);
+// Raising: the entries of the list in `folder`, with the platform's delimiter; empty lines are
+// left out, and the lines may end in CR LF. "The shipped folder has no list of its files." when
+// it cannot be read, "The list of shipped files names a file outside the shipped folder." for a
+// bad line.
+std::vector<std::string> ReadShippedList(const std::string &folder);
 // Whether the program runs as installer (its file name) or uninstaller (its first argument).
 bool IsInstallMode();
 
@@ -125,9 +137,18 @@ public:
 // the installed program over, else 0.
 uint32_t InstallerExitCode();
 // Deletes at the next restart what is left of the tree at `path`: files that a running program
-// holds cannot be deleted on Windows. Elsewhere files in use can be deleted, and nothing is left
-// to schedule.
+// holds cannot be deleted on Windows. Each such file is first renamed to a name of its own in its
+// folder, and only those names and the folders are scheduled, so that a reinstall before the
+// restart keeps its files (a folder then is not empty, and stays). Elsewhere files in use can be
+// deleted, and nothing is left to schedule.
 void DeleteTreeAtRestart(const std::string &path);
+// Raising, as MakeCopyDestination (File.h), for the installation directory itself. An elevated
+// process on Windows makes it with a protected access list of its own (SYSTEM and Administrators
+// full control, Users read and execute), owned by Administrators, and gives an existing one that
+// list: a folder below C:\ or a data drive's root would otherwise inherit "Authenticated Users:
+// Modify", and any user could replace a DLL that the elevated uninstaller loads. "The
+// installation folder could not be protected from changes by other users." when that fails.
+bool MakeInstallationDirectory(const std::string &dir);
 
 // ---- The sequences ----------------------------------------------------------------------------
 
@@ -168,6 +189,7 @@ public:
     bool IsInstalledCopy() const;
 
 private:
+    void CopyShippedFiles(const std::string &installationDir) const;
     void CreateShortcuts(const std::string &programFile) const;
     void DeleteInstallationDirectory() const;
     void DeleteShortcuts(const std::string &desktop, const std::string &programsMenu) const;

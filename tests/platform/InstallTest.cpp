@@ -197,6 +197,31 @@ protected:
 #ifdef _WIN32
         SetFileAttributesW(Widen(folder + "\\.hidden").c_str(), FILE_ATTRIBUTE_HIDDEN);
 #endif
+        WriteShippedList(folder, ShippedEntries());
+    }
+
+    std::vector<std::string> ShippedEntries() const
+    {
+        return {std::string("Install") + ProgramFileExtension, "Readme.txt", name + ".png",
+            "Pictures/Sample.jpg"};
+    }
+
+    static void WriteShippedList(const std::string &folder, const std::vector<std::string> &entries)
+    {
+        std::string list;
+        for (const std::string &entry : entries)
+            list += entry + "\n";
+        WriteTextFile(folder + "/" + ShippedListFileName, list);
+    }
+
+    // The names under dir, relative to it with '/', in order.
+    static std::vector<std::string> TreeOf(const std::string &dir)
+    {
+        std::vector<std::string> names;
+        for (const auto &entry : fs::recursive_directory_iterator(dir))
+            names.push_back(fs::relative(entry.path(), dir).generic_string());
+        std::sort(names.begin(), names.end());
+        return names;
     }
 
     // The program file named so in dir, written as the platform writes paths.
@@ -500,6 +525,9 @@ TEST_F(InstallTest, TheFolderNameComesFromTheShippedFolder)
     MakeShippedFolder(setup, "setup");
     TInstaller installer = Installer(upperCase, false);
     fs::rename(Native(setup + "/Install") + ProgramFileExtension, upperCase);
+    std::vector<std::string> entries = ShippedEntries();
+    entries[0] = "INSTALL" + std::string(ProgramFileExtension);
+    WriteShippedList(setup, entries);
     installer.InstallTo = Native(temp / "Programs"); // no trailing delimiter
     fs::create_directories(installer.InstallTo);
     installer.Install();
@@ -574,7 +602,13 @@ TEST_F(InstallTest, UninstallRemovesTheInstallationButTheRunningProgram)
     std::vector<std::string> left;
     for (const auto &entry : fs::recursive_directory_iterator(installed))
         left.push_back(entry.path().string());
-    EXPECT_EQ(left, std::vector<std::string> {ProgramIn(installed)});
+    // On Windows the running program moves to a name of its own, which alone is deleted at the
+    // restart, so that a reinstall before it keeps its new program.
+    ASSERT_EQ(left.size(), 1u);
+    if (OnWindows)
+        EXPECT_TRUE(left[0].starts_with(ProgramIn(installed) + ".~mzdel-")) << left[0];
+    else
+        EXPECT_EQ(left[0], ProgramIn(installed));
     EXPECT_FALSE(fs::exists(desktopEntry));
     EXPECT_FALSE(fs::exists(group));
     EXPECT_TRUE(fs::exists(programsMenu));
@@ -674,6 +708,20 @@ TEST_F(InstallTest, InstallingIntoTheShippedFolderItselfIsRefused)
         EXPECT_FALSE(fs::exists(ProgramIn(shipped)));
         EXPECT_FALSE(RegistryWritten());
     }
+}
+
+// Started from Explorer, the installer's current directory is its own folder. The check that the
+// installation does not land inside the shipped folder walks up to the drive's root, which must
+// stay "C:\\": "C:" alone is the current directory on C:, here the shipped folder itself.
+TEST_F(InstallTest, StartedInItsOwnFolderItInstallsOntoTheSameDrive)
+{
+    const fs::path before = fs::current_path();
+    fs::current_path(shipped);
+    Installer(installerFile, false).Install();
+    fs::current_path(before);
+    EXPECT_TRUE(errorDialog.Descriptions.empty())
+        << (errorDialog.Contexts.empty() ? "" : errorDialog.Contexts[0]);
+    EXPECT_TRUE(fs::exists(ProgramIn(installed)));
 }
 
 TEST_F(InstallTest, AFailedRenameOrStartEndsTheInstallationWithTheErrorDialog)
@@ -817,6 +865,9 @@ TEST_F(InstallTest, UninstallAlsoRemovesTheShortcutsOfOlderVersionsInTheUserFold
 TEST_F(InstallTest, TheUninstallEntryTellsTheListOfProgramsWhatItShows)
 {
     WriteTextFile(shipped + "/Pictures/Large.jpg", std::string(5000, 'x'));
+    std::vector<std::string> entries = ShippedEntries();
+    entries.push_back("Pictures/Large.jpg");
+    WriteShippedList(shipped, entries);
     InstallShipped();
     const std::pair<const char *, std::string> values[] = {
         {"DisplayName", name},
@@ -841,4 +892,109 @@ TEST_F(InstallTest, TheUninstallEntryTellsTheListOfProgramsWhatItShows)
     for (const char *valueName : {"DisplayIcon", "DisplayVersion", "EstimatedSize"})
         EXPECT_EQ(EntryValue(uninstallKey + "2", valueName), "<none>") << valueName;
     DeleteUninstallerRegistry(name + "2");
+}
+
+TEST(ShippedList, EachLineNamesAFileInsideTheFolder)
+{
+    const struct
+    {
+        const char *Entry;
+        bool Inside;
+    } cases[] = {
+        {"Install.exe", true},
+        {"platforms/qwindows.dll", true},
+        {"a/b/c.txt", true},
+        {"..data", true}, // a name that starts with dots is still a name
+        {"", false},
+        {"/etc/passwd", false},
+        {"../Qt6Core.dll", false},
+        {"Pictures/../../x.dll", false},
+        {"./Install.exe", false},
+        {"a//b", false},
+        {"Pictures/", false},
+        {"C:x.dll", false},
+        {"Install.exe:Zone.Identifier", false},
+        {"..\\Qt6Core.dll", false},
+        {"\\\\server\\share\\x.dll", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(IsShippedListEntry(c.Entry), c.Inside) << c.Entry;
+}
+
+TEST_F(InstallTest, OnlyTheListedFilesAreInstalled)
+{
+    // Put beside the installer in a Downloads folder, they are loaded where they land.
+    WriteTextFile(shipped + "/Qt6Core.dll", "planted");
+    WriteTextFile(shipped + "/platforms/qwindows.dll", "planted");
+    WriteTextFile(shipped + "/Pictures/Planted.jpg", "planted");
+    // CR LF lines and an empty one, as an editor on Windows might leave them.
+    WriteTextFile(shipped + "/" + ShippedListFileName,
+        std::string("Install") + ProgramFileExtension
+            + "\r\nReadme.txt\r\n\r\nPictures/Sample.jpg\r\n");
+    Installer(installerFile, false).Install();
+
+    EXPECT_TRUE(errorDialog.Descriptions.empty());
+    EXPECT_EQ(TreeOf(installed),
+        (std::vector<std::string> {
+            name + ProgramFileExtension, "Pictures", "Pictures/Sample.jpg", "Readme.txt"}));
+}
+
+TEST_F(InstallTest, AListThatCannotBeFollowedInstallsNothing)
+{
+    const std::string program = std::string("Install") + ProgramFileExtension;
+    const struct
+    {
+        std::vector<std::string> Entries; // empty: no list at all
+        std::string Reason;
+    } cases[] = {
+        {{}, "The shipped folder has no list of its files."},
+        {{program, "Readme.txt", "Qt6Gui.dll"}, "A file of the shipped list is missing."},
+        {{program, "Pictures"}, "A file of the shipped list is missing."}, // a folder is no file
+        {{program, "../download/Mosavo/Readme.txt"},
+            "The list of shipped files names a file outside the shipped folder."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.Reason);
+        errorDialog.Descriptions.clear();
+        errorDialog.Contexts.clear();
+        if (c.Entries.empty())
+            fs::remove(shipped + "/" + ShippedListFileName);
+        else
+            WriteShippedList(shipped, c.Entries);
+        Installer(installerFile, false).Install();
+        ASSERT_EQ(errorDialog.Descriptions.size(), 1u);
+        EXPECT_EQ(errorDialog.Descriptions[0], InstallFailure);
+        EXPECT_NE(errorDialog.Contexts[0].find(c.Reason), std::string::npos)
+            << errorDialog.Contexts[0];
+        EXPECT_FALSE(fs::exists(installed));
+        EXPECT_FALSE(fs::exists(desktopEntry));
+        EXPECT_FALSE(RegistryWritten());
+        EXPECT_TRUE(started.empty());
+    }
+}
+
+TEST_F(InstallTest, ACopyThatFailsHalfwayLeavesTheEarlierInstallationAsItWas)
+{
+    InstallShipped();
+    const std::vector<std::string> before = TreeOf(installed);
+    // What was a folder of the installation is a file now, so the copy cannot go on there.
+    fs::remove_all(installed + "/Pictures");
+    WriteTextFile(installed + "/Pictures", "in the way");
+    MakeShippedFolder(shipped, "shipped 2");
+    WriteTextFile(shipped + "/Extra/Deep/New.txt", "new");
+    WriteShippedList(shipped,
+        {std::string("Install") + ProgramFileExtension, "Extra/Deep/New.txt", "Readme.txt",
+            "Pictures/Sample.jpg"});
+
+    Installer(installerFile, false).Install();
+
+    ASSERT_EQ(errorDialog.Descriptions.size(), 1u);
+    EXPECT_NE(errorDialog.Contexts[0].find("Failed to create directory."), std::string::npos);
+    // No temporary copies, no new folders; the old files untouched.
+    std::vector<std::string> expected = before;
+    expected.erase(std::find(expected.begin(), expected.end(), "Pictures/Sample.jpg"));
+    EXPECT_EQ(TreeOf(installed), expected);
+    EXPECT_EQ(ReadTextFile(installed + "/Readme.txt"), "Read me, shipped 1.\n");
+    EXPECT_NE(ReadTextFile(ProgramIn(installed)).find("# shipped 1"), std::string::npos);
+    EXPECT_TRUE(started.empty());
 }

@@ -310,6 +310,9 @@ private slots:
         const QString installer = QString::fromStdString(installerIn(shipped));
         writeFile(installer, "#!/bin/sh\nexit 0\n", true);
         writeFile(QString::fromStdString(shipped) + "/Readme.txt", "Read me.\n");
+        writeFile(QString::fromStdString(shipped) + "/" + ShippedListFileName,
+            QByteArray::fromStdString(
+                std::string("Install") + ProgramFileExtension + "\nReadme.txt\n"));
         TInstallForm form;
         std::vector<std::string> started;
         form.Installer.StartProgram = [&started](const std::string &programFile) {

@@ -172,25 +172,40 @@ bool copyContent(int from, int to)
     }
 }
 
-// Copies a regular file through a hidden temporary beside the destination that is renamed over
-// it: the destination is whole or untouched, and a running program file can be replaced.
-bool copyFile(const std::string &source, const std::string &destination)
+// Copies a regular file (never a link) into a new hidden temporary beside the destination, with
+// its permissions and times; empty when it cannot, and then no temporary is left.
+std::string copyToTemporary(const std::string &source, const std::string &destination)
 {
     TUniqueFd from(open(source.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     struct stat status
     {
     };
     if (!from.Valid() || fstat(from.Get(), &status) != 0 || !S_ISREG(status.st_mode))
-        return false;
+        return {};
     std::string temporary = TemporaryPatternBeside(destination);
     TUniqueFd to(mkostemp(temporary.data(), O_CLOEXEC));
     if (!to.Valid())
-        return false;
+        return {};
     const timespec times[2] = {status.st_atim, status.st_mtim};
     const bool written = copyContent(from.Get(), to.Get())
         && fchmod(to.Get(), status.st_mode & 07777) == 0 && futimens(to.Get(), times) == 0;
     const bool closed = close(to.Release()) == 0;
-    if (written && closed && rename(temporary.c_str(), destination.c_str()) == 0)
+    if (written && closed)
+        return temporary;
+    const int error = errno;
+    unlink(temporary.c_str());
+    errno = error;
+    return {};
+}
+
+// Copies a regular file through a hidden temporary beside the destination that is renamed over
+// it: the destination is whole or untouched, and a running program file can be replaced.
+bool copyFile(const std::string &source, const std::string &destination)
+{
+    const std::string temporary = copyToTemporary(source, destination);
+    if (temporary.empty())
+        return false;
+    if (rename(temporary.c_str(), destination.c_str()) == 0)
         return true;
     unlink(temporary.c_str());
     return false;
@@ -343,6 +358,33 @@ void DeleteDirectoryNoErrors(const std::string &dir)
 void CopyDeleteDirectory(const std::string &source, const std::string &destination, bool copy)
 {
     copyDeleteLevel(source, destination, copy);
+}
+
+bool MakeCopyDestination(const std::string &dir)
+{
+    FUNCTION_NAME("MakeCopyDestination");
+    const std::string directory = treeRootName(dir);
+    SetLastSystemError(0);
+    const bool made = mkdir(directory.c_str(), 0777) == 0;
+    if (!made && SystemCallFailedExceptExisting())
+        RaiseError(HERE, TR("Error", "Failed to create directory."), dir, "", LastSystemError());
+    if (!isDirectoryThere(directory))
+        RaiseError(HERE, TR("Error", "Failed to create directory."), dir, "", ENOTDIR);
+    if (const int error = writeAccessError(directory); error != 0)
+        RaiseError(HERE, TR("Error", "Failed to create directory."), dir, "",
+            static_cast<uint32_t>(error));
+    return made;
+}
+
+std::string CopyFileBeside(const std::string &source, const std::string &destination)
+{
+    FUNCTION_NAME("CopyFileBeside");
+    errno = 0;
+    const std::string temporary = copyToTemporary(source, destination);
+    if (temporary.empty())
+        RaiseError(HERE, TR("Error", "Failed to copy file."), source, destination,
+            static_cast<uint32_t>(errno != 0 ? errno : EINVAL));
+    return temporary;
 }
 
 void PrepareRenameTarget(const std::string &oldName, const std::string &newName, bool replace)

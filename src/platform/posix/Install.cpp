@@ -119,3 +119,9 @@ TElevatedRun StartElevatedAndWait()
 }
 
 void DeleteTreeAtRestart(const std::string & /*path*/) { }
+
+// The installation lies in the user's own home, which only that user may write.
+bool MakeInstallationDirectory(const std::string &dir)
+{
+    return MakeCopyDestination(dir);
+}

@@ -9,6 +9,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 #include <winnetwk.h>
+#include <winternl.h>
 
 #include <cstdlib>
 #include <io.h>
@@ -91,7 +92,7 @@ using TFileIdentity = std::tuple<DWORD, DWORD, DWORD>;
 
 std::optional<TFileIdentity> fileIdentity(const std::string &path)
 {
-    const TUniqueHandle file(OpenForQuery(Widen(path)));
+    const TUniqueHandle file(OpenForQuery(SystemName(path)));
     BY_HANDLE_FILE_INFORMATION information {};
     if (!file.Valid() || !GetFileInformationByHandle(file.Get(), &information))
         return std::nullopt;
@@ -155,6 +156,25 @@ private:
 };
 
 } // namespace
+
+std::wstring SystemName(const std::string &path)
+{
+    // CreateDirectoryW stops 12 characters short of MAX_PATH (room for an 8.3 name).
+    constexpr std::size_t LongestPlainName = MAX_PATH - 12 - 1;
+    const std::wstring wide = Widen(path);
+    if (wide.starts_with(L"\\\\?\\") || wide.starts_with(L"\\\\.\\"))
+        return wide;
+    const std::wstring full = grownText([&](wchar_t *buffer, DWORD size) {
+        return GetFullPathNameW(wide.c_str(), size, buffer, nullptr);
+    });
+    if (full.size() <= LongestPlainName && wide.size() <= LongestPlainName)
+        return wide;
+    if (full.starts_with(L"\\\\"))
+        return L"\\\\?\\UNC\\" + full.substr(2);
+    if (full.size() >= 3 && full[1] == L':')
+        return L"\\\\?\\" + full;
+    return wide;
+}
 
 TComScope::TComScope() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
 { }
@@ -236,6 +256,24 @@ bool ClearReadOnlyOf(HANDLE entry)
     return SetFileInformationByHandle(entry, FileBasicInfo, &information, sizeof information);
 }
 
+bool RemoveOpenEntry(HANDLE entry)
+{
+    // The name goes at once, even while others still hold the file open, so that it never
+    // lingers as pending deletion and keeps its folder from being removed; read-only or not.
+    FILE_DISPOSITION_INFO_EX posix {};
+    posix.Flags = FILE_DISPOSITION_FLAG_DELETE | FILE_DISPOSITION_FLAG_POSIX_SEMANTICS
+        | FILE_DISPOSITION_FLAG_IGNORE_READONLY_ATTRIBUTE;
+    // FileDispositionInfoEx, which the headers declare only for Windows 10 1809 and later.
+    constexpr auto dispositionInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(21);
+    if (SetFileInformationByHandle(entry, dispositionInfoEx, &posix, sizeof posix))
+        return true;
+    // Systems before Windows 10 1809, and file systems other than NTFS, know only the classic one.
+    ClearReadOnlyOf(entry);
+    FILE_DISPOSITION_INFO disposition {};
+    disposition.DeleteFile = TRUE;
+    return SetFileInformationByHandle(entry, FileDispositionInfo, &disposition, sizeof disposition);
+}
+
 bool RemoveEntryItself(const std::wstring &path)
 {
     TUniqueHandle entry;
@@ -245,21 +283,61 @@ bool RemoveEntryItself(const std::wstring &path)
     });
     if (!entry.Valid() || !IsOwnEntry(entry.Get(), path))
         return false;
-    // The name goes at once, even while others still hold the file open, so that it never
-    // lingers as pending deletion and keeps its folder from being removed; read-only or not.
-    FILE_DISPOSITION_INFO_EX posix {};
-    posix.Flags = FILE_DISPOSITION_FLAG_DELETE | FILE_DISPOSITION_FLAG_POSIX_SEMANTICS
-        | FILE_DISPOSITION_FLAG_IGNORE_READONLY_ATTRIBUTE;
-    // FileDispositionInfoEx, which the headers declare only for Windows 10 1809 and later.
-    constexpr auto dispositionInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(21);
-    if (SetFileInformationByHandle(entry.Get(), dispositionInfoEx, &posix, sizeof posix))
+    return RemoveOpenEntry(entry.Get());
+}
+
+HANDLE OpenEntryIn(
+    HANDLE folder, const std::wstring &name, DWORD access, DWORD sharing, bool directory)
+{
+    using TNtCreateFile = NTSTATUS(NTAPI *)(PHANDLE, ACCESS_MASK, POBJECT_ATTRIBUTES,
+        PIO_STATUS_BLOCK, PLARGE_INTEGER, ULONG, ULONG, ULONG, ULONG, PVOID, ULONG);
+    using TStatusToError = ULONG(NTAPI *)(NTSTATUS);
+    static const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    static const auto ntCreateFile = reinterpret_cast<TNtCreateFile>(
+        reinterpret_cast<void (*)()>(GetProcAddress(ntdll, "NtCreateFile")));
+    static const auto statusToError = reinterpret_cast<TStatusToError>(
+        reinterpret_cast<void (*)()>(GetProcAddress(ntdll, "RtlNtStatusToDosError")));
+    // A name, never a path: nothing but the entry of this folder can be reached.
+    if (!ntCreateFile || !statusToError || name.empty()
+        || name.find_first_of(L"\\/:") != std::wstring::npos || name == L"." || name == L"..") {
+        SetLastError(ERROR_INVALID_NAME);
+        return INVALID_HANDLE_VALUE;
+    }
+    UNICODE_STRING objectName {};
+    objectName.Buffer = const_cast<wchar_t *>(name.c_str());
+    objectName.Length = static_cast<USHORT>(name.size() * sizeof(wchar_t));
+    objectName.MaximumLength = objectName.Length;
+    OBJECT_ATTRIBUTES attributes {};
+    attributes.Length = sizeof attributes;
+    attributes.RootDirectory = folder;
+    attributes.ObjectName = &objectName;
+    attributes.Attributes = OBJ_CASE_INSENSITIVE;
+    IO_STATUS_BLOCK status {};
+    HANDLE entry = INVALID_HANDLE_VALUE;
+    constexpr ULONG SynchronousIo = 0x20; // FILE_SYNCHRONOUS_IO_NONALERT
+    constexpr ULONG BackupIntent = 0x4000; // FILE_OPEN_FOR_BACKUP_INTENT
+    const ULONG options = FILE_OPEN_REPARSE_POINT | SynchronousIo | BackupIntent
+        | (directory ? FILE_DIRECTORY_FILE : 0);
+    const NTSTATUS result = ntCreateFile(&entry, access | SYNCHRONIZE | FILE_READ_ATTRIBUTES,
+        &attributes, &status, nullptr, 0, sharing, FILE_OPEN, options, nullptr, 0);
+    if (result < 0) {
+        SetLastError(statusToError(result));
+        return INVALID_HANDLE_VALUE;
+    }
+    return entry;
+}
+
+bool IsEntryOf(HANDLE entry, HANDLE folder, const std::wstring &name)
+{
+    const std::optional<std::wstring> own = FinalNameOf(entry);
+    const std::optional<std::wstring> parent = FinalNameOf(folder);
+    // Without final names (some network file systems) the attributes have to tell.
+    if (!own || !parent)
         return true;
-    // Systems before Windows 10 1809, and file systems other than NTFS, know only the classic one.
-    ClearReadOnlyOf(entry.Get());
-    FILE_DISPOSITION_INFO disposition {};
-    disposition.DeleteFile = TRUE;
-    return SetFileInformationByHandle(
-        entry.Get(), FileDispositionInfo, &disposition, sizeof disposition);
+    const std::wstring expected = joined(*parent, L"\\" + name);
+    return CompareStringOrdinal(own->c_str(), static_cast<int>(own->size()), expected.c_str(),
+               static_cast<int>(expected.size()), TRUE)
+        == CSTR_EQUAL;
 }
 
 // ---- Paths --------------------------------------------------------------------------------------
@@ -355,7 +433,7 @@ bool PathExists(const std::string &path)
 {
     if (path.empty())
         return false;
-    const std::wstring wide = Widen(path);
+    const std::wstring wide = SystemName(path);
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return false;
@@ -365,7 +443,7 @@ bool PathExists(const std::string &path)
 
 bool ClearReadOnlyAttr(const std::string &path)
 {
-    const std::wstring wide = Widen(path);
+    const std::wstring wide = SystemName(path);
     const TUniqueHandle entry(OpenEntryItself(wide, FILE_WRITE_ATTRIBUTES));
     BY_HANDLE_FILE_INFORMATION information {};
     if (!entry.Valid() || !GetFileInformationByHandle(entry.Get(), &information))

@@ -46,6 +46,11 @@ private:
     bool initialised_ = false;
 };
 
+// The name to hand the system for a file path: the path as it is while it is short, else its full
+// form with the \\?\ prefix (\\?\UNC\ for a network path), which lifts the limit of MAX_PATH
+// characters. The shell's own calls know no such names; only file calls are given them.
+std::wstring SystemName(const std::string &path);
+
 // Opens a file or directory only to ask about it; links are followed. Invalid when missing.
 HANDLE OpenForQuery(const std::wstring &path);
 // The name of an open file or directory as the file system reaches it, every link resolved.
@@ -82,6 +87,19 @@ bool RetryWhileHeld(Call &&call)
 // Deletes the file, link or empty directory at `path` itself, never what a link points to. Under
 // Wine a Unix symbolic link stays: deleting it by name there deletes its target.
 bool RemoveEntryItself(const std::wstring &path);
+
+// Sets the open entry (opened with DELETE access) to be deleted: at once where the system can,
+// else when its last handle closes. A directory must be empty.
+bool RemoveOpenEntry(HANDLE entry);
+// Opens the entry `name` of the open directory `folder` itself (a link as the link, where the
+// system can), relative to that handle and never by a path, so that no folder renamed or swapped
+// on the way can lead elsewhere. With `directory`, only a directory opens. Invalid when it
+// cannot, with the last error set.
+HANDLE OpenEntryIn(
+    HANDLE folder, const std::wstring &name, DWORD access, DWORD sharing, bool directory);
+// Whether `entry`, opened as `name` in `folder`, is that entry itself and not what a link of that
+// name points to (Wine follows Unix symbolic links whatever it is asked).
+bool IsEntryOf(HANDLE entry, HANDLE folder, const std::wstring &name);
 
 // Whether an entry with these attributes of its own (a link's own, never its target's) and this
 // reparse tag names another place. Windows marks links, junctions and (under Wine) Unix symbolic

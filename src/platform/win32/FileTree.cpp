@@ -65,45 +65,73 @@ std::string treeRootName(std::string path)
 // Deletes a file or link itself; a link that the system cannot remove as itself stays.
 void removeEntry(const std::string &path)
 {
-    RemoveEntryItself(Widen(path));
+    RemoveEntryItself(SystemName(path));
 }
 
-// An open directory that is not a link, held so that its name keeps naming it.
+// An open directory that is not a link, held so that its name keeps naming it: without delete
+// sharing, neither it nor a folder above it can be renamed or replaced by a link while it is
+// held. It asks for no DELETE access itself, which listing it by name would then have to share.
 class TPinnedDirectory
 {
 public:
+    static constexpr DWORD Sharing = FILE_SHARE_READ | FILE_SHARE_WRITE;
+
+    // The directory that `path` names. The link itself is opened where the system can; Wine
+    // opens the target, so the name's own attributes and the handle's final name are asked too.
     explicit TPinnedDirectory(const std::wstring &path)
     {
-        // The link itself is opened where the system can; Wine opens the target, so the name's
-        // own attributes and the handle's final name are asked as well.
         const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT;
-        handle_.Reset(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
-            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, flags, nullptr));
-        if (!handle_.Valid() && GetLastError() == ERROR_SHARING_VIOLATION)
-            handle_.Reset(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
-                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                flags, nullptr));
+        RetryWhileHeld([&] {
+            handle_.Reset(
+                CreateFileW(path.c_str(), Access, Sharing, nullptr, OPEN_EXISTING, flags, nullptr));
+            return handle_.Valid();
+        });
         if (!handle_.Valid()) {
             error_ = GetLastError();
             return;
         }
-        BY_HANDLE_FILE_INFORMATION information {};
         const DWORD nameAttributes = GetFileAttributesW(path.c_str());
-        if (!GetFileInformationByHandle(handle_.Get(), &information)
-            || kindOfEntry(information.dwFileAttributes, ReparseTagOf(handle_.Get()))
-                != TEntryKind::Directory
-            || kindAt(path, nameAttributes) != TEntryKind::Directory
-            || !IsOwnEntry(handle_.Get(), path)) {
-            handle_.Reset();
-            error_ = ERROR_DIRECTORY;
+        if (!isDirectory() || kindAt(path, nameAttributes) != TEntryKind::Directory
+            || !IsOwnEntry(handle_.Get(), path))
+            fail();
+    }
+    // The directory `name` in the pinned `folder`, opened relative to it.
+    TPinnedDirectory(HANDLE folder, const std::wstring &name)
+    {
+        RetryWhileHeld([&] {
+            handle_.Reset(OpenEntryIn(folder, name, Access, Sharing, true));
+            return handle_.Valid();
+        });
+        if (!handle_.Valid()) {
+            error_ = GetLastError();
+            return;
         }
+        if (!isDirectory() || !IsEntryOf(handle_.Get(), folder, name))
+            fail();
     }
 
     bool Valid() const { return handle_.Valid(); }
+    HANDLE Get() const { return handle_.Get(); }
+    // ERROR_DIRECTORY when what is there is no directory of its own (a link, a file).
     DWORD Error() const { return error_; }
     void Close() { handle_.Reset(); }
 
 private:
+    static constexpr DWORD Access = FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
+
+    bool isDirectory() const
+    {
+        BY_HANDLE_FILE_INFORMATION information {};
+        return GetFileInformationByHandle(handle_.Get(), &information)
+            && kindOfEntry(information.dwFileAttributes, ReparseTagOf(handle_.Get()))
+            == TEntryKind::Directory;
+    }
+    void fail()
+    {
+        handle_.Reset();
+        error_ = ERROR_DIRECTORY;
+    }
+
     TUniqueHandle handle_;
     DWORD error_ = 0;
 };
@@ -157,47 +185,81 @@ private:
 
 // ---- Deletion -----------------------------------------------------------------------------------
 
-// A link where a directory is to be deleted goes itself; inside the tree so does a file that has
-// replaced a listed directory in the meantime.
-bool removedAsEntry(const std::wstring &path, bool nested)
+// A link where a directory is to be deleted goes itself.
+bool removedAsEntry(const std::wstring &path)
 {
     const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return false;
-    const TEntryKind kind = kindAt(path, attributes);
-    if (kind == TEntryKind::Directory || (kind == TEntryKind::File && !nested))
+    if (attributes == INVALID_FILE_ATTRIBUTES || kindAt(path, attributes) != TEntryKind::Link)
         return false;
     RemoveEntryItself(path);
     return true;
 }
 
-void deleteTree(const std::string &dir, bool nested)
+// Deletes the file or link `name` of the pinned folder itself, opened relative to the pin.
+void removeEntryIn(HANDLE folder, const std::wstring &name)
+{
+    TUniqueHandle entry;
+    RetryWhileHeld([&] {
+        entry.Reset(OpenEntryIn(folder, name, DELETE | FILE_WRITE_ATTRIBUTES,
+            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, false));
+        return entry.Valid();
+    });
+    if (entry.Valid() && IsEntryOf(entry.Get(), folder, name))
+        RemoveOpenEntry(entry.Get());
+}
+
+void deleteNested(HANDLE parent, const std::wstring &name, const std::string &path);
+
+// The pinned folder's entries, each opened relative to the pin. The listing goes by name; what it
+// lists is deleted only where the pin has it.
+void deleteLevel(TPinnedDirectory &pinned, const std::string &dir)
 {
     FUNCTION_NAME("DeleteDirectoryNoErrors");
-    const std::wstring root = Widen(treeRootName(dir));
-    TPinnedDirectory pinned(root);
-    if (!pinned.Valid()) {
-        if (removedAsEntry(root, nested))
-            return;
-        RaiseError(HERE, TR("Error", "Can not find directory."), dir);
-    }
-    TListing listing(root);
+    TListing listing(SystemName(treeRootName(dir)));
     if (listing.Error() != 0)
         RaiseError(HERE, TR("Error", "Can not find directory."), dir);
     for (; listing.AtEntry(); listing.Next()) {
         const std::wstring name = listing.Name();
         if (isDotEntry(name))
             continue;
-        const std::string path = AddTrailingBackslash(dir) + Narrow(name);
         if (kindOfListed(listing.Entry()) == TEntryKind::Directory)
-            deleteTree(path, true);
+            deleteNested(pinned.Get(), name, AddTrailingBackslash(dir) + Narrow(name));
         else
-            removeEntry(path);
+            removeEntryIn(pinned.Get(), name);
     }
     if (listing.Error() != 0)
         RaiseError(HERE, TR("Error", "Failed to delete directory content."), dir);
-    listing.Close();
-    pinned.Close();
+}
+
+// A listed directory, pinned relative to its parent's pin. A link or a file that has taken its
+// place in the meantime goes itself.
+void deleteNested(HANDLE parent, const std::wstring &name, const std::string &path)
+{
+    FUNCTION_NAME("DeleteDirectoryNoErrors");
+    {
+        TPinnedDirectory pinned(parent, name);
+        if (!pinned.Valid() && pinned.Error() != ERROR_DIRECTORY)
+            RaiseError(HERE, TR("Error", "Can not find directory."), path);
+        if (pinned.Valid())
+            deleteLevel(pinned, path);
+    }
+    // The emptied folder, through its parent's pin still.
+    removeEntryIn(parent, name);
+}
+
+void deleteTree(const std::string &dir)
+{
+    FUNCTION_NAME("DeleteDirectoryNoErrors");
+    const std::wstring root = SystemName(treeRootName(dir));
+    {
+        TPinnedDirectory pinned(root);
+        if (!pinned.Valid()) {
+            if (removedAsEntry(root))
+                return;
+            RaiseError(HERE, TR("Error", "Can not find directory."), dir);
+        }
+        deleteLevel(pinned, dir);
+    }
     RemoveEntryItself(root);
 }
 
@@ -207,30 +269,66 @@ void deleteTree(const std::string &dir, bool nested)
 // system warn at every start of a copied program.
 constexpr const wchar_t *DownloadMarkStream = L":Zone.Identifier";
 
+// A name in `folder` (with its trailing delimiter) that no other copy of this or another process
+// picks at the same moment. Unlike GetTempFileNameW it takes folders of any depth.
+std::wstring temporaryNameIn(const std::wstring &folder)
+{
+    static LONG counter = 0;
+    wchar_t name[64] = {};
+    swprintf(name, std::size(name), L"~mz%lx-%lx-%llx.tmp", GetCurrentProcessId(),
+        static_cast<unsigned long>(InterlockedIncrement(&counter)),
+        static_cast<unsigned long long>(GetTickCount64()));
+    return folder + name;
+}
+
+// Copies a file into a new temporary beside the destination, carrying the source's streams but
+// its download mark; a link is copied as a link where this user may make links. Empty when it
+// cannot (the last error tells why), and then no temporary is left.
+std::wstring copyToTemporary(const std::string &source, const std::string &destination)
+{
+    const std::wstring folder
+        = SystemName(AddTrailingBackslash(GetFileDir(GetFullFileName(destination))));
+    const std::wstring from = SystemName(source);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::wstring temporary = temporaryNameIn(folder);
+        if (RetryWhileHeld([&] {
+                return CopyFileExW(from.c_str(), temporary.c_str(), nullptr, nullptr, nullptr,
+                    COPY_FILE_COPY_SYMLINK | COPY_FILE_FAIL_IF_EXISTS);
+            })) {
+            // Where there is none, or the file system keeps no streams (FAT), nothing is deleted.
+            DeleteFileW((temporary + DownloadMarkStream).c_str());
+            return temporary;
+        }
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
+            SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(temporary.c_str());
+            SetLastError(error);
+            return {};
+        }
+    }
+    return {};
+}
+
+bool moveIntoPlace(const std::wstring &temporary, const std::wstring &target)
+{
+    return RetryWhileHeld(
+        [&] { return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING); });
+}
+
+void removeTemporary(const std::wstring &temporary)
+{
+    SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(temporary.c_str());
+}
+
 // Copies a file through a temporary beside the destination that is moved over it: the
 // destination is whole or untouched, and a link in its place is replaced, not written through.
-// A link is copied as a link where this user may make links. The copy carries the source's
-// streams but its download mark.
 void copyFile(const std::string &source, const std::string &destination)
 {
-    const std::wstring target = Widen(destination);
-    const std::wstring folder = Widen(GetFileDir(GetFullFileName(destination)));
-    wchar_t temporary[MAX_PATH] = {};
-    if (GetTempFileNameW(folder.c_str(), L"~mz", 0, temporary) == 0)
-        return;
-    const std::wstring from = Widen(source);
-    if (RetryWhileHeld([&] {
-            return CopyFileExW(
-                from.c_str(), temporary, nullptr, nullptr, nullptr, COPY_FILE_COPY_SYMLINK);
-        })) {
-        // Where there is none, or the file system keeps no streams (FAT), nothing is deleted.
-        DeleteFileW((std::wstring(temporary) + DownloadMarkStream).c_str());
-        if (RetryWhileHeld(
-                [&] { return MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING); }))
-            return;
-    }
-    SetFileAttributesW(temporary, FILE_ATTRIBUTE_NORMAL);
-    DeleteFileW(temporary);
+    const std::wstring temporary = copyToTemporary(source, destination);
+    if (!temporary.empty() && !moveIntoPlace(temporary, SystemName(destination)))
+        removeTemporary(temporary);
 }
 
 // Zero when the directory is a directory (not a link) that this user may add entries to, else
@@ -250,7 +348,7 @@ void createDestination(
     TFunStatContext &local, const std::string &source, const std::string &destination)
 {
     FUNCTION_NAME("CopyDeleteDirectory");
-    const std::wstring directory = Widen(treeRootName(destination));
+    const std::wstring directory = SystemName(treeRootName(destination));
     // No template directory: made from a link, the new directory would be a link too.
     if (!CreateDirectoryW(directory.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
         const uint32_t code = GetLastError();
@@ -303,7 +401,7 @@ bool isSkippedEntry(const WIN32_FIND_DATAW &entry)
 void copyDeleteLevel(const std::string &source, const std::string &destination, bool copy)
 {
     FUNCTION_NAME("CopyDeleteDirectory");
-    const std::wstring root = Widen(treeRootName(source));
+    const std::wstring root = SystemName(treeRootName(source));
     StatusGuard(HERE, [&](TFunStatContext &local) {
         std::optional<TPinnedDirectory> pinned;
         std::optional<TListing> listing;
@@ -343,7 +441,7 @@ void copyDeleteLevel(const std::string &source, const std::string &destination, 
 
 void DeleteDirectoryNoErrors(const std::string &dir)
 {
-    deleteTree(dir, false);
+    deleteTree(dir);
 }
 
 void CopyDeleteDirectory(const std::string &source, const std::string &destination, bool copy)
@@ -351,11 +449,37 @@ void CopyDeleteDirectory(const std::string &source, const std::string &destinati
     copyDeleteLevel(source, destination, copy);
 }
 
+bool MakeCopyDestination(const std::string &dir)
+{
+    FUNCTION_NAME("MakeCopyDestination");
+    const std::wstring directory = SystemName(treeRootName(dir));
+    const bool made = CreateDirectoryW(directory.c_str(), nullptr);
+    if (!made && GetLastError() != ERROR_ALREADY_EXISTS)
+        RaiseError(HERE, TR("Error", "Failed to create directory."), dir, "", GetLastError());
+    if (const DWORD error = destinationError(directory); error != 0)
+        RaiseError(HERE, TR("Error", "Failed to create directory."), dir, "", error);
+    return made;
+}
+
+std::string CopyFileBeside(const std::string &source, const std::string &destination)
+{
+    FUNCTION_NAME("CopyFileBeside");
+    const std::wstring from = SystemName(source);
+    const DWORD attributes = GetFileAttributesW(from.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || kindAt(from, attributes) != TEntryKind::File)
+        RaiseError(HERE, TR("Error", "Failed to copy file."), source, destination,
+            attributes == INVALID_FILE_ATTRIBUTES ? GetLastError() : ERROR_DIRECTORY);
+    const std::wstring temporary = copyToTemporary(source, destination);
+    if (temporary.empty())
+        RaiseError(HERE, TR("Error", "Failed to copy file."), source, destination, GetLastError());
+    return Narrow(temporary);
+}
+
 void PrepareRenameTarget(const std::string &oldName, const std::string &newName, bool replace)
 {
-    const DWORD attributes = GetFileAttributesW(Widen(newName).c_str());
+    const DWORD attributes = GetFileAttributesW(SystemName(newName).c_str());
     if (replace && !IsSameFile(oldName, newName) && attributes != INVALID_FILE_ATTRIBUTES
-        && kindAt(Widen(newName), attributes) != TEntryKind::Directory)
+        && kindAt(SystemName(newName), attributes) != TEntryKind::Directory)
         removeEntry(newName);
 }
 
@@ -371,8 +495,8 @@ void MyRenameFile(const std::string &oldName, const std::string &newName, bool r
         if (!IsSameFile(oldName, newName))
             ClearReadOnlyAttr(newName);
     }
-    const std::wstring from = Widen(oldName);
-    const std::wstring to = Widen(newName);
+    const std::wstring from = SystemName(oldName);
+    const std::wstring to = SystemName(newName);
     if (!RetryWhileHeld([&] { return MoveFileExW(from.c_str(), to.c_str(), flags); }))
         RaiseError(HERE, TR("Error", "Failed to rename."), oldName, newName, 0);
 }

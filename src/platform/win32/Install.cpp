@@ -1,16 +1,24 @@
 #include "platform/Install.h"
 
+#include "core/Error.h"
 #include "core/File.h"
+#include "core/Texts.h"
+#include "platform/File.h"
 #include "platform/Program.h"
 #include "platform/win32/Elevation.h"
 #include "platform/win32/FileInternal.h"
 #include "platform/win32/WideText.h"
 
+#include <cwchar>
+#include <iterator>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include <windows.h>
-// After windows.h, which it needs.
+// After windows.h, which they need.
+#include <aclapi.h>
+#include <sddl.h>
 #include <shellapi.h>
 
 namespace {
@@ -75,9 +83,39 @@ void scheduleDeletion(const std::wstring &path)
     MoveFileExW(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
 }
 
-// Entries first, then the folder; a link is scheduled as itself and never entered.
+// A name in the same folder that nothing else uses: the file keeps its volume and folder, so a
+// running image may take it, and the original name is free for a reinstall.
+std::wstring asideName(const std::wstring &path, unsigned attempt)
+{
+    static LONG counter = 0;
+    wchar_t suffix[64] = {};
+    swprintf(suffix, std::size(suffix), L".~mzdel-%lx-%lx-%x", GetCurrentProcessId(),
+        static_cast<unsigned long>(InterlockedIncrement(&counter)), attempt);
+    return path + suffix;
+}
+
+// Moves a file that is still there (in use) to a name of its own, and schedules that name alone:
+// a reinstall before the restart puts its new file under the old name, which must survive the
+// restart. A file that cannot even be renamed is left, not scheduled by a name that a reinstall
+// would reuse.
+void moveAsideAndSchedule(const std::wstring &path)
+{
+    for (unsigned attempt = 0; attempt < 16; ++attempt) {
+        const std::wstring aside = asideName(path, attempt);
+        if (MoveFileExW(path.c_str(), aside.c_str(), 0)) {
+            scheduleDeletion(aside);
+            return;
+        }
+        if (GetLastError() != ERROR_ALREADY_EXISTS && GetLastError() != ERROR_FILE_EXISTS)
+            return;
+    }
+}
+
+// Entries first, then the folder. A folder is scheduled by its name: at the restart it goes only
+// when empty, so one that a reinstall has filled again stays. A link is never entered.
 void scheduleTreeDeletion(const std::wstring &folder)
 {
+    std::vector<std::wstring> files;
     WIN32_FIND_DATAW entry {};
     const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
     if (find != INVALID_HANDLE_VALUE) {
@@ -91,10 +129,12 @@ void scheduleTreeDeletion(const std::wstring &folder)
                 && !IsLinkEntry(attributes, entry.dwReserved0))
                 scheduleTreeDeletion(path);
             else
-                scheduleDeletion(path);
+                files.push_back(path); // renamed once the listing is closed
         } while (FindNextFileW(find, &entry));
         FindClose(find);
     }
+    for (const std::wstring &path : files)
+        moveAsideAndSchedule(path);
     scheduleDeletion(folder);
 }
 
@@ -137,13 +177,94 @@ void DeleteTreeAtRestart(const std::string &path)
     std::string folder = path;
     while (folder.size() > 3 && IsPathDelimiter(folder.back()))
         folder.pop_back();
-    const DWORD attributes = GetFileAttributesW(Widen(folder).c_str());
+    const std::wstring name = SystemName(folder);
+    const DWORD attributes = GetFileAttributesW(name.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return;
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !IsLinkAttributes(attributes, Widen(folder)))
-        scheduleTreeDeletion(Widen(folder));
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !IsLinkAttributes(attributes, name))
+        scheduleTreeDeletion(name);
     else
-        scheduleDeletion(Widen(folder));
+        moveAsideAndSchedule(name);
+}
+
+namespace {
+
+// Protected (nothing inherited from the parent), inherited by everything inside: SYSTEM and
+// Administrators full control, Users read and execute.
+constexpr const wchar_t *InstallationAccess
+    = L"D:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)";
+
+class TSecurityDescriptor
+{
+public:
+    explicit TSecurityDescriptor(const wchar_t *sddl)
+    {
+        if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
+                sddl, SDDL_REVISION_1, &descriptor_, nullptr))
+            descriptor_ = nullptr;
+    }
+    ~TSecurityDescriptor() { LocalFree(descriptor_); }
+    TSecurityDescriptor(const TSecurityDescriptor &) = delete;
+    TSecurityDescriptor &operator=(const TSecurityDescriptor &) = delete;
+
+    PSECURITY_DESCRIPTOR Get() const { return descriptor_; }
+    PACL Dacl() const
+    {
+        BOOL present = FALSE;
+        BOOL defaulted = FALSE;
+        PACL dacl = nullptr;
+        if (!descriptor_ || !GetSecurityDescriptorDacl(descriptor_, &present, &dacl, &defaulted))
+            return nullptr;
+        return present ? dacl : nullptr;
+    }
+
+private:
+    PSECURITY_DESCRIPTOR descriptor_ = nullptr;
+};
+
+// Gives an existing folder the installation's access list and Administrators as its owner, so
+// that whoever made it beforehand keeps no say over it.
+DWORD protectExisting(const std::wstring &folder, const TSecurityDescriptor &descriptor)
+{
+    BYTE administrators[SECURITY_MAX_SID_SIZE] = {};
+    DWORD size = sizeof administrators;
+    if (!CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, administrators, &size))
+        return GetLastError();
+    return SetNamedSecurityInfoW(const_cast<wchar_t *>(folder.c_str()), SE_FILE_OBJECT,
+        OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION
+            | PROTECTED_DACL_SECURITY_INFORMATION,
+        administrators, nullptr, descriptor.Dacl(), nullptr);
+}
+
+} // namespace
+
+bool MakeInstallationDirectory(const std::string &dir)
+{
+    FUNCTION_NAME("MakeInstallationDirectory");
+    if (!isElevated())
+        return MakeCopyDestination(dir);
+    const std::string refusal = TR(
+        "Error", "The installation folder could not be protected from changes by other users.");
+    const TSecurityDescriptor descriptor(InstallationAccess);
+    if (!descriptor.Get() || !descriptor.Dacl())
+        RaiseError(HERE, refusal, dir, "", GetLastError());
+    std::string folder = dir;
+    while (folder.size() > 3 && IsPathDelimiter(folder.back()))
+        folder.pop_back();
+    const std::wstring name = SystemName(folder);
+    SECURITY_ATTRIBUTES attributes {};
+    attributes.nLength = sizeof attributes;
+    attributes.lpSecurityDescriptor = descriptor.Get();
+    // Made with its list at once: there is no moment in which others may put a file inside.
+    const bool made = CreateDirectoryW(name.c_str(), &attributes);
+    if (!made && GetLastError() != ERROR_ALREADY_EXISTS)
+        RaiseError(HERE, TR("Error", "Failed to create directory."), dir, "", GetLastError());
+    // A link or a file in its place, or a folder that cannot be written, is refused there.
+    MakeCopyDestination(dir);
+    if (!made)
+        if (const DWORD error = protectExisting(name, descriptor); error != ERROR_SUCCESS)
+            RaiseError(HERE, refusal, dir, "", error);
+    return made;
 }
 
 // The entry lives in the registry, in no file.

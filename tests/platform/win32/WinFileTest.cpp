@@ -15,6 +15,8 @@
 #include <io.h>
 #include <set>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -366,4 +368,99 @@ TEST_F(WinFileTree, AFileHeldForGoodFailsAfterAboutASecond)
     EXPECT_EQ(ReadWideFile(held), "old");
     EXPECT_GE(waited, std::chrono::milliseconds(800));
     EXPECT_LT(waited, std::chrono::milliseconds(3000));
+}
+
+// The deletion holds each folder it walks without delete sharing: while it waits for a held file,
+// neither that folder nor the tree can be renamed away (and a link put in their place).
+TEST_F(WinFileTree, AFolderBeingDeletedCannotBeRenamedAway)
+{
+    const std::string tree = temp / "tree";
+    const std::string held = tree + "\\mid\\held.txt";
+    WriteWideFile(held, "held");
+    bool deleted = false;
+    std::vector<std::pair<std::string, bool>> renamed;
+    {
+        const THeldFile holder(held, std::chrono::milliseconds(400));
+        std::thread deletion([&] { deleted = Deleted(tree); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        for (const std::string &folder : {tree + "\\mid", tree})
+            renamed.emplace_back(
+                folder, MoveFileExW(Widen(folder).c_str(), Widen(folder + "-moved").c_str(), 0));
+        deletion.join();
+    }
+    for (const auto &[folder, moved] : renamed)
+        EXPECT_FALSE(moved) << folder;
+    EXPECT_TRUE(deleted);
+    EXPECT_EQ(AttributesOf(tree), INVALID_FILE_ATTRIBUTES);
+}
+
+// An entry opened relative to its folder's handle is that folder's, whatever has since been put
+// under the folder's name.
+TEST_F(WinFileTree, EntriesAreReachedThroughTheirFolderNotItsName)
+{
+    const std::string mid = temp / "tree\\mid";
+    WriteWideFile(mid + "\\victim.txt", "pinned");
+    const TUniqueHandle folder(
+        CreateFileW(Widen(mid).c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
+            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+            FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    ASSERT_TRUE(folder.Valid());
+    // A swap: the folder renamed away, another one made under its name.
+    ASSERT_TRUE(MoveFileExW(Widen(mid).c_str(), Widen(temp / "tree\\moved").c_str(), 0));
+    WriteWideFile(mid + "\\victim.txt", "other");
+
+    const DWORD sharing = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    TUniqueHandle entry(OpenEntryIn(folder.Get(), L"victim.txt", DELETE, sharing, false));
+    ASSERT_TRUE(entry.Valid());
+    EXPECT_TRUE(IsEntryOf(entry.Get(), folder.Get(), L"victim.txt"));
+    EXPECT_TRUE(RemoveOpenEntry(entry.Get()));
+    entry.Reset();
+    EXPECT_EQ(ReadWideFile(mid + "\\victim.txt"), "other");
+    // Wine deletes by the name the file had when it was opened, and only while that name still
+    // reaches the same file: there the moved file stays, and nothing else goes either.
+    if (!RunningUnderWine())
+        EXPECT_EQ(AttributesOf(temp / "tree\\moved\\victim.txt"), INVALID_FILE_ATTRIBUTES);
+
+    EXPECT_FALSE(
+        TUniqueHandle(OpenEntryIn(folder.Get(), L"victim.txt", DELETE, sharing, true)).Valid())
+        << "a file is no directory";
+    for (const wchar_t *name : {L"", L".", L"..", L"..\\mid\\victim.txt", L"a/b", L"C:x"}) {
+        EXPECT_FALSE(TUniqueHandle(OpenEntryIn(folder.Get(), name, DELETE, sharing, false)).Valid())
+            << Narrow(name);
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_NAME)) << Narrow(name);
+    }
+}
+
+// Deeper than MAX_PATH (260) characters: the tree calls take \\?\ names, and temporaries are
+// named without GetTempFileNameW, which stops at 246.
+TEST_F(WinFileTree, ATreeFourHundredCharactersDeepIsCopiedAndDeleted)
+{
+    std::string relative;
+    for (int level = 0; (temp / relative).size() < 400; ++level)
+        relative += (level ? "\\" : "") + std::string(40, static_cast<char>('a' + level));
+    const std::string longPrefix = "\\\\?\\";
+    const std::string deep = temp / ("source\\" + relative);
+    ASSERT_GT(deep.size(), 400u);
+    WriteWideFile(longPrefix + deep + "\\deep.txt", "deep");
+
+    CopyDeleteDirectory(temp / "source", temp / "copy", true);
+    EXPECT_LT(FunStatContext.Status, fsError) << FunStatContext.ContextText();
+    EXPECT_TRUE(boxes.empty());
+    const std::string copied = temp / ("copy\\" + relative + "\\deep.txt");
+    EXPECT_EQ(ReadWideFile(longPrefix + copied), "deep");
+    EXPECT_TRUE(PathExists(copied));
+
+    // A single file copied beside its place and moved there, as the installer does.
+    bool copiedBeside = ErrorGuardSwallow(__FILE__, "test", __LINE__, [&] {
+        const std::string temporary = CopyFileBeside(deep + "\\deep.txt", copied + ".2");
+        EXPECT_NE(temporary.find(GetFileDir(copied)), std::string::npos) << "beside its place";
+        MyRenameFile(temporary, copied + ".2", true);
+    });
+    EXPECT_TRUE(copiedBeside);
+    EXPECT_EQ(ReadWideFile(longPrefix + copied + ".2"), "deep");
+
+    EXPECT_TRUE(Deleted(temp / "source"));
+    EXPECT_TRUE(Deleted(temp / "copy"));
+    EXPECT_EQ(AttributesOf(temp / "source"), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(AttributesOf(temp / "copy"), INVALID_FILE_ATTRIBUTES);
 }
