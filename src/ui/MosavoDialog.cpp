@@ -225,7 +225,8 @@ void TMosavoForm::SetCaption(const std::string &title)
 void TMosavoForm::ShowTip(const char *tip)
 {
     FTip = tip;
-    SetLabelText(TipsLabel, tr(tip).toStdString());
+    TipsLabel->setText(tr(tip));
+    TipsLabel->resize(FTipsWidth, TipsLabel->heightForWidth(FTipsWidth));
 }
 
 void TMosavoForm::ShowMovesAndRemaining()

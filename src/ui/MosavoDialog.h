@@ -421,6 +421,11 @@ private:
     // Lays out the areas again where a language change left the panel short of room.
     void LayOutIfDue();
     bool FLayoutDue = false;
+    // The panel's controls under the tips, with their design places, which a tip on two lines
+    // moves down.
+    std::vector<std::pair<QWidget *, int>> FUnderTips;
+    int FPanelDesignHeight = 0;
+    int FTipsWidth = 0;
     QComboBox *CreateGridSizeComboBox(int left, int top);
     void ApplyWindowFont();
     void ResizeClientArea(int width, int height);

@@ -309,6 +309,11 @@ void TMosavoForm::CreateMainPanel()
     MainPanel->resize(MainPanel->width(),
         std::max(
             MainPanel->height(), RecordLabel->y() + 2 * RecordLabel->fontMetrics().height() + 8));
+    FPanelDesignHeight = MainPanel->height();
+    TipsLabel->setWordWrap(true);
+    for (QWidget *control : MainPanel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (control != TipsLabel)
+            FUnderTips.emplace_back(control, control->y());
 
     FitPanelToTexts();
 
@@ -345,7 +350,27 @@ void TMosavoForm::Translate(QObject *object, const char *english)
 void TMosavoForm::FitPanelToTexts()
 {
     KeepClearOfLabels();
-    MainPanel->resize(std::max(MainPanel->width(), PanelWidthForTexts()), MainPanel->height());
+    const int others = PanelWidthForTexts();
+    // A translation's tips get no more width than the English ones need (or the other texts
+    // take anyway): beyond it they wrap, and what lies under them moves down a line.
+    int english = 0;
+    int translated = 0;
+    for (const char *tip : {FirstTip, RandomizeTip, DragTip}) {
+        english = std::max(english, TipsLabel->fontMetrics().horizontalAdvance(tip));
+        translated = std::max(translated, TipsLabel->fontMetrics().horizontalAdvance(tr(tip)));
+    }
+    FTipsWidth = std::min(translated, std::max(english, others - TipsLabel->x() - 10));
+    int tipsHeight = 0;
+    for (const char *tip : {FirstTip, RandomizeTip, DragTip}) {
+        TipsLabel->setText(tr(tip));
+        tipsHeight = std::max(tipsHeight, TipsLabel->heightForWidth(FTipsWidth));
+    }
+    const int shift = tipsHeight - TipsLabel->fontMetrics().height();
+    for (const auto &[control, designTop] : FUnderTips)
+        control->move(control->x(), designTop + std::max(0, shift));
+    MainPanel->resize(std::max({MainPanel->width(), others, TipsLabel->x() + FTipsWidth + 10}),
+        FPanelDesignHeight + std::max(0, shift));
+    ShowTip(FTip);
 }
 
 void TMosavoForm::RetranslateTexts()
@@ -384,9 +409,13 @@ void TMosavoForm::RetranslateTexts()
     FitPanelToTexts();
     // Pictures keep the size they were cut to: where the panel needs more room beside them, it
     // gets it when the next picture is cut, and until then keeps to its side.
-    FLayoutDue = PicturesShown() && MainPanel->width() > OriginalPictureGroupBox->width();
+    FLayoutDue = PicturesShown()
+        && (MainPanel->width() > OriginalPictureGroupBox->width()
+            || MainPanel->geometry().bottom() + 6 != OriginalPictureGroupBox->y());
     if (FLayoutDue)
-        MainPanel->resize(OriginalPictureGroupBox->width(), MainPanel->height());
+        MainPanel->setGeometry(MainPanel->x(), MainPanel->y(),
+            std::min(MainPanel->width(), OriginalPictureGroupBox->width()),
+            std::min(MainPanel->height(), OriginalPictureGroupBox->y() - 6 - MainPanel->y()));
     else if (!PicturesShown())
         LayOutAreas(ClientArea->width(), ClientArea->height());
 }
@@ -421,13 +450,11 @@ void TMosavoForm::KeepClearOfLabels()
     LightGridCheckBox->move(checkLeft, LightGridCheckBox->y());
 }
 
-// The panel's texts are set at run time; the widest that can appear must fit in the panel.
+// The panel's texts are set at run time; the widest that can appear must fit in the panel (the
+// tips, which may wrap, are measured by FitPanelToTexts).
 int TMosavoForm::PanelWidthForTexts() const
 {
     const QString texts[] = {
-        tr(FirstTip),
-        tr(RandomizeTip),
-        tr(DragTip),
         tr("There are %n pieces remaining to be placed correctly.", nullptr, 900),
         tr("You have made %n moves.", nullptr, 2147483647),
         tr("You have made %n wrong moves.", nullptr, 2147483647),
@@ -564,6 +591,7 @@ void TMosavoForm::LayOutAreas(int clientWidth, int clientHeight)
 {
     ResizeClientArea(clientWidth, clientHeight);
     const int margin = OriginalPictureGroupBox->x();
+    OriginalPictureGroupBox->move(margin, MainPanel->geometry().bottom() + 6);
     const int leftWidth
         = std::max(MainPanel->width(), static_cast<int>(0.35 * clientWidth) - margin);
     OriginalPictureGroupBox->resize(leftWidth, clientHeight - OriginalPictureGroupBox->y() - 5);

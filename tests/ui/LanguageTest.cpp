@@ -342,6 +342,22 @@ private slots:
         form->Board.Modified = false;
     }
 
+    // Russian's first tip is a third longer than the English one: it takes two lines rather than
+    // the pictures' width.
+    void aLongerTipWrapsRatherThanNarrowThePictures()
+    {
+        const auto panelWidth = [] {
+            TMosavoForm form;
+            form.ShowTip(TMosavoForm::FirstTip);
+            return std::pair(form.MainPanel->width(), form.TipsLabel->height());
+        };
+        const auto [englishWidth, englishHeight] = panelWidth();
+        ApplyLanguage("ru");
+        const auto [russianWidth, russianHeight] = panelWidth();
+        QCOMPARE(russianWidth, englishWidth);
+        QVERIFY(russianHeight > englishHeight);
+    }
+
     void everyLanguageHasItsHelpPage()
     {
         const QString english = THelpForm::PagePath;
