@@ -4,7 +4,9 @@
 # committed files are not up to date, or when a translation is unfinished or vanished.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-LUPDATE=${LUPDATE:-$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)}
+# Qt 6's own (qt6-l10n-tools), before any other on the PATH: Qt 5's writes the files otherwise.
+LUPDATE=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
+[ -x "$LUPDATE" ] || LUPDATE=$(command -v lupdate)
 languages=(de fr es it pt_BR nl pl ru ja zh_CN)
 ts_files=()
 for language in "${languages[@]}"; do ts_files+=("translations/mosavo_$language.ts"); done
