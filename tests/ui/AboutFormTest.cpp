@@ -1,6 +1,7 @@
 #include "ui/AboutDialog.h"
 
 #include "core/Error.h"
+#include "support/ModalDialog.h"
 #include "support/RecordingErrorDialog.h"
 #include "ui/FormLook.h"
 
@@ -26,22 +27,6 @@ public:
 protected:
     void OpenPage(const std::string &address) override { Opened.push_back(address); }
 };
-
-// Runs `action` inside the dialog's modal loop once it shows; a failed check closes the dialog.
-void whenShown(QDialog *dialog, std::function<void()> action)
-{
-    auto *poll = new QTimer(dialog);
-    QObject::connect(poll, &QTimer::timeout, dialog, [dialog, poll, action] {
-        if (!dialog->isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        action();
-        if (QTest::currentTestFailed() && dialog->isVisible())
-            dialog->reject();
-    });
-    poll->start(10);
-}
 
 void fillAsTheMainWindowDoes(TAboutForm &form)
 {
@@ -127,7 +112,7 @@ private slots:
         for (QWidget *control : std::initializer_list<QWidget *> {form.VisitMySiteButton,
                  form.ContactMeButton, form.OkayButton, form.AdvertisementImage1}) {
             bool closed = false;
-            whenShown(&form, [&] {
+            WhenShown(&form, [&] {
                 control->setFocus();
                 QTest::keyClick(control, Qt::Key_Escape);
                 closed = !form.isVisible();
@@ -144,7 +129,7 @@ private slots:
         TAboutForm form;
         form.ContactMeButton->setFocus();
         QWidget *focused = nullptr;
-        whenShown(&form, [&] {
+        WhenShown(&form, [&] {
             QVERIFY(QTest::qWaitForWindowActive(&form));
             focused = form.focusWidget();
             form.OkayButton->click();
@@ -159,7 +144,7 @@ private slots:
         fillAsTheMainWindowDoes(form);
         for (int i = 0; i < 2; ++i) {
             QString name, version;
-            whenShown(&form, [&] {
+            WhenShown(&form, [&] {
                 name = form.ProgramNamePanel->text();
                 version = form.ProgramVersionLabel->text();
                 QTest::mouseClick(form.OkayButton, Qt::LeftButton);
@@ -179,7 +164,7 @@ private slots:
             TAboutForm form(nullptr, build);
             fillAsTheMainWindowDoes(form);
             QCOMPARE(form.ControlsBuilt(), build == TControlsBuild::AtOnce);
-            whenShown(&form, [&] {
+            WhenShown(&form, [&] {
                 QVERIFY(QTest::qWaitForWindowActive(&form));
                 QCOMPARE(form.ProgramNamePanel->font().pointSize(), 30);
                 shown[index] = form.grab().toImage();
@@ -196,7 +181,7 @@ private slots:
     {
         TTestAboutForm form;
         bool stayedOpen = false;
-        whenShown(&form, [&] {
+        WhenShown(&form, [&] {
             QTest::mouseClick(form.VisitMySiteButton, Qt::LeftButton);
             QTest::mouseClick(form.ContactMeButton, Qt::LeftButton);
             QTest::mouseClick(form.AdvertisementImage1, Qt::LeftButton);
@@ -224,7 +209,7 @@ private slots:
         TRegisteredRecordingErrorDialog errorDialog;
         TAboutForm form;
         bool stayedOpen = false;
-        whenShown(&form, [&] {
+        WhenShown(&form, [&] {
             QTest::mouseClick(form.VisitMySiteButton, Qt::LeftButton);
             stayedOpen = form.isVisible();
             form.OkayButton->click();

@@ -1,6 +1,7 @@
 #include "ui/Error.h"
 
 #include "core/File.h"
+#include "support/ModalDialog.h"
 
 #include "ui/Application.h"
 #include "ui/FormLook.h"
@@ -43,23 +44,6 @@ protected:
     void Beep() override { ++Beeps; }
 };
 
-// Runs `action` inside the dialog's modal loop once the dialog shows. A failed check inside the
-// action closes the dialog, so a failing test ends instead of waiting for a click.
-void whenShown(QDialog *dialog, std::function<void()> action)
-{
-    auto *poll = new QTimer(dialog);
-    QObject::connect(poll, &QTimer::timeout, dialog, [dialog, poll, action] {
-        if (!dialog->isVisible())
-            return;
-        poll->deleteLater();
-        poll->stop();
-        action();
-        if (QTest::currentTestFailed() && dialog->isVisible())
-            dialog->done(0);
-    });
-    poll->start(10);
-}
-
 std::string readAll(const QString &path)
 {
     QFile file(path);
@@ -92,7 +76,7 @@ int terminateButtonChild()
 {
     std::atexit(reportAtExit);
     TErrorForm form;
-    whenShown(&form, [&form] { form.TerminateButton->click(); });
+    WhenShown(&form, [&form] { form.TerminateButton->click(); });
     form.ShowError("Error", "Child report.", nullptr, "\r\nRAISE CONTEXT");
     std::puts("ShowError returned");
     return 0;
@@ -106,7 +90,7 @@ int uncaughtExceptionChild()
 #endif
     std::atexit(reportAtExit);
     TErrorForm form;
-    whenShown(&form, [&form] {
+    WhenShown(&form, [&form] {
         std::printf("caption=%s\nmemo=[%s]\n", form.windowTitle().toStdString().c_str(),
             form.MemoText().c_str());
         std::fflush(stdout);
@@ -216,7 +200,7 @@ private slots:
     {
         QFETCH(QString, how);
         TErrorForm form;
-        whenShown(&form, [&] {
+        WhenShown(&form, [&] {
             if (how == "okay")
                 QTest::mouseClick(form.OkayButton, Qt::LeftButton);
             else if (how == "okayNoErrors")
@@ -241,7 +225,7 @@ private slots:
     {
         TErrorForm form;
         QString shownText;
-        whenShown(&form, [&] {
+        WhenShown(&form, [&] {
             shownText = form.MainMemo->toPlainText();
             form.OkayButton->click();
         });
@@ -259,7 +243,7 @@ private slots:
     {
         TErrorForm form;
         Err.Raise(__FILE__, "Test", 1, "There is no such file.");
-        whenShown(&form, [&] { form.OkayButton->click(); });
+        WhenShown(&form, [&] { form.OkayButton->click(); });
         Err.Show("");
         const std::string start = "DESCRIPTION\r\nFailed to perform.\r\n\r\nRAISE CONTEXT\r\n";
         QCOMPARE(form.MemoText().substr(0, start.size()), start);
@@ -273,7 +257,7 @@ private slots:
         bool nestedResults[2] = {false, false};
         bool flag = true;
         QString labelWhileOpen;
-        whenShown(&form, [&] {
+        WhenShown(&form, [&] {
             QCOMPARE(form.RecursionLabel->text(), QStringLiteral("Recursive attempts = None"));
             nestedResults[0] = form.ShowError("Second", "Second report.", &flag, "\r\nTWO");
             QCOMPARE(form.RecursionLabel->text(), QStringLiteral("Recursive attempts = 1"));
@@ -293,7 +277,7 @@ private slots:
         QCOMPARE(form.MemoText(), std::string("DESCRIPTION\r\nFirst report.\r\n\r\nONE"));
         QCOMPARE(form.RecursionCount(), 0);
 
-        whenShown(&form, [&] {
+        WhenShown(&form, [&] {
             labelWhileOpen = form.RecursionLabel->text();
             form.OkayButton->click();
         });
@@ -305,7 +289,7 @@ private slots:
     {
         TErrorForm form;
         std::string nestedContext;
-        whenShown(&form, [&] {
+        WhenShown(&form, [&] {
             nestedContext = FunStatContext.ContextText();
             form.OkayButton->click();
         });
@@ -318,7 +302,7 @@ private slots:
         TErrorForm form;
         form.CancelButton->setFocus();
         QWidget *focused = nullptr;
-        whenShown(&form, [&] {
+        WhenShown(&form, [&] {
             QVERIFY(QTest::qWaitForWindowActive(&form));
             focused = form.focusWidget();
             form.OkayButton->click();
@@ -344,7 +328,7 @@ private slots:
         TTestErrorForm form;
         form.LogPath = dir.filePath("Errors.log").toStdString();
         bool stayedOpen = false;
-        whenShown(&form, [&] {
+        WhenShown(&form, [&] {
             QTest::mouseClick(form.LogButton, Qt::LeftButton);
             QTest::mouseClick(form.LogButton, Qt::LeftButton);
             stayedOpen = form.isVisible();
@@ -364,7 +348,7 @@ private slots:
         const QString path = dir.filePath("Errors.log");
         TTestErrorForm form;
         form.LogPath = path.toStdString();
-        whenShown(&form, [&] { form.OkayButton->click(); });
+        WhenShown(&form, [&] { form.OkayButton->click(); });
         form.ShowError("Error", "Logged.", nullptr, "");
         const std::string record = recordOf(form.MemoText());
 
@@ -385,7 +369,7 @@ private slots:
         TTestErrorForm form;
         form.LogPath = dir.filePath("NotAFolder/Errors.log").toStdString();
         bool stayedOpen = false;
-        whenShown(&form, [&] {
+        WhenShown(&form, [&] {
             QTest::mouseClick(form.LogButton, Qt::LeftButton);
             stayedOpen = form.isVisible();
             form.OkayButton->click();
@@ -421,7 +405,7 @@ private slots:
             TErrorForm form(nullptr, build);
             QCOMPARE(RegisteredErrorDialog(), static_cast<IErrorDialog *>(&form));
             QCOMPARE(form.ControlsBuilt(), build == TControlsBuild::AtOnce);
-            whenShown(&form, [&] {
+            WhenShown(&form, [&] {
                 QVERIFY(QTest::qWaitForWindowActive(&form));
                 shown[index] = form.grab().toImage();
                 form.OkayNoErrorsButton->click();
@@ -453,7 +437,7 @@ private slots:
         TErrorForm form;
         QString caption;
         std::string memo;
-        whenShown(&form, [&] {
+        WhenShown(&form, [&] {
             caption = form.windowTitle();
             memo = form.MemoText();
             form.OkayButton->click();

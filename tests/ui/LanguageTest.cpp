@@ -4,6 +4,7 @@
 #include "core/Error.h"
 #include "core/Texts.h"
 #include "support/GameWindow.h"
+#include "support/ModalDialog.h"
 #include "ui/AboutDialog.h"
 #include "ui/Error.h"
 #include "ui/FormLook.h"
@@ -180,20 +181,6 @@ QStringList crampedTexts(QWidget *window)
     return faults;
 }
 
-// Runs `check` on a modal dialog once it shows, then closes it.
-void whileShown(QDialog *dialog, std::function<void()> check)
-{
-    auto *poll = new QTimer(dialog);
-    QObject::connect(poll, &QTimer::timeout, dialog, [dialog, poll, check] {
-        if (!dialog->isVisible())
-            return;
-        poll->stop();
-        check();
-        dialog->reject();
-    });
-    poll->start(10);
-}
-
 } // namespace
 
 class TLanguageTest : public QObject
@@ -203,6 +190,20 @@ class TLanguageTest : public QObject
     QTemporaryDir dir;
     QString picture;
     TPseudoTranslator pseudo;
+
+    // A shuffled game in a window laid out as the window lays itself out for the panel's texts;
+    // nullptr where the window does not show.
+    std::unique_ptr<TMosavoForm> gameInPlay()
+    {
+        auto form = std::make_unique<TMosavoForm>();
+        form->ArrangeWindow();
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            return nullptr;
+        form->LoadGameFromPicture(picture.toStdString());
+        form->RandomizeMenuClick();
+        return form;
+    }
 
     // Every window a player meets, each shown in the language now installed, given to `check`.
     void inEveryWindow(const std::function<QStringList(QWidget *)> &check)
@@ -214,13 +215,8 @@ class TLanguageTest : public QObject
                         .arg(QString::fromStdString(LanguageInUse()), window, faults.join("; "))));
         };
         {
-            // Laid out as the window lays itself out for the panel's texts.
-            auto form = std::make_unique<TMosavoForm>();
-            form->ArrangeWindow();
-            form->show();
-            QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-            form->LoadGameFromPicture(picture.toStdString());
-            form->RandomizeMenuClick();
+            const auto form = gameInPlay();
+            QVERIFY(form);
             form->ShowPosition(29, 29);
             report("the game in play", check(form.get()));
             form->Board.InitPieces(form->Board.ColumnsCount, form->Board.RowsCount);
@@ -235,7 +231,10 @@ class TLanguageTest : public QObject
         }
         TErrorForm error(nullptr, TControlsBuild::AtOnce);
         QStringList errorFaults;
-        whileShown(&error, [&] { errorFaults = check(&error); });
+        WhenShown(&error, [&] {
+            errorFaults = check(&error);
+            error.reject();
+        });
         // As every failure reaches it: its caption, summary and description in the language too.
         FUNCTION_NAME("inEveryWindow");
         ErrorGuardShow(HERE, TR("Error", "Failed to load game."),
@@ -302,12 +301,8 @@ private slots:
 
     void aChosenLanguageAppliesAtOnceAndIsKept()
     {
-        auto form = std::make_unique<TMosavoForm>();
-        form->ArrangeWindow();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        form->LoadGameFromPicture(picture.toStdString());
-        form->RandomizeMenuClick();
+        const auto form = gameInPlay();
+        QVERIFY(form);
         QCoreApplication::installTranslator(&pseudo);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         QVERIFY(form->WorkMenu->title().startsWith("[&Work"));
