@@ -37,10 +37,27 @@ if [ ! -f "$tarball" ]; then
     fi
 fi
 qt=$build/qt/qt6-mingw
-if [ ! -f "$qt/.unpacked" ] || [ "$tarball" -nt "$qt/.unpacked" ]; then
+# The image format plugins (TIFF, WebP ...), prebuilt beside the recipe, else made once with it.
+formats=$recipe/qt6-imageformats-mingw-6.4.2.tar.xz
+[ -f "$formats" ] || formats=$build/toolkit/qt6-imageformats-mingw-6.4.2.tar.xz
+if [ ! -f "$qt/.unpacked" ] || [ "$tarball" -nt "$qt/.unpacked" ] \
+    || { [ -f "$formats" ] && [ "$formats" -nt "$qt/.unpacked" ]; }; then
     rm -rf "$build/qt"
     mkdir -p "$build/qt"
     tar -xJf "$tarball" -C "$build/qt"
+    if [ ! -f "$formats" ]; then
+        echo "test-windows.sh: no prebuilt image formats; building them with $recipe/build-imageformats-mingw.sh"
+        bash "$recipe/build-imageformats-mingw.sh" "$qt" "$build/toolkit-work"
+        mkdir -p "$build/toolkit"
+        mv "$build/toolkit-work/qt6-imageformats-mingw-6.4.2.tar.xz" "$formats"
+        rm -rf "$build/toolkit-work"
+    fi
+    tar -xJf "$formats" -C "$build/qt"
+    cp "$build"/qt/qt6-imageformats-mingw/plugins/imageformats/*.dll "$qt/plugins/imageformats/"
+    mkdir -p "$qt/licenses"
+    rm -rf "$qt/licenses/imageformats"
+    mv "$build/qt/qt6-imageformats-mingw/licenses" "$qt/licenses/imageformats"
+    rm -rf "$build/qt/qt6-imageformats-mingw"
     touch "$qt/.unpacked"
 fi
 

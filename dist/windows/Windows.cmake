@@ -60,6 +60,14 @@ endforeach()
 # The shipped copies lose their debugging information: the release is a third of the size.
 find_program(MOSAVO_MINGW_STRIP ${MOSAVO_MINGW}-strip REQUIRED)
 set(MOSAVO_DIST_DIR ${PROJECT_BINARY_DIR}/dist/Mosavo)
+# The licenses of the image format plugins and the libraries inside them go with them.
+file(GLOB plugin_licenses ${qt_dir}/licenses/imageformats/*)
+set(copy_plugin_licenses)
+if(plugin_licenses)
+    set(copy_plugin_licenses COMMAND ${CMAKE_COMMAND} -E make_directory ${MOSAVO_DIST_DIR}/Licenses
+        COMMAND ${CMAKE_COMMAND} -E copy ${plugin_licenses}
+        ${MOSAVO_DIST_DIR}/Licenses)
+endif()
 set(shipped_binaries ${MOSAVO_DIST_DIR}/Install.exe)
 foreach(dll ${qt_dlls} ${runtime_dlls})
     get_filename_component(name ${dll} NAME)
@@ -77,6 +85,7 @@ add_custom_target(dist
         ${MOSAVO_DIST_DIR}/platforms
     COMMAND ${CMAKE_COMMAND} -E copy ${image_plugins} ${MOSAVO_DIST_DIR}/imageformats
     COMMAND ${CMAKE_COMMAND} -E copy ${style_plugins} ${MOSAVO_DIST_DIR}/styles
+    ${copy_plugin_licenses}
     COMMAND ${CMAKE_COMMAND} -E copy ${readme} ${MOSAVO_DIST_DIR}/Readme.txt
     COMMAND ${CMAKE_COMMAND} -E copy ${MOSAVO_ICO} ${MOSAVO_DIST_DIR}/Mosavo.ico
     # Qt then takes its plugins from the program's own folder alone, never from the folders

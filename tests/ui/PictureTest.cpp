@@ -21,11 +21,6 @@
 
 namespace {
 
-bool hasReader(const char *format)
-{
-    return QImageReader::supportedImageFormats().contains(format);
-}
-
 // The puzzle area of the examples: 600 x 500 usable pixels cut into a 7 x 7 grid.
 constexpr int AreaWidth = 600;
 constexpr int AreaHeight = 500;
@@ -211,8 +206,6 @@ private slots:
 
     void refusedDecodersAreNotUsedWhateverTheFileName()
     {
-        if (!hasReader("tga"))
-            QSKIP("this Qt has no TGA reader to refuse (the Windows build ships JPEG, GIF, ICO)");
         const std::string tga = writtenFile("picture.tga", tgaPicture(40, 30));
         const std::string disguised = writtenFile("picture-tga.png", tgaPicture(40, 30));
         QVERIFY(!QImage(QString::fromStdString(tga)).isNull());
@@ -236,11 +229,10 @@ private slots:
     {
         const QString filter = QString::fromStdString(GetPictureExtensionsAsFilter());
         const QStringList patterns = filter.split(';');
-        for (const char *expected : {"*.bmp", "*.gif", "*.jpeg", "*.jpg", "*.png"})
+        // TIFF and WebP come from plugins that both builds ship.
+        for (const char *expected :
+            {"*.bmp", "*.gif", "*.jpeg", "*.jpg", "*.png", "*.tif", "*.tiff", "*.webp"})
             QVERIFY2(patterns.contains(expected), expected);
-        // Their readers are plugins that the Windows build does not ship.
-        for (const char *expected : {"webp", "tif", "tiff"})
-            QCOMPARE(patterns.contains(QStringLiteral("*.") + expected), hasReader(expected));
         for (const char *refused : {"*.svg", "*.svgz", "*.tga", "*.icns", "*.mng"})
             QVERIFY2(!patterns.contains(refused), refused);
         QCOMPARE(filter, filter.toLower());
@@ -339,8 +331,6 @@ private slots:
     {
         // Decoders that shrink while reading, and one that Qt shrinks after a full read.
         for (const char *format : {"png", "bmp", "tiff"}) {
-            if (!hasReader(format))
-                continue;
             const QString name = QString("checkerboard.") + format;
             const std::string picture = savedPicture(name, checkerboard(1600, 1200), format);
             const TDecodedPicture decoded = DecodePicture(picture, QSize(600, 500));
