@@ -5,6 +5,7 @@
 // arguments and variables added to its environment; its own output is dropped. It tells the
 // parent how far it has come, or what came out, through a channel of its own.
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -33,11 +34,18 @@ class TChildProcess
 public:
     using TEnvironment = std::vector<std::pair<std::string, std::string>>;
     static constexpr const char *ChannelVariable = "MOSAVO_TEST_CHILD_CHANNEL";
+    enum class TOutput { Dropped, Shown };
 
     // Throws std::runtime_error when the child cannot be started.
     TChildProcess(const std::vector<std::string> &arguments, const TEnvironment &environment)
     {
-        start(arguments, environment);
+        start(ThisProgram(), arguments, environment, TOutput::Dropped);
+    }
+    // Another program (a copy of this one, say), whose output may go where this one's goes.
+    TChildProcess(const std::string &program, const std::vector<std::string> &arguments,
+        const TEnvironment &environment, TOutput output)
+    {
+        start(program, arguments, environment, output);
     }
     // The GoogleTest test that the filter names, alone.
     static TChildProcess RunningTest(const std::string &testFilter, const TEnvironment &environment)
@@ -54,10 +62,32 @@ public:
     TChildProcess(const TChildProcess &) = delete;
     TChildProcess &operator=(const TChildProcess &) = delete;
 
+    // The full name of this test program.
+    static std::string ThisProgram()
+    {
+#ifdef _WIN32
+        wchar_t program[MAX_PATH] = {};
+        const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+        std::string name(static_cast<std::size_t>(length) * 3, '\0');
+        name.resize(static_cast<std::size_t>(std::max(0,
+            WideCharToMultiByte(CP_UTF8, 0, program, static_cast<int>(length), name.data(),
+                static_cast<int>(name.size()), nullptr, nullptr))));
+        return name;
+#else
+        return "/proc/self/exe";
+#endif
+    }
+
     // Whether this process is such a child.
-    static bool IsChild() { return std::getenv(ChannelVariable) != nullptr; }
+    static bool IsChild()
+    {
+        return std::getenv(ChannelVariable) != nullptr;
+    }
     // In the child: one step done. Never blocks; when the parent is not reading, the byte is lost.
-    static void TellProgress() { Tell("w"); }
+    static void TellProgress()
+    {
+        Tell("w");
+    }
     // In the child: a text for the parent (a short one: a full channel drops what does not fit),
     // or for standard output when this process is no such child.
     static void Tell(const std::string &text)
@@ -137,7 +167,8 @@ private:
 #ifdef _WIN32
     static constexpr DWORD KilledExitCode = 0xDEAD;
 
-    void start(const std::vector<std::string> &arguments, const TEnvironment &environment)
+    void start(const std::string &programName, const std::vector<std::string> &arguments,
+        const TEnvironment &environment, TOutput output)
     {
         SECURITY_ATTRIBUTES inheritable {sizeof inheritable, nullptr, TRUE};
         HANDLE write = nullptr;
@@ -162,19 +193,24 @@ private:
             block.append(widen(name + "=" + value)).push_back(L'\0');
         block.push_back(L'\0');
 
-        wchar_t program[MAX_PATH] = {};
-        GetModuleFileNameW(nullptr, program, MAX_PATH);
+        std::wstring program = widen(programName);
         // Quoted as CommandLineToArgvW splits them; the tests' arguments end in no backslash.
-        std::wstring commandLine = L"\"" + std::wstring(program) + L"\"";
+        std::wstring commandLine = L"\"" + program + L"\"";
         for (const std::string &argument : arguments)
             commandLine += L" \"" + widen(argument) + L"\"";
         STARTUPINFOW startup {};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdInput = startup.hStdOutput = startup.hStdError = nothing;
+        if (output == TOutput::Shown) {
+            startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+            startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+            for (const HANDLE shown : {startup.hStdOutput, startup.hStdError})
+                SetHandleInformation(shown, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+        }
         PROCESS_INFORMATION process {};
-        const bool started = CreateProcessW(program, commandLine.data(), nullptr, nullptr, TRUE,
-            CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW, block.data(), nullptr, &startup,
+        const bool started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr,
+            TRUE, CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW, block.data(), nullptr, &startup,
             &process);
         CloseHandle(write);
         CloseHandle(nothing);
@@ -233,7 +269,8 @@ private:
 #else
     static constexpr int ChildChannel = 3;
 
-    void start(const std::vector<std::string> &arguments, const TEnvironment &environment)
+    void start(const std::string &programName, const std::vector<std::string> &arguments,
+        const TEnvironment &environment, TOutput output)
     {
         int channel[2] = {-1, -1};
         if (pipe2(channel, O_CLOEXEC) != 0)
@@ -253,7 +290,7 @@ private:
             environmentPointers.push_back(variable.data());
         environmentPointers.push_back(nullptr);
 
-        std::string program = "/proc/self/exe";
+        std::string program = programName;
         std::vector<std::string> argumentCopies = arguments;
         std::vector<char *> argumentPointers = {program.data()};
         for (std::string &argument : argumentCopies)
@@ -263,8 +300,10 @@ private:
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, channel[1], ChildChannel);
         posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        if (output == TOutput::Dropped) {
+            posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+            posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        }
         const int result = posix_spawn(&pid_, program.c_str(), &actions, nullptr,
             argumentPointers.data(), environmentPointers.data());
         posix_spawn_file_actions_destroy(&actions);

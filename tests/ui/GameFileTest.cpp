@@ -2,9 +2,11 @@
 
 #include "core/Dialogs.h"
 #include "core/Error.h"
+#include "core/File.h"
 #include "core/GameFile.h"
 #include "core/StoredTextList.h"
 #include "platform/Program.h"
+#include "support/ChildProcess.h"
 #include "support/SamePieces.h"
 #include "ui/MyControls.h"
 #include "ui/RecordsDialog.h"
@@ -27,13 +29,8 @@
 #include <iterator>
 #include <memory>
 #include <random>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
-
-extern char **environ;
 
 namespace fs = std::filesystem;
 
@@ -88,9 +85,9 @@ class GameFileTest : public QObject
     Q_OBJECT
 
     std::string programDir = GetProgramDir();
-    std::string gamesDir = programDir + "MosavoGames/";
+    std::string gamesDir = programDir + "MosavoGames" + PathDelimiter;
     std::string optionsFile = programDir + "Mosavo.ini";
-    std::string picturesDir = programDir + "pictures/";
+    std::string picturesDir = programDir + "pictures" + PathDelimiter;
     std::string widePicture = picturesDir + "wide.png";
     std::string tallPicture = picturesDir + "tall.png";
     std::string recordsFile = programDir + "Records.ini";
@@ -216,7 +213,8 @@ private slots:
         QCOMPARE(form->RowsCountComboBox->currentText(), QString("7"));
         QVERIFY(!form->AllowFlipCheckBox->isChecked());
         QVERIFY(!form->LightGridCheckBox->isChecked());
-        QVERIFY(form->CurrentPicture.ends_with("/Pictures/*"));
+        QVERIFY(form->CurrentPicture.ends_with(
+            PathDelimiter + std::string("Pictures") + PathDelimiter + "*"));
         QCOMPARE(form->LastGame, gamesDir + "*.mzg");
         QCOMPARE(form->LoadGameDialog.FileName, gamesDir + "*.mzg");
         QCOMPARE(form->SaveGameDialog.FileName, gamesDir + "*.mzg");
@@ -229,6 +227,27 @@ private slots:
         QVERIFY(errors.Reports[0].find("Failed to load last game.") != std::string::npos);
         QVERIFY(errors.Reports[0].find("There is no such file") != std::string::npos);
         QVERIFY(errors.Reports[0].find(gamesDir + "*.mzg") != std::string::npos);
+    }
+
+    // Beyond the formats Qt reads by itself: a TIFF and a WebP photograph make a drawn board.
+    void tiffAndWebpPicturesMakeABoard()
+    {
+        for (const std::string suffix : {"tif", "webp"}) {
+            const std::string picture = picturesDir + "photo." + suffix;
+            writeGradientPicture(picture, 640, 480);
+            form = startForm();
+            startShuffledGame(*form, picture);
+            QCOMPARE(form->CurrentPicture, picture);
+            QVERIFY2(form->PicturesShown(), suffix.c_str());
+            verifyPiecesDrawn(*form);
+            // The gradient runs from black at the top left to yellow at the bottom right.
+            const QImage &decoded = form->BackupPictureImage->Picture();
+            const QRgb last = decoded.pixel(decoded.width() - 1, decoded.height() - 1);
+            QVERIFY2(qRed(decoded.pixel(0, 0)) < 16 && qRed(last) > 239 && qGreen(last) > 239
+                    && std::abs(qBlue(last) - 128) < 16,
+                suffix.c_str());
+        }
+        QVERIFY(errors.Reports.empty());
     }
 
     void aNarrowBoardSavesAndLoadsWithItsOwnWidth()
@@ -698,28 +717,28 @@ private slots:
 namespace {
 
 // The window keeps its options and games beside the program, so the tests run from a copy of
-// this program in a folder of their own, with a home of their own for the picture folder.
+// this program in a folder of their own, with a home of their own for the picture folder (on
+// Windows the picture folder is the shell's).
 int runFromOwnFolder(int argc, char **argv)
 {
     const fs::path folder
         = fs::temp_directory_path() / ("mosavo-gamefile-" + std::to_string(std::random_device()()));
     fs::create_directories(folder / "home");
-    const fs::path program = folder / "Mosavo";
-    fs::copy_file("/proc/self/exe", program);
-    setenv("MOSAVO_GAMEFILE_TEST_FOLDER", folder.c_str(), 1);
-    setenv("HOME", (folder / "home").c_str(), 1);
-    unsetenv("XDG_CONFIG_HOME");
-    std::vector<char *> arguments(argv, argv + argc);
-    arguments[0] = const_cast<char *>(program.c_str());
-    arguments.push_back(nullptr);
-    pid_t child = 0;
-    int status = 1;
-    if (posix_spawn(&child, program.c_str(), nullptr, nullptr, arguments.data(), environ) == 0)
-        waitpid(child, &status, 0);
+    const fs::path program = folder / fs::path(TChildProcess::ThisProgram()).filename();
+    fs::copy_file(fs::canonical(TChildProcess::ThisProgram()), program);
+    bool passed = false;
+    {
+        TChildProcess child(program.string(), std::vector<std::string>(argv + 1, argv + argc),
+            {{"MOSAVO_GAMEFILE_TEST_FOLDER", folder.string()}, {"HOME", (folder / "home").string()},
+                {"XDG_CONFIG_HOME", ""}},
+            TChildProcess::TOutput::Shown);
+        std::string told;
+        passed = child.Finish(std::chrono::minutes(5), told);
+    }
     std::error_code ignored;
     fs::permissions(folder / "Mosavo.ini", fs::perms::owner_write, fs::perm_options::add, ignored);
     fs::remove_all(folder, ignored);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+    return passed ? 0 : 1;
 }
 
 } // namespace
