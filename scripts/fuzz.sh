@@ -15,7 +15,9 @@ cmake --build build-fuzz -j "$(nproc)" --target "${names[@]}"
 targets=()
 for name in "${names[@]}"; do targets+=("build-fuzz/fuzz/$name"); done
 mkdir -p build-fuzz/artifacts
-for target in "${targets[@]}"; do
+# One target; its log's end, or its failure with the log's last lines.
+run_target() {
+    local target=$1 name corpus log
     name=$(basename "$target")
     corpus=build-fuzz/corpus/$name
     log=build-fuzz/$name.log
@@ -27,6 +29,22 @@ for target in "${targets[@]}"; do
     else
         tail -n 60 "$log"
         echo "$name failed; the input is in build-fuzz/artifacts" >&2
-        exit 1
+        return 1
     fi
+}
+# As many targets at a time as there are cores, each for the whole time.
+failed=0
+running=0
+for target in "${targets[@]}"; do
+    if [ "$running" -ge "$(nproc)" ]; then
+        wait -n || failed=1
+        running=$((running - 1))
+    fi
+    run_target "$target" &
+    running=$((running + 1))
 done
+while [ "$running" -gt 0 ]; do
+    wait -n || failed=1
+    running=$((running - 1))
+done
+exit $failed
