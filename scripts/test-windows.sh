@@ -62,6 +62,7 @@ if [ ! -f "$qt/.unpacked" ] || [ "$tarball" -nt "$qt/.unpacked" ] \
 fi
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+    -DMOSAVO_DEBUG_INFO="${MOSAVO_DEBUG_INFO:-ON}" \
     -DMOSAVO_WINDOWS_QT="$qt"
 cmake --build "$build" -j 2
 cmake --build "$build" --target dist

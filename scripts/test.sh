@@ -2,12 +2,13 @@
 # Sets up the machine, builds Mosavo and runs every test.
 #   scripts/test.sh              plain build in build/
 #   scripts/test.sh --sanitize   AddressSanitizer and UndefinedBehaviorSanitizer build in build-asan/
+# MOSAVO_DEBUG_INFO=OFF compiles without full debugging information (as CI does).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
 build_dir=build
-cmake_args=(-G Ninja)
+cmake_args=(-G Ninja -DMOSAVO_DEBUG_INFO="${MOSAVO_DEBUG_INFO:-ON}")
 if [ "${1:-}" = "--sanitize" ]; then
     build_dir=build-asan
     cmake_args+=(-DMOSAVO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
