@@ -54,22 +54,24 @@ static_library() { # NAME SOURCE CMAKE_ARGS...
     cmake --install "$W/build-$name"
 }
 
-[ -f "$DEPS/lib/libwebp.a" ] || static_library webp "$WEBP" -DWEBP_BUILD_ANIM_UTILS=OFF -DWEBP_BUILD_CWEBP=OFF \
-    -DWEBP_BUILD_DWEBP=OFF -DWEBP_BUILD_GIF2WEBP=OFF -DWEBP_BUILD_IMG2WEBP=OFF \
-    -DWEBP_BUILD_VWEBP=OFF -DWEBP_BUILD_WEBPINFO=OFF -DWEBP_BUILD_WEBPMUX=OFF \
-    -DWEBP_BUILD_EXTRAS=OFF
+# The libraries, unless an earlier run in WORK_DIR made them.
+[ -f "$DEPS/lib/libwebp.a" ] || static_library webp "$WEBP" \
+    -DWEBP_BUILD_ANIM_UTILS=OFF -DWEBP_BUILD_CWEBP=OFF -DWEBP_BUILD_DWEBP=OFF \
+    -DWEBP_BUILD_GIF2WEBP=OFF -DWEBP_BUILD_IMG2WEBP=OFF -DWEBP_BUILD_VWEBP=OFF \
+    -DWEBP_BUILD_WEBPINFO=OFF -DWEBP_BUILD_WEBPMUX=OFF -DWEBP_BUILD_EXTRAS=OFF
 # TIFF's codecs: the built-in ones (none, LZW, PackBits, CCITT, ThunderScan, NeXT, LogLuv) and
 # Deflate through zlib; JPEG inside TIFF would need a second libjpeg beside Qt's own.
-[ -f "$DEPS/lib/libtiff.a" ] || static_library tiff "$TIFF" -Dtiff-tools=OFF -Dtiff-tests=OFF -Dtiff-contrib=OFF -Dtiff-docs=OFF \
+[ -f "$DEPS/lib/libtiff.a" ] || static_library tiff "$TIFF" \
+    -Dtiff-tools=OFF -Dtiff-tests=OFF -Dtiff-contrib=OFF -Dtiff-docs=OFF -Dcxx=OFF \
     -Dzlib=ON -DZLIB_INCLUDE_DIR=$MINGW/include -DZLIB_LIBRARY=$MINGW/lib/libz.a -Dpixarlog=ON \
-    -Djpeg=OFF -Dold-jpeg=OFF -Djbig=OFF -Dlerc=OFF -Dlzma=OFF -Dzstd=OFF -Dwebp=OFF -Dlibdeflate=OFF \
-    -Dcxx=OFF
+    -Djpeg=OFF -Dold-jpeg=OFF -Djbig=OFF -Dlerc=OFF -Dlzma=OFF -Dzstd=OFF -Dwebp=OFF \
+    -Dlibdeflate=OFF
 
 # libwebp's CMake package finds Threads in a scope Qt's build cannot promote, so Qt's own search
 # for WebP is given the libraries instead (libwebp uses Windows threads there, no pthreads); the
 # last names libwebp again, after the two static libraries that need it.
-# The static libtiff needs zlib after it: given at the end of every link, before CMake's usual
-# Windows libraries.
+# The static libtiff needs zlib after it: given at the end of every link, before the Windows
+# libraries CMake links by default.
 windows_libraries="-lkernel32 -luser32 -lgdi32 -lwinspool -lshell32 -lole32 -loleaut32 -luuid"
 windows_libraries+=" -lcomdlg32 -ladvapi32"
 rm -rf "$W/build-imageformats" "$OUT"
@@ -90,7 +92,8 @@ nice -n 10 cmake -G Ninja -S "$IMAGEFORMATS" -B "$W/build-imageformats" \
 nice -n 10 cmake --build "$W/build-imageformats" -j "$(nproc)"
 # Only the plugins; the CMake files and headers of the module are of no use beside the program.
 mkdir -p "$OUT/plugins/imageformats" "$OUT/licenses"
-find "$W/build-imageformats" -path '*plugins/imageformats/*.dll' -exec cp {} "$OUT/plugins/imageformats/" \;
+find "$W/build-imageformats" -path '*plugins/imageformats/*.dll' \
+    -exec cp {} "$OUT/plugins/imageformats/" \;
 x86_64-w64-mingw32-strip --strip-unneeded "$OUT"/plugins/imageformats/*.dll
 cp "$IMAGEFORMATS/LICENSES/LGPL-3.0-only.txt" "$OUT/licenses/qtimageformats-LGPL-3.0-only.txt"
 cp "$IMAGEFORMATS/debian/copyright" "$OUT/licenses/qt6-imageformats.copyright"
