@@ -724,8 +724,9 @@ int runFromOwnFolder(int argc, char **argv)
     const fs::path folder
         = fs::temp_directory_path() / ("mosavo-gamefile-" + std::to_string(std::random_device()()));
     fs::create_directories(folder / "home");
-    const fs::path program = folder / fs::path(TChildProcess::ThisProgram()).filename();
-    fs::copy_file(fs::canonical(TChildProcess::ThisProgram()), program);
+    const fs::path self = fs::canonical(TChildProcess::ThisProgram());
+    const fs::path program = folder / self.filename();
+    fs::copy_file(self, program);
     bool passed = false;
     {
         TChildProcess child(program.string(), std::vector<std::string>(argv + 1, argv + argc),
