@@ -229,6 +229,8 @@ std::vector<TCorpusFile> Corpus()
     camera200.Width = 16320;
     camera200.Height = 12240;
     const QString unreadable = "not a picture this program can read";
+    const std::string tiff = Encoded(Quadrants(400, 300), "tiff");
+    const std::string webp = Encoded(Quadrants(400, 300), "webp");
 
     std::vector<TCorpusFile> corpus = {
         {"empty.jpg", "", "warning", unreadable},
@@ -245,6 +247,10 @@ std::vector<TCorpusFile> Corpus()
         {"forged.bmp", crafted::BmpClaiming(100000, 100000), "warning", {}},
         {"forged.webp", crafted::WebpClaiming(16384, 16384), "warning", {}},
         {"forged.tif", crafted::TiffClaiming(100000, 100000), "warning", {}},
+        {"photo.tif", tiff, "board", {}},
+        {"truncated.tif", tiff.substr(0, tiff.size() / 2), "warning", "damaged"},
+        {"photo.webp", webp, "board", {}},
+        {"truncated.webp", webp.substr(0, webp.size() / 2), "warning", "damaged"},
         {"sliver-wide.png", Encoded(Quadrants(30000, 1), "png"), "board", {}},
         {"sliver-tall.png", Encoded(Quadrants(1, 30000), "png"), "board", {}},
         {"cmyk.jpg", crafted::CraftedJpeg(cmyk), "board", {}},
