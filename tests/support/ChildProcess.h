@@ -5,7 +5,6 @@
 // arguments and variables added to its environment; its own output is dropped. It tells the
 // parent how far it has come, or what came out, through a channel of its own.
 
-#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -17,6 +16,8 @@
 #include <vector>
 
 #ifdef _WIN32
+#include "platform/win32/WideText.h"
+
 #include <windows.h>
 #else
 #include <cerrno>
@@ -67,12 +68,8 @@ public:
     {
 #ifdef _WIN32
         wchar_t program[MAX_PATH] = {};
-        const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
-        std::string name(static_cast<std::size_t>(length) * 3, '\0');
-        name.resize(static_cast<std::size_t>(std::max(0,
-            WideCharToMultiByte(CP_UTF8, 0, program, static_cast<int>(length), name.data(),
-                static_cast<int>(name.size()), nullptr, nullptr))));
-        return name;
+        GetModuleFileNameW(nullptr, program, MAX_PATH);
+        return Narrow(program);
 #else
         return "/proc/self/exe";
 #endif
@@ -190,14 +187,14 @@ private:
         TEnvironment added = environment;
         added.emplace_back(ChannelVariable, std::to_string(reinterpret_cast<uintptr_t>(write)));
         for (const auto &[name, value] : added)
-            block.append(widen(name + "=" + value)).push_back(L'\0');
+            block.append(Widen(name + "=" + value)).push_back(L'\0');
         block.push_back(L'\0');
 
-        std::wstring program = widen(programName);
+        std::wstring program = Widen(programName);
         // Quoted as CommandLineToArgvW splits them; the tests' arguments end in no backslash.
         std::wstring commandLine = L"\"" + program + L"\"";
         for (const std::string &argument : arguments)
-            commandLine += L" \"" + widen(argument) + L"\"";
+            commandLine += L" \"" + Widen(argument) + L"\"";
         STARTUPINFOW startup {};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
@@ -253,15 +250,6 @@ private:
         if (read_)
             CloseHandle(read_);
         read_ = nullptr;
-    }
-
-    static std::wstring widen(const std::string &text)
-    {
-        std::wstring wide(text.size(), L'\0');
-        const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(),
-            static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()));
-        wide.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
-        return wide;
     }
 
     HANDLE process_ = nullptr;

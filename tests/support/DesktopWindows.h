@@ -5,6 +5,8 @@
 // SendInput, as the system's own input does.
 
 #ifdef _WIN32
+#include "platform/win32/WideText.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -126,12 +128,8 @@ private:
         if (pid != search.Pid || !IsWindowVisible(window))
             return TRUE;
         wchar_t title[512] = {};
-        const int length = GetWindowTextW(window, title, 512);
-        std::string text(static_cast<std::size_t>(length) * 3, '\0');
-        text.resize(static_cast<std::size_t>(std::max(0,
-            WideCharToMultiByte(CP_UTF8, 0, title, length, text.data(),
-                static_cast<int>(text.size()), nullptr, nullptr))));
-        search.Found.push_back({window, text});
+        GetWindowTextW(window, title, 512);
+        search.Found.push_back({window, Narrow(title)});
         return TRUE;
     }
 

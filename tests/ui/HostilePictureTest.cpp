@@ -16,9 +16,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
